@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/run_time_error.h"
+#include "platform/text.h"
 #include "platform/vb_number.h"
 
 namespace jd {
@@ -18,14 +19,7 @@ constexpr std::array<const char*, 12> kMonthNames = {"January", "February", "Mar
 constexpr std::array<const char*, 7> kWeekdayNames = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                                       "Thursday", "Friday", "Saturday"};
 
-char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool equalsNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (lowerAscii(a[i]) != lowerAscii(b[i])) return false;
-    return true;
-}
+char foldChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
     std::int64_t q = a / b;
@@ -108,7 +102,7 @@ std::vector<Token> tokenize(std::string_view p) {
             continue;
         }
         Field f = Field::Literal;
-        switch (lowerAscii(c)) {
+        switch (foldChar(c)) {
             case 'd': f = Field::Day; break;
             case 'm': f = Field::Month; break;
             case 'y': f = Field::Year; break;
@@ -123,7 +117,7 @@ std::vector<Token> tokenize(std::string_view p) {
             continue;
         }
         std::size_t j = i;
-        while (j < p.size() && lowerAscii(p[j]) == lowerAscii(c)) ++j;
+        while (j < p.size() && foldChar(p[j]) == foldChar(c)) ++j;
         tokens.push_back({f, static_cast<int>(j - i), {}});
         i = j;
     }
