@@ -1,0 +1,230 @@
+#include "engine/cls_sunrise.h"
+
+#include <cmath>
+#include <cstdint>
+
+#include "platform/run_time_error.h"
+
+namespace jd {
+namespace {
+
+constexpr double kRad = 0.0174532925;  // degrees to radians
+constexpr double kTwoPi = 6.283185307;
+
+// Sine of the altitude at which the Sun's centre rises and sets: refraction
+// and the Sun's semi-diameter put it 0.833 degrees below the horizon.
+const double kSinRiseAltitude = std::sin(-0.833 * kRad);
+
+double FnFrac(double x) {
+    x = x - std::floor(x);
+    if (x < 0) x += 1;
+    return x;
+}
+
+// 0 <= result < 360.
+double FnRangeDegrees(double x) {
+    double b = x / 360;
+    double a = 360 * (b - std::floor(b));
+    if (a < 0) a += 360;
+    return a;
+}
+
+// Modified Julian date (days since 1858-11-17 0h) of a calendar date and hour;
+// dates up to 1582-10-04 count in the Julian calendar.
+double FnMjd(int day, int month, int year, double hour) {
+    if (month <= 2) {
+        month += 12;
+        year -= 1;
+    }
+    const double a = 10000.0 * year + 100.0 * month + day;
+    double b;
+    if (a <= 15821004.1) {
+        b = -2 * std::trunc((year + 4716) / 4.0) - 1179;
+    } else {
+        b = std::trunc(year / 400.0) - std::trunc(year / 100.0) + std::trunc(year / 4.0);
+    }
+    return 365.0 * year - 679004 + b + std::trunc(30.6001 * (month + 1)) + day + hour / 24;
+}
+
+// Low-precision Sun for T Julian centuries from 2000 January 1.5: right
+// ascension in hours 0..24 and declination in degrees.
+void FnMiniSun(double t, double& ra, double& dec) {
+    const double m = kTwoPi * FnFrac(0.993133 + 99.997361 * t);
+    const double dl = 6893 * std::sin(m) + 72 * std::sin(2 * m);
+    const double l = kTwoPi * FnFrac(0.7859453 + m / kTwoPi + (6191.2 * t + dl) / 1296000);
+    const double x = std::cos(l);
+    const double y = 0.91748 * std::sin(l);
+    const double z = 0.39778 * std::sin(l);
+    const double rho = std::sqrt(1 - z * z);
+    dec = (360 / kTwoPi) * std::atan(z / rho);
+    // Half-angle form of the right ascension; x + rho only reaches 0 at a
+    // longitude of exactly 180 degrees, where the angle is a quarter turn.
+    ra = (48 / kTwoPi) * std::atan2(y, x + rho);
+    if (ra < 0) ra += 24;
+}
+
+// Local mean sidereal time in hours (not reduced to 0..24).
+double FnLmst(double mjd, double longitude) {
+    const double d = mjd - 51544.5;
+    const double t = d / 36525;
+    const double gmst = 280.46061837 + 360.98564736629 * d + 0.000387933 * t * t - t * t * t / 38710000;
+    return FnRangeDegrees(gmst) / 15 + longitude / 15;
+}
+
+// Sine of the Sun's altitude at an hour of the local day.
+double FnSinAlt(double dayStart, double hour, double longitude, double cosLat, double sinLat) {
+    const double mjd = dayStart + hour / 24;
+    const double t = (mjd - 51544.5) / 36525;
+    double ra = 0, dec = 0;
+    FnMiniSun(t, ra, dec);
+    const double tau = 15 * (FnLmst(mjd, longitude) - ra);
+    return sinLat * std::sin(dec * kRad) + cosLat * std::cos(dec * kRad) * std::cos(tau * kRad);
+}
+
+struct QuadFit {
+    int n = 0;                // roots within -1..1
+    double z1 = 0, z2 = 0;    // the roots
+    double xe = 0, ye = 0;    // the extremum
+};
+
+// The parabola through the samples at x = -1, 0, +1 and its roots in -1..1.
+// Three samples on a straight line have no extremum: the line's own root
+// serves then.
+QuadFit FnQuad(double ym, double y0, double yp) {
+    QuadFit q;
+    const double a = 0.5 * (ym + yp) - y0;
+    const double b = 0.5 * (yp - ym);
+    const double c = y0;
+    if (a == 0) {
+        q.ye = c;
+        if (b != 0) {
+            const double z = -c / b;
+            if (std::fabs(z) <= 1) {
+                q.n = 1;
+                q.z1 = q.z2 = z;
+            }
+        }
+        return q;
+    }
+    q.xe = -b / (2 * a);
+    q.ye = (a * q.xe + b) * q.xe + c;
+    const double dis = b * b - 4 * a * c;
+    if (dis > 0) {
+        const double dx = 0.5 * std::sqrt(dis) / std::fabs(a);
+        q.z1 = q.xe - dx;
+        q.z2 = q.xe + dx;
+        if (std::fabs(q.z1) <= 1) ++q.n;
+        if (std::fabs(q.z2) <= 1) ++q.n;
+        if (q.z1 < -1) q.z1 = q.z2;
+    }
+    return q;
+}
+
+// An hour of the local day, to the nearest whole minute, as a moment on the
+// calculator's date. An hour that rounds to 24:00 is midnight of the next
+// date.
+DateTime FnHoursToDate(const DateTime& date, double hours) {
+    const auto minutes = static_cast<std::int64_t>(std::trunc(hours * 60 + 0.5));
+    return DateTime::fromTotalSeconds(date.datePart().totalSeconds() + minutes * 60);
+}
+
+// Degrees and minutes with the sign on the degrees, as one angle.
+double combine(double degrees, double minutes) {
+    return degrees < 0 ? degrees - minutes / 60 : degrees + minutes / 60;
+}
+
+}  // namespace
+
+void clsSunrise::FnCalculate() {
+    const double latitude = combine(CL_LatitudeDeg, CL_LatitideMin);
+    const double longitude = combine(CL_LongitudeDeg, CL_LongitudeMin);
+    const double mjd = FnMjd(BirthDateTime.day(), BirthDateTime.month(), BirthDateTime.year(), 0);
+
+    const double sinLat = std::sin(latitude * kRad);
+    const double cosLat = std::cos(latitude * kRad);
+    const double dayStart = mjd - STZ / 24;  // local midnight in universal time
+    const double h0 = kSinRiseAltitude;
+
+    m_dateSunrise.reset();
+    m_dateSunset.reset();
+    bool riseFound = false, setFound = false;
+    double riseHour = 0, setHour = 0;
+
+    // Twelve steps of two hours cover the local day; each step fits a parabola
+    // through the altitudes at hour - 1, hour and hour + 1.
+    double ym = FnSinAlt(dayStart, 0, longitude, cosLat, sinLat) - h0;
+    for (double hour = 1; hour < 25 && !(riseFound && setFound); hour += 2) {
+        const double y0 = FnSinAlt(dayStart, hour, longitude, cosLat, sinLat) - h0;
+        const double yp = FnSinAlt(dayStart, hour + 1, longitude, cosLat, sinLat) - h0;
+        const QuadFit q = FnQuad(ym, y0, yp);
+        if (q.n == 1) {
+            if (ym < 0) {
+                riseHour = hour + q.z1;
+                riseFound = true;
+            } else {
+                setHour = hour + q.z1;
+                setFound = true;
+            }
+        } else if (q.n == 2) {
+            if (q.ye < 0) {
+                riseHour = hour + q.z2;
+                setHour = hour + q.z1;
+            } else {
+                riseHour = hour + q.z1;
+                setHour = hour + q.z2;
+            }
+            riseFound = setFound = true;
+        }
+        ym = yp;
+    }
+
+    if (riseFound) m_dateSunrise = FnHoursToDate(BirthDateTime, riseHour);
+    if (setFound) m_dateSunset = FnHoursToDate(BirthDateTime, setHour);
+}
+
+void FnSetUpSunrise(clsSunrise& calculator, const DateTime& m_Date, const std::string& m_LatNs, double m_LatDeg,
+                    double m_LatMin, const std::string& m_LonEw, double m_LonDeg, double m_LonMin,
+                    bool m_DaySavings, double TZVal, const std::string& TZEW) {
+    // A southern or western angle becomes negative: on the degrees, or on the
+    // minutes when the degrees are zero.
+    auto negate = [](double& degrees, double& minutes) {
+        if (degrees > 0) {
+            degrees = -degrees;
+        } else if (degrees == 0) {
+            minutes = -minutes;
+        }
+    };
+    calculator.BirthDateTime = m_Date;
+    double latDeg = m_LatDeg, latMin = m_LatMin;
+    if (m_LatNs == "S") negate(latDeg, latMin);
+    calculator.CL_LatitudeDeg = latDeg;
+    calculator.CL_LatitideMin = latMin;
+    double lonDeg = m_LonDeg, lonMin = m_LonMin;
+    if (m_LonEw == "W") negate(lonDeg, lonMin);
+    calculator.CL_LongitudeDeg = lonDeg;
+    calculator.CL_LongitudeMin = lonMin;
+    calculator.STZ = TZEW == "E" ? TZVal : -TZVal;
+    if (!m_DaySavings) calculator.DSAVE = 0;
+}
+
+std::optional<DateTime> clsFindSunrise::FnFindSunrise(const DateTime& m_Date, const std::string& m_LatNs,
+                                                      double m_LatDeg, double m_LatMin, const std::string& m_LonEw,
+                                                      double m_LonDeg, double m_LonMin, bool m_DaySavings,
+                                                      double TZVal, const std::string& TZEW) {
+    FnSetUpSunrise(calculator_, m_Date, m_LatNs, m_LatDeg, m_LatMin, m_LonEw, m_LonDeg, m_LonMin, m_DaySavings,
+                   TZVal, TZEW);
+    calculator_.FnCalculate();
+    return calculator_.m_dateSunrise;
+}
+
+std::optional<DateTime> clsFindSunSet::FnFindSunset(const DateTime& m_Date, const std::string& m_LatNs,
+                                                    double m_LatDeg, double m_LatMin, const std::string& m_LonEw,
+                                                    double m_LonDeg, double m_LonMin, bool m_DaySavings,
+                                                    double TZVal, const std::string& TZEW) {
+    FnSetUpSunrise(calculator_, m_Date, m_LatNs, m_LatDeg, m_LatMin, m_LonEw, m_LonDeg, m_LonMin, m_DaySavings,
+                   TZVal, TZEW);
+    calculator_.FnCalculate();
+    return calculator_.m_dateSunset;
+}
+
+}  // namespace jd
