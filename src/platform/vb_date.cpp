@@ -262,7 +262,8 @@ DatePart readDate(Reader& r, int day) {
 TimePart readTime(Reader& r, int hour) {
     int minute = 0, second = 0;
     r.skipBlanks();
-    if (r.accept(':')) {
+    const bool colon = r.accept(':');
+    if (colon) {
         r.skipBlanks();
         auto m = r.number(2);
         if (!m) notADate();
@@ -277,6 +278,7 @@ TimePart readTime(Reader& r, int hour) {
         }
     }
     const std::string_view half = r.word();
+    if (!colon && half.empty()) notADate();  // a bare number is no time
     if (!half.empty()) {
         const bool am = equalsNoCase(half, "AM") || equalsNoCase(half, "A");
         const bool pm = equalsNoCase(half, "PM") || equalsNoCase(half, "P");
@@ -293,8 +295,8 @@ DateTime read(std::string_view text) {
     r.skipBlanks();
     auto first = r.number(2);
     if (!first) notADate();
-    std::optional<DatePart> date;
-    std::optional<TimePart> time;
+    DatePart date{1899, 12, 30};
+    TimePart time{0, 0, 0};
     r.skipBlanks();
     if (isDateSeparator(r.peek())) {
         date = readDate(r, *first);
@@ -304,22 +306,14 @@ DateTime read(std::string_view text) {
             if (r.position() == beforeBlanks) notADate();  // the time must stand apart
             auto hour = r.number(2);
             if (!hour) notADate();
-            const std::size_t afterHour = r.position();
-            r.skipBlanks();
-            // A bare number after a date is no time.
-            if (r.peek() != ':' && r.position() == afterHour) notADate();
             time = readTime(r, *hour);
         }
     } else {
-        if (r.peek() != ':' && !((r.peek() >= 'A' && r.peek() <= 'Z') || (r.peek() >= 'a' && r.peek() <= 'z')))
-            notADate();
         time = readTime(r, *first);
     }
     r.skipBlanks();
     if (!r.atEnd()) notADate();
-    const DatePart d = date.value_or(DatePart{1899, 12, 30});
-    const TimePart t = time.value_or(TimePart{0, 0, 0});
-    return DateTime::of(d.year, d.month, d.day, t.hour, t.minute, t.second);
+    return DateTime::of(date.year, date.month, date.day, time.hour, time.minute, time.second);
 }
 
 }  // namespace
