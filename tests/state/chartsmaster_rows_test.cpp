@@ -59,9 +59,7 @@ protected:
         sqlite3* raw = nullptr;
         ASSERT_EQ(sqlite3_open(":memory:", &raw), SQLITE_OK);
         db_.reset(raw);
-        exec(db_.get(),
-             "CREATE TABLE chartsmaster (ID INTEGER PRIMARY KEY AUTOINCREMENT, chartname TEXT COLLATE NOCASE, "
-             "RasiHouse INTEGER, startDegree REAL, EndDegree REAL, HouseNumber INTEGER)");
+        exec(db_.get(), readFile(std::string(JD_SOURCE_DIR) + "/data/schema.sql"));
         exec(db_.get(), readFile(kScriptPath));
     }
 
@@ -165,6 +163,31 @@ TEST_F(ChartsMasterRows, EveryBoundFallsInExactlyOneInterval) {
         EXPECT_EQ(lookup(name, r.rasiHouse, std::nextafter(r.endDegree, 0.0)), r.houseNumber)
             << name << " " << r.rasiHouse << " below " << r.endDegree;
     }
+}
+
+// The database the build makes beside the program holds the same rows.
+TEST_F(ChartsMasterRows, BuiltDatabaseHoldsTheRows) {
+    sqlite3* raw = nullptr;
+    const std::string path = std::string(JD_BINARY_DIR) + "/bin/DBTessel.db";
+    ASSERT_EQ(sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK) << path;
+    Db built(raw);
+    const char* sql =
+        "SELECT chartname, RasiHouse, startDegree, EndDegree, HouseNumber FROM chartsmaster "
+        "ORDER BY chartname, RasiHouse, startDegree";
+    Stmt a = prepare(built.get(), sql);
+    Stmt b = prepare(db_.get(), sql);
+    int rows = 0;
+    while (sqlite3_step(b.get()) == SQLITE_ROW) {
+        ASSERT_EQ(sqlite3_step(a.get()), SQLITE_ROW) << "the built table lacks rows";
+        for (int c = 0; c < 5; ++c) {
+            ASSERT_EQ(sqlite3_column_double(a.get(), c), sqlite3_column_double(b.get(), c)) << "row " << rows;
+        }
+        ASSERT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(a.get(), 0)),
+                     reinterpret_cast<const char*>(sqlite3_column_text(b.get(), 0)));
+        ++rows;
+    }
+    EXPECT_EQ(sqlite3_step(a.get()), SQLITE_DONE) << "the built table has more rows";
+    EXPECT_EQ(rows, 2592);
 }
 
 // Cells worked out by hand from the classical rules.
