@@ -11,9 +11,12 @@ namespace jd {
 
 enum class Alignment { General, LeftCenter, CenterCenter, RightCenter };
 
-// What every control has: a name, visibility and enabling, and a change
-// notification the Qt front listens to (it never carries data; the widget
-// reads the model again).
+class Window;
+
+// What every control has: a name, visibility and enabling, a position and
+// size in twips (kept as given; 0 until a window sets them), focus, and a
+// change notification the Qt front listens to (it never carries data; the
+// widget reads the model again).
 class Control {
 public:
     explicit Control(std::string name = {}) : name_(std::move(name)) {}
@@ -25,17 +28,45 @@ public:
     bool enabled() const { return enabled_; }
     void setEnabled(bool e) { if (enabled_ != e) { enabled_ = e; changed(); } }
 
+    double left() const { return left_; }
+    double top() const { return top_; }
+    double width() const { return width_; }
+    double height() const { return height_; }
+    void setLeft(double v) { if (left_ != v) { left_ = v; changed(); } }
+    void setTop(double v) { if (top_ != v) { top_ = v; changed(); } }
+    void setWidth(double v) { if (width_ != v) { width_ = v; changed(); } }
+    void setHeight(double v) { if (height_ != v) { height_ = v; changed(); } }
+    void move(double left, double top, double width, double height) {
+        left_ = left; top_ = top; width_ = width; height_ = height;
+        changed();
+    }
+
+    // Whether the control holds the focus of its window; the window moves the
+    // focus (Window::setFocus) and fires these handlers.
+    bool hasFocus() const { return hasFocus_; }
+    std::function<void()> onGotFocus;
+    std::function<void()> onLostFocus;
+
     // Observers of the model (the Qt widget bound to it). Returns an id.
     int subscribe(std::function<void()> f) { observers_.push_back(std::move(f)); return int(observers_.size()) - 1; }
     void unsubscribe(int id) { if (id >= 0 && id < int(observers_.size())) observers_[id] = nullptr; }
 
 protected:
-    void changed() { for (auto& f : observers_) if (f) f(); }
+    // By index: an observer may subscribe another while being told.
+    void changed() {
+        for (size_t i = 0, n = observers_.size(); i < n; ++i)
+            if (auto f = observers_[i]) f();
+    }
 
 private:
+    friend class Window;
+    void setHasFocus(bool f) { if (hasFocus_ != f) { hasFocus_ = f; changed(); } }
+
     std::string name_;
     bool visible_ = true;
     bool enabled_ = true;
+    bool hasFocus_ = false;
+    double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     std::vector<std::function<void()>> observers_;
 };
 
@@ -93,7 +124,7 @@ public:
 
     // "a|b|c": the texts of header row 0, one per column, their widths taken
     // from the texts. A leading "<", "^" or ">" aligns the column left, centre
-    // or right. Text before a ";" names the fixed column's rows (row headers).
+    // or right. Text after a ";" names the fixed column's rows (row headers).
     void setFormatString(const std::string& format);
     const std::string& formatString() const { return format_; }
 
@@ -118,7 +149,10 @@ public:
     int colWidth(int col) const;  // twips
     void setColWidth(int col, int twips);
 
-    // Cells of one row with equal texts show as one merged cell.
+    // Merging: with a merge mode other than 0 (1 = free), adjacent cells of a
+    // row whose merge flag is set and whose texts are equal show as one cell.
+    int mergeCells() const { return mergeCells_; }
+    void setMergeCells(int mode) { if (mergeCells_ != mode) { mergeCells_ = mode; changed(); } }
     bool mergeRow(int row) const;
     void setMergeRow(int row, bool merge);
 
@@ -147,6 +181,7 @@ private:
     int rows_, cols_, fixedRows_, fixedCols_;
     int designedRows_, designedCols_, designedFixedRows_, designedFixedCols_;
     int row_ = 0, col_ = 0;
+    int mergeCells_ = 0;
     std::string format_, designedFormat_;
     std::vector<Cell> cells_;
     std::vector<Alignment> colAlign_;

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 #include "platform/controls.h"
 #include "platform/run_time_error.h"
@@ -175,10 +176,34 @@ void Grid::setMergeRow(int row, bool merge) {
 }
 
 namespace {
-double numericValue(const std::string& s) {
+// The sort key of a cell for the numeric sort: its number (a text that is no
+// number counts as 0). An angle text "D.MM.SS" (two points or more) is read
+// part by part, so 12.05.30 sorts above 12.05.10 and below 12.10.00.
+std::vector<double> numericKey(const std::string& s) {
+    size_t p = s.find_first_not_of(' ');
+    if (p == std::string::npos) return {0.0};
+    const bool negative = s[p] == '-';
+    if (s[p] == '-' || s[p] == '+') ++p;
+    const size_t stop = std::min(s.find(' ', p), s.size());
+    const std::string body = s.substr(p, stop - p);
+    const bool angle = std::count(body.begin(), body.end(), '.') >= 2 &&
+                       body.find_first_not_of("0123456789.") == std::string::npos && body.front() != '.';
+    if (angle) {
+        std::vector<double> parts;
+        size_t start = 0;
+        for (;;) {
+            const size_t dot = body.find('.', start);
+            const std::string piece = body.substr(start, dot == std::string::npos ? std::string::npos : dot - start);
+            const double v = piece.empty() ? 0.0 : std::strtod(piece.c_str(), nullptr);
+            parts.push_back(parts.empty() && negative ? -v : v);
+            if (dot == std::string::npos) break;
+            start = dot + 1;
+        }
+        return parts;
+    }
     char* end = nullptr;
     const double v = std::strtod(s.c_str(), &end);
-    return end == s.c_str() ? 0.0 : v;
+    return {end == s.c_str() ? 0.0 : v};
 }
 }  // namespace
 
@@ -187,9 +212,10 @@ void Grid::sortNumericDescending(int col) {
     std::vector<std::vector<Cell>> rowsData;
     for (int r = fixedRows_; r < rows_; ++r)
         rowsData.emplace_back(cells_.begin() + r * cols_, cells_.begin() + (r + 1) * cols_);
-    std::stable_sort(rowsData.begin(), rowsData.end(), [col](const auto& a, const auto& b) {
-        return numericValue(a[static_cast<size_t>(col)].text) > numericValue(b[static_cast<size_t>(col)].text);
-    });
+    std::vector<std::pair<std::vector<double>, std::vector<Cell>>> keyed;
+    for (auto& r : rowsData) keyed.emplace_back(numericKey(r[static_cast<size_t>(col)].text), std::move(r));
+    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    for (size_t i = 0; i < keyed.size(); ++i) rowsData[i] = std::move(keyed[i].second);
     for (size_t i = 0; i < rowsData.size(); ++i)
         std::copy(rowsData[i].begin(), rowsData[i].end(), cells_.begin() + (fixedRows_ + static_cast<int>(i)) * cols_);
     changed();
@@ -217,6 +243,7 @@ void Grid::reset() {
     fixedRows_ = designedFixedRows_;
     fixedCols_ = designedFixedCols_;
     row_ = col_ = 0;
+    mergeCells_ = 0;
     resize(designedRows_, designedCols_);
     format_.clear();
     if (!designedFormat_.empty()) setFormatString(designedFormat_);
