@@ -85,17 +85,27 @@ TEST(Sunrise, NotFoundNeverRepeatsTheEarlierDay) {
                                   p.lonMin, false, p.zone, p.zoneEw));
 }
 
-TEST(Sunrise, EventsNearThePolarSeasonStayOnTheirDay) {
-    // Around the last and the first sunrise of the polar night, any event
-    // reported lies on the date asked for (or is midnight of the next date,
-    // for an event that rounds to 24:00).
-    for (int day = 20; day <= 31; ++day) {
-        for (int month : {11, 1}) {
-            const DateTime date = DateTime::of(2021, month, day > 30 && month == 11 ? 30 : day);
+TEST(Sunrise, LoneEventsAtTheEdgesOfThePolarSeasons) {
+    // On the last day before the midnight sun the Sun still rises just after
+    // midnight but does not set again that day; on the first day after it,
+    // the Sun sets before midnight and rises only the next day. The missing
+    // event is not found, never taken from the next day.
+    EXPECT_EQ(sunrise(kTromso, DateTime::of(2021, 5, 17)), DateTime::of(2021, 5, 17, 0, 13));
+    EXPECT_EQ(sunset(kTromso, DateTime::of(2021, 5, 17)), std::nullopt);
+    EXPECT_EQ(sunrise(kTromso, DateTime::of(2021, 7, 25)), std::nullopt);
+    EXPECT_EQ(sunset(kTromso, DateTime::of(2021, 7, 25)), DateTime::of(2021, 7, 25, 23, 31));
+
+    // Every event found around the four edges lies on its own date (or is
+    // midnight of the next date, for an event that rounds to 24:00).
+    for (const DateTime first : {DateTime::of(2021, 5, 10), DateTime::of(2021, 7, 20), DateTime::of(2021, 11, 20),
+                                 DateTime::of(2022, 1, 8)}) {
+        for (int i = 0; i < 14; ++i) {
+            const DateTime date = DateTime::fromTotalSeconds(first.totalSeconds() + i * 86400LL);
+            const DateTime next = DateTime::fromTotalSeconds(date.totalSeconds() + 86400);
             for (const auto& moment : {sunrise(kTromso, date), sunset(kTromso, date)}) {
                 if (!moment) continue;
                 EXPECT_GE(*moment, date);
-                EXPECT_LE(*moment, DateTime::fromTotalSeconds(date.totalSeconds() + 86400));
+                EXPECT_LE(*moment, next);
             }
         }
     }
@@ -158,4 +168,21 @@ TEST(Sunrise, SouthernAndWesternPlaces) {
         EXPECT_EQ(rise->datePart(), c.date);
         EXPECT_EQ(rise->second(), 0);
     }
+}
+
+TEST(Sunrise, EventRoundingToMidnightFallsOnTheNextDate) {
+    // New Delhi's sunset of 1 Jan 2000 counted in a zone 11.91 hours east
+    // comes out at 23:59:4x, which rounds to 24:00: that is 00:00 of 2 Jan,
+    // never an invalid "24:00".
+    clsSunrise calc;
+    calc.BirthDateTime = DateTime::of(2000, 1, 1);
+    calc.CL_LatitudeDeg = 28;
+    calc.CL_LatitideMin = 37;
+    calc.CL_LongitudeDeg = 77;
+    calc.CL_LongitudeMin = 13;
+    calc.STZ = 11.91;
+    calc.FnCalculate();
+    EXPECT_EQ(calc.m_dateSunset, DateTime::of(2000, 1, 2, 0, 0));
+    ASSERT_TRUE(calc.m_dateSunrise);
+    EXPECT_EQ(calc.m_dateSunrise->datePart(), DateTime::of(2000, 1, 1));
 }
