@@ -118,6 +118,8 @@ Statement& Statement::bind(int index, std::string_view value) {
     return *this;
 }
 
+Statement& Statement::bind(int index, char value) { return bind(index, std::string_view(&value, 1)); }
+
 Statement& Statement::bind(int index, const char* value) {
     return value ? bind(index, std::string_view(value)) : bind(index, nullptr);
 }
@@ -145,9 +147,12 @@ bool Statement::step() {
 }
 
 int Statement::execute() {
+    // Counted as the difference of the connection's running total, so a query
+    // or a table definition reports 0 and not the count of an earlier change.
+    const auto before = sqlite3_total_changes64(db_->handle());
     while (step()) {
     }
-    return sqlite3_changes(db_->handle());
+    return static_cast<int>(sqlite3_total_changes64(db_->handle()) - before);
 }
 
 void Statement::reset() {

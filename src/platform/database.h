@@ -50,6 +50,7 @@ public:
     Statement& bind(int index, std::string_view value);
     Statement& bind(int index, const std::string& value) { return bind(index, std::string_view(value)); }
     Statement& bind(int index, const char* value);
+    Statement& bind(int index, char value);  // a text of one character ("E")
     template <typename T>
     Statement& bind(int index, const std::optional<T>& value) {
         return value ? bind(index, *value) : bind(index, nullptr);

@@ -112,6 +112,14 @@ TEST_F(DatabaseTest, BoundValuesRoundTripWhateverTheyHold) {
     ins.bind(":name", std::string("Big")).bind(":deg", std::int64_t{5'000'000'000}).bind(":hours", 12.75);
     ins.bind(":note", std::optional<std::string>{});
     EXPECT_EQ(ins.execute(), 1);
+    ins.reset();
+    ins.bind(":name", "Letter").bind(":note", 'E');  // a letter goes in as text, not as its code
+    EXPECT_EQ(ins.execute(), 1);
+    {
+        auto letter = db->query("SELECT Note FROM City WHERE CityName = 'Letter'");
+        ASSERT_TRUE(letter.step());
+        EXPECT_EQ(letter.asText("Note"), "E");
+    }
     auto st = db->query("SELECT Degree, Hours, Note FROM City WHERE CityName = 'Big'");
     ASSERT_TRUE(st.step());
     EXPECT_EQ(st.asInt64("Degree"), 5'000'000'000);
@@ -185,6 +193,7 @@ TEST_F(DatabaseTest, ChangesCountOnlyTheRowsMet) {
     EXPECT_EQ(db->execute("DELETE FROM City WHERE CityID = ?", 999), 0);
     EXPECT_EQ(db->execute("UPDATE City SET Degree = 28"), 2);
     EXPECT_EQ(db->execute("DELETE FROM City WHERE CityName = ?", "DELHI"), 1);
+    EXPECT_EQ(db->execute("SELECT * FROM City"), 0);  // a query changes nothing
 
     // A statement can run again with other values.
     auto ins = db->prepare("INSERT INTO City (CityName) VALUES (?)");
