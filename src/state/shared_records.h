@@ -8,10 +8,12 @@
 #include <string>
 
 #include "platform/date_time.h"
+#include "platform/services.h"
 
 namespace jd {
 
 class Database;  // platform/database.h
+struct ChartCalculators;  // horoscope/chart_objects.h
 
 // The birth details of the chart being cast, as texts (written by OK and by
 // start-up; the chart run reads them).
@@ -57,6 +59,10 @@ struct BodyPositions {
     double gMidheaven = 0;
     double gAyanamsaValue = 0;
     DateTime gBirthDateTime;  // the local birth moment
+    // False when the sun times that place Gulika and Maandi were not found
+    // (no sunrise or sunset that day): their longitudes and signs are then 0
+    // and the charts leave them out.
+    bool gGulikaMaandiKnown = false;
 };
 
 // Sign numbers 1..12 of the bodies for the division last computed.
@@ -113,6 +119,12 @@ struct SharedState {
     int gRowIndex = 0;
 
     std::shared_ptr<Database> gDbConnection;  // opened at start-up, kept to the end
+    // The desktop services (message boxes, clock, ...) that the process's
+    // procedures report through; main() or a test fills them.
+    Services services;
+    // The chart computation's calculator instances, created on first use
+    // (horoscope/chart_objects.h).
+    std::shared_ptr<ChartCalculators> gChartObjects;
 };
 
 SharedState& state();
