@@ -37,44 +37,40 @@ double sumCos(const std::array<ps::CosTerm, N>& terms, double m1, double m2, dou
 }
 
 // Sines and cosines of the multiples of ζ, η, J3, J5 and J6 that the Jupiter
-// and Saturn tables name.
-struct JsTrig {
-    double sinZ[6]{}, cosZ[6]{}, sinH[4]{}, cosH[4]{}, sinJ3[5]{}, cosJ3[5]{}, sinJ5[3]{}, cosJ5[3]{},
-        sinJ6[2]{};
-
+// and Saturn tables name, in one flat array: slot 0 holds 1 (a missing
+// factor), then sin and cos of 1..5 ζ, 1..3 η, 1..4 J3, 1..2 J5 and sin J6.
+class JsTrig {
+public:
     JsTrig(double zeta, double eta, bool withEta, double j3, double j5, double j6) {
-        for (int k = 1; k <= 5; ++k) {
-            sinZ[k] = std::sin(k * zeta);
-            cosZ[k] = std::cos(k * zeta);
-        }
-        if (withEta) {
-            for (int k = 1; k <= 3; ++k) {
-                sinH[k] = std::sin(k * eta);
-                cosH[k] = std::cos(k * eta);
-            }
-        }
-        for (int k = 1; k <= 4; ++k) {
-            sinJ3[k] = std::sin(k * j3);
-            cosJ3[k] = std::cos(k * j3);
-        }
-        for (int k = 1; k <= 2; ++k) {
-            sinJ5[k] = std::sin(k * j5);
-            cosJ5[k] = std::cos(k * j5);
-        }
-        sinJ6[1] = std::sin(j6);
+        v_[0] = 1.0;
+        fill(ps::Angle::Zeta, zeta, 5);
+        if (withEta) fill(ps::Angle::Eta, eta, 3);
+        fill(ps::Angle::J3, j3, 4);
+        fill(ps::Angle::J5, j5, 2);
+        v_[slot({ps::Trig::Sin, ps::Angle::J6, 1})] = std::sin(j6);
     }
 
-    double value(const ps::Factor& f) const {
-        const bool s = f.fn == ps::Trig::Sin;
-        switch (f.fn == ps::Trig::One ? ps::Angle::J6 : f.angle) {
-            case ps::Angle::Zeta: return s ? sinZ[f.multiple] : cosZ[f.multiple];
-            case ps::Angle::Eta: return s ? sinH[f.multiple] : cosH[f.multiple];
-            case ps::Angle::J3: return s ? sinJ3[f.multiple] : cosJ3[f.multiple];
-            case ps::Angle::J5: return s ? sinJ5[f.multiple] : cosJ5[f.multiple];
-            case ps::Angle::J6: return f.fn == ps::Trig::One ? 1.0 : sinJ6[f.multiple];
-        }
-        return 1.0;
+    double value(const ps::Factor& f) const { return v_[slot(f)]; }
+
+private:
+    // First slot of the sines of each angle; its cosines follow the sines.
+    static constexpr int kBase[5] = {1, 11, 17, 25, 29};
+    static constexpr int kCount[5] = {5, 3, 4, 2, 1};
+
+    static int slot(const ps::Factor& f) {
+        if (f.fn == ps::Trig::One) return 0;
+        const int a = static_cast<int>(f.angle);
+        return kBase[a] + (f.fn == ps::Trig::Cos ? kCount[a] : 0) + f.multiple - 1;
     }
+
+    void fill(ps::Angle angle, double x, int multiples) {
+        for (int k = 1; k <= multiples; ++k) {
+            v_[slot({ps::Trig::Sin, angle, k})] = std::sin(k * x);
+            v_[slot({ps::Trig::Cos, angle, k})] = std::cos(k * x);
+        }
+    }
+
+    double v_[31]{};
 };
 
 template <std::size_t N>
@@ -95,12 +91,7 @@ double signedAngle(double deg, double min) { return deg < 0 ? deg - min / 60 : d
 // The whole computation
 
 void ClsPlanet::FnCalculate() {
-    day_ = BirthDateTime.day();
-    month_ = BirthDateTime.month();
-    year_ = BirthDateTime.year();
-    hour_ = BirthDateTime.hour();
-    minute_ = BirthDateTime.minute();
-
+    FnCalendarFields();
     FnUniversalAndSiderealTime();
     FnSunPosition();
     FnMoonPosition();
@@ -175,6 +166,14 @@ double ClsPlanet::FnNormalize360(double& angle) {
 
 // ---------------------------------------------------------------------------
 // Time scales and Kepler's equation
+
+void ClsPlanet::FnCalendarFields() {
+    day_ = BirthDateTime.day();
+    month_ = BirthDateTime.month();
+    year_ = BirthDateTime.year();
+    hour_ = BirthDateTime.hour();
+    minute_ = BirthDateTime.minute();
+}
 
 void ClsPlanet::FnUniversalAndSiderealTime() {
     UniversalTime = fp::checked(minute_ / 60.0 + hour_ - TZone - DSAVE);

@@ -85,6 +85,7 @@ private:
     enum class Planet { Mercury, Venus, Mars, Jupiter, Saturn };
 
     // time scales and Kepler's equation
+    void FnCalendarFields();
     void FnUniversalAndSiderealTime();
     void FnJulianDay();
     double FnSolveKepler(const double& meanAnomaly, const double& eccentricity, double& trueAnomaly);
