@@ -23,11 +23,6 @@ const char* const kAntraHeader = "Antra     | From            | To              
 
 }  // namespace
 
-void resetControl(Control& c) {
-    c.setVisible(true);
-    c.setEnabled(true);
-}
-
 std::vector<DetailRow> UserDetailsContents::rows() {
     return {
         {&txtGName, &lblGName},           {&txtSex, &lblSex},
@@ -58,9 +53,9 @@ void UserDetailsContents::reset() {
 
 void RasiContents::reset() {
     Label1.reset();
-    resetControl(Frame_SouthBride);
-    resetControl(Frame_NorthBride);
-    resetControl(Frame_EastBride);
+    Frame_SouthBride.reset();
+    Frame_NorthBride.reset();
+    Frame_EastBride.reset();
     Label10.reset();
     Lab_GM_GirlHouse.reset();
     Lab_ChartHouseN_Girl.reset();
@@ -70,9 +65,9 @@ void RasiContents::reset() {
 
 void DivisionChartContents::reset() {
     Label1.reset();
-    resetControl(Frame_SouthBride);
-    resetControl(Frame_NorthBride);
-    resetControl(Frame_EastBride);
+    Frame_SouthBride.reset();
+    Frame_NorthBride.reset();
+    Frame_EastBride.reset();
     Label10.reset();
     Lab_GirlNav.reset();
     Lab_ChartHouseN_GirlNav.reset();
@@ -87,7 +82,8 @@ CBhavaContents::CBhavaContents() {
 
 void CBhavaContents::reset() {
     Label1.reset();
-    resetControl(SSTab1);
+    SSTab1.setVisible(true);
+    SSTab1.setEnabled(true);
     msh_Bhava.reset();
     msh_star.reset();
 }
@@ -136,6 +132,11 @@ void DasaContents::reset() {
     mshAntra.reset();
 }
 
+PrintContents::PrintContents() {
+    Te.setMultiLine(true);
+    Te.setVisible(false);
+}
+
 void PrintContents::reset() {
     Label1.reset();
     Frame1.reset();
@@ -147,6 +148,8 @@ void PrintContents::reset() {
     Op4.reset();
     Op5.reset();
     Te.reset();
+    Te.setMultiLine(true);
+    Te.setVisible(false);
 }
 
 bool ResultWindows::reset(const std::string& windowName) {

@@ -10,42 +10,9 @@
 #include <vector>
 
 #include "platform/controls.h"
+#include "platform/input_controls.h"
 
 namespace jd {
-
-// An option button of the print window: a caption and whether it is chosen.
-// (Only the print window needs one among the result windows.)
-class OptionChoice : public Control {
-public:
-    OptionChoice(std::string name, std::string caption, bool designedValue)
-        : Control(std::move(name)), caption_(std::move(caption)), designed_(designedValue), value_(designedValue) {}
-    const std::string& caption() const { return caption_; }
-    bool value() const { return value_; }
-    void setValue(bool v) { if (value_ != v) { value_ = v; changed(); } }
-    void reset() { value_ = designed_; setVisible(true); setEnabled(true); changed(); }
-
-private:
-    std::string caption_;
-    bool designed_;
-    bool value_;
-};
-
-// A multi-line text box that holds a whole text (the print window's report box).
-class TextPane : public Control {
-public:
-    explicit TextPane(std::string name, bool designedVisible = true)
-        : Control(std::move(name)), designedVisible_(designedVisible) { setVisible(designedVisible); }
-    const std::string& text() const { return text_; }
-    void setText(std::string t) { if (text_ != t) { text_ = std::move(t); changed(); } }
-    void reset() { text_.clear(); setVisible(designedVisible_); setEnabled(true); changed(); }
-
-private:
-    bool designedVisible_;
-    std::string text_;
-};
-
-// Puts a frame (or any plain control) back to its designed state: shown and enabled.
-void resetControl(Control& c);
 
 // One line of the birth-details window: the value label and the static caption
 // beside it (none for txtist).
@@ -128,9 +95,9 @@ struct UserDetailsContents {
 // The rasi chart window: one frame per chart style and the cells inside them.
 struct RasiContents {
     Label Label1{"Label1", "  Rasi Chart"};
-    Control Frame_SouthBride{"Frame_SouthBride"};
-    Control Frame_NorthBride{"Frame_NorthBride"};
-    Control Frame_EastBride{"Frame_EastBride"};
+    Frame Frame_SouthBride{"Frame_SouthBride"};
+    Frame Frame_NorthBride{"Frame_NorthBride"};
+    Frame Frame_EastBride{"Frame_EastBride"};
     Label Label10{"Label10", "Rasi Chart"};  // the name in the middle of the South square
     LabelArray Lab_GM_GirlHouse{"Lab_GM_GirlHouse", 0, 11};               // South, sign - 1
     LabelArray Lab_ChartHouseN_Girl{"Lab_ChartHouseN_Girl", 1, 12};       // North, house
@@ -144,9 +111,9 @@ struct DivisionChartContents {
     DivisionChartContents(std::string title, std::string centreName)
         : Label1{"Label1", std::move(title)}, Label10{"Label10", std::move(centreName)} {}
     Label Label1;
-    Control Frame_SouthBride{"Frame_SouthBride"};
-    Control Frame_NorthBride{"Frame_NorthBride"};
-    Control Frame_EastBride{"Frame_EastBride"};
+    Frame Frame_SouthBride{"Frame_SouthBride"};
+    Frame Frame_NorthBride{"Frame_NorthBride"};
+    Frame Frame_EastBride{"Frame_EastBride"};
     Label Label10;
     LabelArray Lab_GirlNav{"Lab_GirlNav", 0, 11};
     LabelArray Lab_ChartHouseN_GirlNav{"Lab_ChartHouseN_GirlNav", 1, 12};
@@ -211,16 +178,19 @@ struct DasaContents {
 
 // The print window: the report options and the hidden box that holds the text.
 struct PrintContents {
+    PrintContents();
     Label Label1{"Label1", "  Print"};
-    Label Frame1{"Frame1", "Horoscope Option"};
+    Frame Frame1{"Frame1", "Horoscope Option"};
     Label Label2{"Label2", "Horoscope"};
-    OptionChoice Op1{"Op1", "With Antra", true};
-    OptionChoice Op2{"Op2", "Without Antra", false};
-    Label Frame2{"Frame2", "Output Option"};
-    OptionChoice Op3{"Op3", "Generate Horoscope as a HTML file", false};
-    OptionChoice Op4{"Op4", "Generate Horoscope as a Text file", false};
-    OptionChoice Op5{"Op5", "Print Directly", true};
-    TextPane Te{"Te", false};
+    OptionGroup horoscopeOptions;  // the buttons of Frame1
+    OptionButton Op1{"Op1", "With Antra", horoscopeOptions, true};
+    OptionButton Op2{"Op2", "Without Antra", horoscopeOptions, false};
+    Frame Frame2{"Frame2", "Output Option"};
+    OptionGroup outputOptions;  // the buttons of Frame2
+    OptionButton Op3{"Op3", "Generate Horoscope as a HTML file", outputOptions, false};
+    OptionButton Op4{"Op4", "Generate Horoscope as a Text file", outputOptions, false};
+    OptionButton Op5{"Op5", "Print Directly", outputOptions, true};
+    TextBox Te{"Te"};  // multi-line, hidden
     void reset();
 };
 
