@@ -6,6 +6,7 @@
 // vimshottari periods generated from the first dasa's balance.
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
@@ -244,7 +245,7 @@ inline void fillDasa(DasaContents& w, const SampleNames& n) {
     const double daysPerYear = 365.25;
     const DateTime birth = DateTime::of(1975, 8, 15, 10, 30);
     const double birthSerial = birth.serial();
-    auto at = [&](double serial) { return DateTime::fromSerial(serial); };
+    auto at = [&](double serial) { return DateTime::fromSerial(std::floor(serial)); };
     auto age = [&](double serial) { return std::to_string(at(serial).year() - birth.year()); };
     auto name = [&](int i) { return std::string(n.planetName[static_cast<size_t>(order[i % 9])]); };
 
