@@ -1,0 +1,7 @@
+#include "horoscope/houses.h"
+
+namespace jd {
+
+void FnComputeBhavaTable() {}
+
+}  // namespace jd
