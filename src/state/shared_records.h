@@ -13,6 +13,7 @@
 namespace jd {
 
 class Database;  // platform/database.h
+class WindowRegistry;  // platform/window.h
 struct ChartCalculators;  // horoscope/chart_objects.h
 
 // The birth details of the chart being cast, as texts (written by OK and by
@@ -116,12 +117,18 @@ struct SharedState {
     std::string gActiveWindowName;
     bool gPlaceFormFromChart = false;
     bool gComputing = false;
+    // Raised while a chart cast runs, so that no second cast starts from an
+    // event handled during the first (horoscope/chart_run.h).
+    bool gCastInProgress = false;
     int gRowIndex = 0;
 
     std::shared_ptr<Database> gDbConnection;  // opened at start-up, kept to the end
     // The desktop services (message boxes, clock, ...) that the process's
     // procedures report through; main() or a test fills them.
     Services services;
+    // The windows of the process, reached by name (set by main() or a test;
+    // the chart run shows, hides and unloads the result windows through it).
+    WindowRegistry* gWindows = nullptr;
     // The chart computation's calculator instances, created on first use
     // (horoscope/chart_objects.h).
     std::shared_ptr<ChartCalculators> gChartObjects;
