@@ -1,5 +1,6 @@
 #include "report/report_document.h"
 
+#include "report/personal_details_source.h"
 #include "report/report_text.h"
 #include "state/shared_records.h"
 
@@ -49,6 +50,14 @@ void FnBuildHoroscopeReport(const PersonalDetailsReader& readPersonalDetails, co
                           windows.Frm_Print.Op1.value(), onError};
     std::string text = FnBuildHoroscopeReportText(sources);
     windows.Frm_Print.Te.setText(std::move(text));
+}
+
+void FnBuildHoroscopeReport() {
+    FnBuildHoroscopeReport([] { return FnReadPersonalDetails(); },
+                           [](const std::string& message) {
+                               if (MessageBox* box = state().services.messageBox)
+                                   box->show(message, MsgIcon::None, MsgButtons::OK, std::nullopt);
+                           });
 }
 
 }  // namespace jd

@@ -37,4 +37,9 @@ using PersonalDetailsReader = std::function<std::optional<PersonalDetailsRow>()>
 // When anything fails the error reaches the caller and Te keeps its text.
 void FnBuildHoroscopeReport(const PersonalDetailsReader& readPersonalDetails, const ReportErrorSink& onError);
 
+// The same as the print window runs it: the personal details from the shared
+// connection gDbConnection, a drawer's error in a plain box (no icon, OK, no
+// title) of the process's message-box service.
+void FnBuildHoroscopeReport();
+
 }  // namespace jd

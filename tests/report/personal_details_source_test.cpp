@@ -1,12 +1,17 @@
 // Reading table PersonalDetails for the report's first page.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <string>
 
 #include "platform/database.h"
+#include "platform/fake_services.h"
+#include "report/report_document.h"
 #include "platform/run_time_error.h"
 #include "report/personal_details_source.h"
+#include "state/result_windows.h"
 #include "state/shared_records.h"
 
 namespace jd {
@@ -49,6 +54,25 @@ TEST_F(PersonalDetailsTable, FirstRowByColumnNameWithNullsAsEmptyText) {
     EXPECT_EQ(row->Zipcode, "600004");
     EXPECT_EQ(row->Phone, "044 1234");
     EXPECT_EQ(row->EMail, "a@b.org");
+}
+
+TEST_F(PersonalDetailsTable, PrintWindowBuildReadsTheSharedConnection) {
+    resetState();
+    resultWindows().resetAll();
+    db_->execute("INSERT INTO PersonalDetails (Name, Address, Address2, City, Country, Zipcode, Phone, EMail)"
+                 " VALUES ('Desk Owner', '', '', '', '', '', '', '')");
+    state().gDbConnection = std::shared_ptr<Database>(db_.get(), [](Database*) {});
+    ScriptedMessageBox box;
+    state().services.messageBox = &box;
+    state().prefs.gChartStyle = "North";  // the designed windows hold no sign for the first house
+    FnBuildHoroscopeReport();
+    const std::string& text = resultWindows().Frm_Print.Te.text();
+    EXPECT_NE(text.find(std::string(35, ' ') + "Desk Owner" + std::string(35, ' ') + "\r\n"), std::string::npos);
+    // Each North chart that cannot be numbered shows a plain box without a title.
+    ASSERT_EQ(box.shown().size(), 3u);
+    EXPECT_EQ(box.shown()[0], (ShownBox{"Type mismatch13", MsgIcon::None, MsgButtons::OK, std::nullopt, kProgramName}));
+    resultWindows().resetAll();
+    resetState();
 }
 
 TEST(PersonalDetailsConnection, NoConnectionIsAnError) {

@@ -187,21 +187,6 @@ TEST(PlanetsPage, FixedFieldsCutLongAndPadShortValues) {
     EXPECT_EQ(lines[32], "     Rasi   Asc*  Sun       Mar  Mer  Jup  Ven  Sat  Rah*    Total  Total ");
 }
 
-TEST(PlanetsPage, TotalRowStandsBetweenRules) {
-    auto w = sampleWindows();
-    std::string page;
-    appendPlanetsPage(page, w->Frm_PP, w->Frm_AVargas);
-    auto lines = linesOf(page);
-    ASSERT_EQ(lines.size(), 52u);  // page 4 after its header: 51 lines
-    const std::string rule = "     " + std::string(70, '-');
-    EXPECT_EQ(lines[46].substr(0, 8), "     Pis");
-    EXPECT_EQ(lines[47], rule);
-    EXPECT_EQ(lines[48].substr(0, 12), "     Total  ");
-    EXPECT_EQ(lines[49], rule);
-    EXPECT_EQ(lines[50], "");
-    EXPECT_EQ(lines[48].size(), 74u);
-}
-
 // ---- page 5 ----
 
 TEST(VargasDasaPage, TablesAndCounters) {

@@ -197,15 +197,6 @@ TEST(TextCharts, CellsAreSqueezedBeforeTheyAreCut) {
     EXPECT_EQ(lines[2].substr(24, 11), " Jup       ");
 }
 
-TEST(TextCharts, ThreeWordsFillTheFirstLineOfABox) {
-    ChartCells cells;
-    cells[4] = "Sun Moo Mar";
-    auto lines = splitLines(crLfToLf(FnTextChartSouth(cells, "Rasi")));
-    EXPECT_EQ(lines[11].substr(48, 11), "Sun Moo Mar");
-    EXPECT_EQ(lines[12].substr(48, 11), std::string(11, ' '));
-    EXPECT_EQ(lines[13].substr(48, 11), std::string(11, ' '));
-}
-
 TEST(TextCharts, NonAsciiNamesKeepTheColumns) {
     ChartCells cells;
     cells[0] = "Sūr Cha";
