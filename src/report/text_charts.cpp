@@ -242,8 +242,8 @@ std::string abbreviate(std::string_view text, std::string_view separator) {
     size_t start = 0;
     while (true) {
         size_t at = text.find(separator, start);
-        std::string_view piece = text.substr(start, at == std::string_view::npos ? std::string_view::npos : at - start);
-        result += report::leftChars(trimBlanks(piece), 3);
+        std::string_view segment = text.substr(start, at == std::string_view::npos ? std::string_view::npos : at - start);
+        result += report::leftChars(trimBlanks(segment), 3);
         result += ' ';
         if (at == std::string_view::npos) break;
         start = at + separator.size();

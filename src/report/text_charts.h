@@ -22,12 +22,12 @@ using ChartCells = std::array<std::string, 12>;
 // the number) when a drawer cannot draw; the drawer then returns empty text.
 using ReportErrorSink = std::function<void(const std::string&)>;
 
-// Abbreviates a cell caption: splits it at every separator, trims each piece,
+// Abbreviates a cell caption: splits it at every separator, trims each segment,
 // keeps its first three characters, joins them with one blank and trims the
-// result. An empty piece leaves one more blank between its neighbours.
-std::string FnAbbrevCellCrLf(std::string_view text);          // pieces on lines of their own
-std::string FnAbbrevCellDoubleSpace(std::string_view text);   // pieces followed by two blanks
-std::string FnAbbrevCellSpace(std::string_view text);         // pieces separated by one blank
+// result. An empty segment leaves one more blank between its neighbours.
+std::string FnAbbrevCellCrLf(std::string_view text);          // segments on lines of their own
+std::string FnAbbrevCellDoubleSpace(std::string_view text);   // segments followed by two blanks
+std::string FnAbbrevCellSpace(std::string_view text);         // segments separated by one blank
 // The same for a caption whose bodies stand on one line separated by runs of
 // blanks of any length ("Asc    Sun  Moo"), as the East rasi cells are written.
 // Line breaks count as blanks here, so a caption written one body per line

@@ -123,7 +123,7 @@ TEST(ReportDocument, UnknownChartStyleLeavesTheChartsOutButKeepsThePages) {
     std::string text = FnBuildHoroscopeReportText(sourcesFor(*w, false, "West"));
     EXPECT_EQ(text.find("*****"), std::string::npos);
     EXPECT_EQ(headerNumbers(text).front(), 2);
-    EXPECT_EQ(pagesOf(text).size(), headerNumbers(text).size() + 2);  // and the empty piece after the last separator
+    EXPECT_EQ(pagesOf(text).size(), headerNumbers(text).size() + 2);  // and the empty segment after the last separator
 }
 
 TEST(ReportDocument, PrintWindowStepReplacesTheTextOnlyWhenTheBuildSucceeds) {
