@@ -9,6 +9,7 @@
 
 #include "platform/date_time.h"
 #include "platform/services.h"
+#include "state/bhava_tables.h"
 
 namespace jd {
 
@@ -107,6 +108,7 @@ struct SharedState {
     NameTables names;
     CalendarResults calendar;
     SunTimes sunTimes;
+    BhavaTables bhava;  // the houses of the chart last cast
 
     DateTime gBirthDateTime;   // parsed from BirthDetails by the chart run
     DateTime gBirthClockTime;  // the birth moment built by the birth texts
