@@ -3,6 +3,8 @@
 // and the windows hand their data to each other through these; the field names
 // are the program's own names for them.
 #include <array>
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -16,6 +18,7 @@ namespace jd {
 class Database;  // platform/database.h
 class WindowRegistry;  // platform/window.h
 struct ChartCalculators;  // horoscope/chart_objects.h
+struct CalendarCalculators;  // calendar/calendar_objects.h
 
 // The birth details of the chart being cast, as texts (written by OK and by
 // start-up; the chart run reads them).
@@ -125,6 +128,13 @@ struct SharedState {
     int gRowIndex = 0;
 
     std::shared_ptr<Database> gDbConnection;  // opened at start-up, kept to the end
+    // Reads the current chart number txt_VC_UserId of the birth-details
+    // window (0 for a chart not saved, else its ChartSave Sno). The window
+    // installs it when it loads; while none is installed the number is 0.
+    std::function<std::int32_t()> gCurrentChartUserId;
+    // The dasa step's own connection to the same database, opened anew at
+    // the end of every dasa step and kept until the next one.
+    std::shared_ptr<Database> gBhukthiConnection;
     // The desktop services (message boxes, clock, ...) that the process's
     // procedures report through; main() or a test fills them.
     Services services;
@@ -134,6 +144,9 @@ struct SharedState {
     // The chart computation's calculator instances, created on first use
     // (horoscope/chart_objects.h).
     std::shared_ptr<ChartCalculators> gChartObjects;
+    // The calendar's own calculator instances and working values, created on
+    // first use (calendar/calendar_objects.h).
+    std::shared_ptr<CalendarCalculators> gCalendarObjects;
 };
 
 SharedState& state();
