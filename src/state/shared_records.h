@@ -128,6 +128,9 @@ struct SharedState {
     int gRowIndex = 0;
 
     std::shared_ptr<Database> gDbConnection;  // opened at start-up, kept to the end
+    // The program's folder, where the database, the help document and the
+    // advertisement pages lie (set by main() or a test before start-up).
+    std::string gAppPath;
     // Reads the current chart number txt_VC_UserId of the birth-details
     // window (0 for a chart not saved, else its ChartSave Sno). The window
     // installs it when it loads; while none is installed the number is 0.
