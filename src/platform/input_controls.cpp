@@ -319,6 +319,23 @@ void ComboBox::pressKey(int keyAscii) {
     if (onChange) onChange();
 }
 
+void ComboBox::paste(const std::string& clipboard) {
+    int k = key::CtrlV;
+    if (onKeyPress) onKeyPress(k);
+    if (k == 0 || !editable()) return;
+    if (!edit_.insert(firstLine(clipboard))) return;
+    listIndex_ = -1;
+    changed();
+    if (onChange) onChange();
+}
+
+void ComboBox::pressDelete() {
+    if (!editable() || !edit_.deleteForward()) return;
+    listIndex_ = -1;
+    changed();
+    if (onChange) onChange();
+}
+
 void ComboBox::reset() {
     entries_.clear();
     listIndex_ = -1;

@@ -186,6 +186,10 @@ public:
     // part (which selects nothing); a drop-down list selects the next entry
     // beginning with that character.
     void pressKey(int keyAscii);
+    // Paste into the text part: the key-press handler sees key::CtrlV first.
+    void paste(const std::string& clipboard);
+    // The Delete key in the text part (no key press).
+    void pressDelete();
     // The user picks an entry from the list (fires click).
     void choose(int index) { setListIndex(index); }
     void keyDown(int keyCode, int shift = 0) { if (onKeyDown) onKeyDown(keyCode, shift); }

@@ -71,7 +71,7 @@ void WindowRegistry::defineFactory(std::type_index type, const std::string& name
     slots_.emplace(name, Slot{type, std::move(f), nullptr, 0});
 }
 
-void WindowRegistry::emit(WindowEventKind kind, Window& w) {
+void WindowRegistry::notify(WindowEventKind kind, Window& w) {
     const WindowEvent e{kind, w.name()};
     if (recording_) events_.push_back(e);
     for (size_t i = 0, n = observers_.size(); i < n; ++i)
@@ -89,7 +89,7 @@ Window& WindowRegistry::get(const std::string& name) {
     w.registry_ = this;
     w.loaded_ = true;
     slot.loadOrder = ++loadCounter_;
-    emit(WindowEventKind::Load, w);
+    notify(WindowEventKind::Load, w);
     w.onLoad();
     // A child of the frame shows as soon as it is created (unless its Load
     // unloaded it again).
@@ -127,19 +127,19 @@ void WindowRegistry::raiseChild(Window& w) {
     active_ = &w;
     if (previous == &w) return;
     if (previous) {
-        emit(WindowEventKind::Deactivate, *previous);
+        notify(WindowEventKind::Deactivate, *previous);
         previous->onDeactivate();
     }
     // The deactivated window may have unloaded itself or moved the front.
     if (!w.loaded_ || front() != &w) return;
-    emit(WindowEventKind::Activate, w);
+    notify(WindowEventKind::Activate, w);
     w.onActivate();
 }
 
 void WindowRegistry::activateTopLevel(Window& w) {
     if (w.kind_ != WindowKind::TopLevel || active_ == &w) return;
     active_ = &w;
-    emit(WindowEventKind::Activate, w);
+    notify(WindowEventKind::Activate, w);
     w.onActivate();
 }
 
@@ -152,7 +152,7 @@ void WindowRegistry::dropChild(Window& w) {
     if (!wasFront) return;
     if (Window* next = front()) {
         active_ = next;
-        emit(WindowEventKind::Activate, *next);
+        notify(WindowEventKind::Activate, *next);
         next->onActivate();
     }
 }
@@ -162,7 +162,7 @@ void WindowRegistry::show(Window& w, Window* owner) {
     w.owner_ = owner;
     if (!w.visible_) {
         w.visible_ = true;
-        emit(WindowEventKind::Show, w);
+        notify(WindowEventKind::Show, w);
         w.changed();
     }
     if (w.kind_ == WindowKind::MdiChild)
@@ -175,11 +175,11 @@ void WindowRegistry::hide(Window& w) {
     requireLoaded(w);
     if (!w.visible_) return;
     w.visible_ = false;
-    emit(WindowEventKind::Hide, w);
+    notify(WindowEventKind::Hide, w);
     w.changed();
     if (w.kind_ == WindowKind::MdiChild) {
         if (front() == &w) {
-            emit(WindowEventKind::Deactivate, w);
+            notify(WindowEventKind::Deactivate, w);
             w.onDeactivate();
         }
         dropChild(w);
@@ -190,7 +190,7 @@ void WindowRegistry::hide(Window& w) {
 
 void WindowRegistry::bringToFront(Window& w) {
     requireLoaded(w);
-    emit(WindowEventKind::Front, w);
+    notify(WindowEventKind::Front, w);
     if (!w.visible_) return;  // moving a hidden window in the z-order shows nothing
     if (w.kind_ == WindowKind::MdiChild)
         raiseChild(w);
@@ -233,7 +233,7 @@ void WindowRegistry::unload(Window& w) {
     for (auto& [name, slot] : slots_)
         if (slot.window && slot.window->owner_ == &w) slot.window->owner_ = nullptr;
 
-    emit(WindowEventKind::Unload, w);
+    notify(WindowEventKind::Unload, w);
     w.changed();
     if (w.kind_ == WindowKind::MdiFrame) quit_ = true;
 
@@ -243,7 +243,7 @@ void WindowRegistry::unload(Window& w) {
     if (wasFront) {
         if (Window* next = front()) {
             active_ = next;
-            emit(WindowEventKind::Activate, *next);
+            notify(WindowEventKind::Activate, *next);
             next->onActivate();
         }
     } else if (!active_) {

@@ -225,7 +225,7 @@ private:
     };
 
     void defineFactory(std::type_index type, const std::string& name, std::function<std::unique_ptr<Window>()> f);
-    void emit(WindowEventKind kind, Window& w);
+    void notify(WindowEventKind kind, Window& w);
     void raiseChild(Window& w);
     void dropChild(Window& w);
     void activateTopLevel(Window& w);

@@ -1,0 +1,753 @@
+#include "qt/qt_controls.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <QUrl>
+
+#include "qt/twips.h"
+
+namespace jd::qt {
+
+namespace {
+
+QString toQt(const std::string& s) { return QString::fromStdString(s); }
+std::string fromQt(const QString& s) { return s.toStdString(); }
+
+// Positions in a QString count UTF-16 units; the models count characters.
+int unitsToChars(const QString& s, int units) {
+    int chars = 0;
+    for (int i = 0; i < units && i < s.size(); ++i)
+        if (!s.at(i).isLowSurrogate()) ++chars;
+    return chars;
+}
+
+int charsToUnits(const QString& s, int chars) {
+    int i = 0;
+    for (int c = 0; c < chars && i < s.size(); ++c) i += s.at(i).isHighSurrogate() && i + 1 < s.size() ? 2 : 1;
+    return i;
+}
+
+// Keys that only move the caret or the selection (or copy): the line edit
+// may handle them itself, since they change no text.
+bool isNavigation(const QKeyEvent* e) {
+    static const QKeySequence::StandardKey keys[] = {
+        QKeySequence::MoveToNextChar,       QKeySequence::MoveToPreviousChar,  QKeySequence::MoveToNextWord,
+        QKeySequence::MoveToPreviousWord,   QKeySequence::MoveToStartOfLine,   QKeySequence::MoveToEndOfLine,
+        QKeySequence::MoveToStartOfBlock,   QKeySequence::MoveToEndOfBlock,    QKeySequence::MoveToStartOfDocument,
+        QKeySequence::MoveToEndOfDocument,  QKeySequence::SelectNextChar,      QKeySequence::SelectPreviousChar,
+        QKeySequence::SelectNextWord,       QKeySequence::SelectPreviousWord,  QKeySequence::SelectStartOfLine,
+        QKeySequence::SelectEndOfLine,      QKeySequence::SelectStartOfBlock,  QKeySequence::SelectEndOfBlock,
+        QKeySequence::SelectStartOfDocument, QKeySequence::SelectEndOfDocument, QKeySequence::SelectAll,
+        QKeySequence::Copy,
+    };
+    for (auto k : keys)
+        if (e->matches(k)) return true;
+    switch (e->key()) {
+        case Qt::Key_Left: case Qt::Key_Right: case Qt::Key_Home: case Qt::Key_End:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// A key that types its text: printable, with neither Ctrl nor Alt held.
+bool typesText(const QKeyEvent* e) {
+    if (e->text().isEmpty()) return false;
+    if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+    for (QChar c : e->text())
+        if (!c.isPrint() && !c.isSurrogate()) return false;
+    return true;
+}
+
+// Sends the key's characters, one by one, as key presses.
+template <class Model>
+void typeText(Model& model, const QString& text) {
+    for (char32_t cp : text.toUcs4()) model.pressKey(static_cast<int>(cp));
+}
+
+// The keys every editable text part routes to its model. Returns false for
+// keys the line edit may handle itself (caret moves) or that belong to the
+// focus chain; true when the key is dealt with (typed, swallowed or refused).
+template <class Model>
+bool routeEditKey(Model& model, QKeyEvent* e) {
+    if (e->matches(QKeySequence::Paste)) {
+        model.paste(fromQt(QApplication::clipboard()->text()));
+        return true;
+    }
+    if (e->matches(QKeySequence::Undo) || e->matches(QKeySequence::Redo)) return true;
+    switch (e->key()) {
+        case Qt::Key_Backspace: model.pressKey(key::Backspace); return true;
+        case Qt::Key_Return: case Qt::Key_Enter: model.pressKey(key::Enter); return true;
+        case Qt::Key_Escape: model.pressKey(key::Escape); return true;
+        case Qt::Key_Delete: model.pressDelete(); return true;
+        case Qt::Key_Tab: case Qt::Key_Backtab: return false;
+        default: break;
+    }
+    if (typesText(e)) {
+        typeText(model, e->text());
+        return true;
+    }
+    return !isNavigation(e);
+}
+
+// Puts a model's caret and selection on a line edit, unless it already shows
+// them (so a selection the user drags keeps its direction).
+void showSelection(QLineEdit* edit, int selStart, int selLength) {
+    const QString t = edit->text();
+    const int s = charsToUnits(t, selStart);
+    const int e = charsToUnits(t, selStart + selLength);
+    const int curStart = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
+    const int curLength = static_cast<int>(edit->selectedText().size());
+    if (curStart == s && curLength == e - s) return;
+    if (e > s)
+        edit->setSelection(s, e - s);
+    else
+        edit->setCursorPosition(s);
+}
+
+template <class Model>
+void takeSelectionFrom(const QLineEdit* edit, Model& model) {
+    const QString t = edit->text();
+    const int start = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
+    const int length = static_cast<int>(edit->selectedText().size());
+    const int s = unitsToChars(t, start);
+    model.setSelStart(s);
+    model.setSelLength(unitsToChars(t, start + length) - s);
+}
+
+void focusIfModelHasFocus(QWidget* w, const Control& c) {
+    if (c.hasFocus() && !w->hasFocus() && w->isVisible()) w->setFocus(Qt::OtherFocusReason);
+}
+
+void lockDownLineEdit(QLineEdit* edit) {
+    edit->setContextMenuPolicy(Qt::NoContextMenu);
+    edit->setDragEnabled(false);
+    edit->setAcceptDrops(false);
+    edit->setAttribute(Qt::WA_InputMethodEnabled, false);
+}
+
+}  // namespace
+
+int keyCodeOf(const QKeyEvent* e) {
+    const int k = e->key();
+    if (k >= Qt::Key_0 && k <= Qt::Key_9) return k;
+    if (k >= Qt::Key_A && k <= Qt::Key_Z) return k;
+    if (k >= Qt::Key_F1 && k <= Qt::Key_F24) return 112 + (k - Qt::Key_F1);
+    switch (k) {
+        case Qt::Key_Backspace: return 8;
+        case Qt::Key_Tab: case Qt::Key_Backtab: return 9;
+        case Qt::Key_Return: case Qt::Key_Enter: return 13;
+        case Qt::Key_Shift: return 16;
+        case Qt::Key_Control: return 17;
+        case Qt::Key_Alt: return 18;
+        case Qt::Key_Escape: return 27;
+        case Qt::Key_Space: return 32;
+        case Qt::Key_PageUp: return 33;
+        case Qt::Key_PageDown: return 34;
+        case Qt::Key_End: return 35;
+        case Qt::Key_Home: return 36;
+        case Qt::Key_Left: return 37;
+        case Qt::Key_Up: return 38;
+        case Qt::Key_Right: return 39;
+        case Qt::Key_Down: return 40;
+        case Qt::Key_Insert: return 45;
+        case Qt::Key_Delete: return 46;
+        default: return 0;
+    }
+}
+
+int shiftStateOf(Qt::KeyboardModifiers m) {
+    return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) | (m & Qt::AltModifier ? 4 : 0);
+}
+
+QColor colorOf(unsigned rgb) { return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
+
+void applyControl(QWidget* w, const Control& c) {
+    if (c.width() > 0 && c.height() > 0)
+        w->setGeometry(twipsToPixels(c.left()), twipsToPixels(c.top()), twipsToPixels(c.width()),
+                       twipsToPixels(c.height()));
+    w->setEnabled(c.enabled());
+    // A widget without a parent is no window of its own: it is only hidden.
+    if (!w->parentWidget()) {
+        if (!c.visible()) w->hide();
+    } else if (w->isHidden() == c.visible()) {
+        w->setVisible(c.visible());
+    }
+}
+
+// ----------------------------------------------------------------------- label
+
+QtLabel::QtLabel(Label& model, QWidget* parent) : QLabel(parent), model_(model) {
+    setObjectName(toQt(model.name()));
+    setTextFormat(Qt::PlainText);
+    sub_ = model_.subscribe([this] { refresh(); });
+    refresh();
+}
+
+QtLabel::~QtLabel() { model_.unsubscribe(sub_); }
+
+void QtLabel::refresh() {
+    setText(toQt(model_.caption()));
+    applyControl(this, model_);
+}
+
+// -------------------------------------------------------------------- text box
+
+QtTextBox::QtTextBox(TextBox& model, Window* owner, QWidget* parent)
+    : QLineEdit(parent), model_(model), owner_(owner) {
+    setObjectName(toQt(model.name()));
+    lockDownLineEdit(this);
+    connect(this, &QLineEdit::selectionChanged, this, [this] { takeSelection(); });
+    connect(this, &QLineEdit::cursorPositionChanged, this, [this] { takeSelection(); });
+    sub_ = model_.subscribe([this] { refresh(); });
+    refresh();
+}
+
+QtTextBox::~QtTextBox() { model_.unsubscribe(sub_); }
+
+void QtTextBox::refresh() {
+    if (updating_) return;
+    updating_ = true;
+    const QString t = toQt(model_.text());
+    if (text() != t) setText(t);
+    setReadOnly(model_.locked());
+    showSelection(this, model_.selStart(), model_.selLength());
+    applyControl(this, model_);
+    focusIfModelHasFocus(this, model_);
+    updating_ = false;
+}
+
+void QtTextBox::takeSelection() {
+    if (updating_) return;
+    updating_ = true;
+    takeSelectionFrom(this, model_);
+    updating_ = false;
+}
+
+void QtTextBox::keyPressEvent(QKeyEvent* e) {
+    model_.keyDown(keyCodeOf(e), shiftStateOf(e->modifiers()));
+    if (e->matches(QKeySequence::Cut)) {
+        const std::string removed = model_.cut();
+        if (!removed.empty()) QApplication::clipboard()->setText(toQt(removed));
+        return;
+    }
+    if (routeEditKey(model_, e)) return;
+    if (isNavigation(e))
+        QLineEdit::keyPressEvent(e);
+    else
+        e->ignore();  // Tab and the like go to the focus chain
+}
+
+void QtTextBox::keyReleaseEvent(QKeyEvent* e) {
+    model_.keyUp(keyCodeOf(e), shiftStateOf(e->modifiers()));
+    QLineEdit::keyReleaseEvent(e);
+}
+
+void QtTextBox::focusInEvent(QFocusEvent* e) {
+    QLineEdit::focusInEvent(e);
+    if (owner_) owner_->setFocus(model_);
+}
+
+void QtTextBox::inputMethodEvent(QInputMethodEvent* e) {
+    typeText(model_, e->commitString());
+    e->accept();
+}
+
+// ------------------------------------------------------------------- combo box
+
+QtComboBox::QtComboBox(ComboBox& model, Window* owner, QWidget* parent)
+    : QComboBox(parent), model_(model), owner_(owner) {
+    setObjectName(toQt(model.name()));
+    setEditable(model.editable());
+    setInsertPolicy(QComboBox::NoInsert);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setFocusPolicy(Qt::StrongFocus);
+    if (QLineEdit* edit = lineEdit()) {
+        setCompleter(nullptr);
+        lockDownLineEdit(edit);
+        edit->installEventFilter(this);
+        connect(edit, &QLineEdit::selectionChanged, this, [this] { takeSelection(); });
+        connect(edit, &QLineEdit::cursorPositionChanged, this, [this] { takeSelection(); });
+    }
+    // A pick from the drop-down list is the user's choice of that entry.
+    connect(this, &QComboBox::activated, this, [this](int index) {
+        if (updating_) return;
+        model_.choose(index);
+        refresh();
+    });
+    sub_ = model_.subscribe([this] { refresh(); });
+    refresh();
+}
+
+QtComboBox::~QtComboBox() { model_.unsubscribe(sub_); }
+
+void QtComboBox::refresh() {
+    if (updating_) return;
+    updating_ = true;
+    bool same = count() == model_.listCount();
+    for (int i = 0; same && i < count(); ++i) {
+        const auto& entry = model_.entries()[static_cast<size_t>(i)];
+        same = itemText(i) == toQt(entry.text) && itemData(i).toInt() == entry.itemData;
+    }
+    if (!same) {
+        clear();
+        for (const auto& entry : model_.entries()) addItem(toQt(entry.text), entry.itemData);
+    }
+    if (currentIndex() != model_.listIndex()) setCurrentIndex(model_.listIndex());
+    if (QLineEdit* edit = lineEdit()) {
+        const QString t = toQt(model_.text());
+        if (edit->text() != t) edit->setText(t);
+        showSelection(edit, model_.selStart(), model_.selLength());
+    }
+    applyControl(this, model_);
+    focusIfModelHasFocus(this, model_);
+    updating_ = false;
+}
+
+void QtComboBox::takeSelection() {
+    if (updating_ || !lineEdit()) return;
+    updating_ = true;
+    takeSelectionFrom(lineEdit(), model_);
+    updating_ = false;
+}
+
+bool QtComboBox::routeKey(QKeyEvent* e) {
+    model_.keyDown(keyCodeOf(e), shiftStateOf(e->modifiers()));
+    const bool alt = e->modifiers() & Qt::AltModifier;
+    if (e->key() == Qt::Key_F4 || (alt && (e->key() == Qt::Key_Down || e->key() == Qt::Key_Up))) {
+        showPopup();
+        return true;
+    }
+    if (e->key() == Qt::Key_Up || e->key() == Qt::Key_Down) {
+        // The arrows step through the list: each step is a choice.
+        const int next = model_.listIndex() + (e->key() == Qt::Key_Down ? 1 : -1);
+        if (next >= 0 && next < model_.listCount()) model_.choose(next);
+        return true;
+    }
+    if (!model_.editable()) {
+        switch (e->key()) {
+            case Qt::Key_Tab: case Qt::Key_Backtab: return false;
+            case Qt::Key_Return: case Qt::Key_Enter: model_.pressKey(key::Enter); return true;
+            case Qt::Key_Escape: model_.pressKey(key::Escape); return true;
+            case Qt::Key_Space: showPopup(); return true;
+            default: break;
+        }
+        if (typesText(e)) typeText(model_, e->text());
+        return true;
+    }
+    return routeEditKey(model_, e);
+}
+
+bool QtComboBox::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == lineEdit()) {
+        switch (e->type()) {
+            case QEvent::KeyPress: return routeKey(static_cast<QKeyEvent*>(e));
+            case QEvent::KeyRelease: {
+                auto* k = static_cast<QKeyEvent*>(e);
+                model_.keyUp(keyCodeOf(k), shiftStateOf(k->modifiers()));
+                return false;
+            }
+            case QEvent::FocusIn:
+                if (owner_) owner_->setFocus(model_);
+                return false;
+            case QEvent::InputMethod: {
+                typeText(model_, static_cast<QInputMethodEvent*>(e)->commitString());
+                return true;
+            }
+            default: return false;
+        }
+    }
+    return QComboBox::eventFilter(watched, e);
+}
+
+void QtComboBox::keyPressEvent(QKeyEvent* e) {
+    if (!routeKey(e)) e->ignore();
+}
+
+void QtComboBox::keyReleaseEvent(QKeyEvent* e) {
+    model_.keyUp(keyCodeOf(e), shiftStateOf(e->modifiers()));
+    QComboBox::keyReleaseEvent(e);
+}
+
+void QtComboBox::focusInEvent(QFocusEvent* e) {
+    QComboBox::focusInEvent(e);
+    if (owner_) owner_->setFocus(model_);
+}
+
+void QtComboBox::wheelEvent(QWheelEvent* e) { e->ignore(); }
+
+// -------------------------------------------------------------------- list box
+
+QtListBox::QtListBox(ListBox& model, Window* owner, QWidget* parent)
+    : QListWidget(parent), model_(model), owner_(owner) {
+    setObjectName(toQt(model.name()));
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (!updating_) model_.setListIndex(row);
+    });
+    connect(this, &QListWidget::itemDoubleClicked, this, [this] { model_.dblClick(); });
+    sub_ = model_.subscribe([this] { refresh(); });
+    refresh();
+}
+
+QtListBox::~QtListBox() { model_.unsubscribe(sub_); }
+
+void QtListBox::refresh() {
+    if (updating_) return;
+    updating_ = true;
+    bool same = count() == model_.listCount();
+    for (int i = 0; same && i < count(); ++i) same = item(i)->text() == toQt(model_.list(i));
+    if (!same) {
+        clear();
+        for (const auto& entry : model_.entries()) addItem(toQt(entry.text));
+    }
+    if (currentRow() != model_.listIndex()) setCurrentRow(model_.listIndex());
+    if (model_.listIndex() < 0) clearSelection();
+    applyControl(this, model_);
+    focusIfModelHasFocus(this, model_);
+    updating_ = false;
+}
+
+void QtListBox::focusInEvent(QFocusEvent* e) {
+    QListWidget::focusInEvent(e);
+    if (owner_) owner_->setFocus(model_);
+}
+
+// ------------------------------------------------------------------------ grid
+
+QtGrid::QtGrid(Grid& model, QWidget* parent) : QTableWidget(parent), model_(model) {
+    setObjectName(toQt(model.name()));
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setWordWrap(false);
+    connect(this, &QTableWidget::cellClicked, this, [this](int r, int c) {
+        if (updating_ || r >= model_.rows() || c >= model_.cols()) return;
+        model_.setRow(r);
+        model_.setCol(c);
+    });
+    sub_ = model_.subscribe([this] { scheduleRefresh(); });
+    refresh();
+}
+
+QtGrid::~QtGrid() { model_.unsubscribe(sub_); }
+
+void QtGrid::scheduleRefresh() {
+    if (pending_) return;
+    pending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        if (pending_) refresh();
+    });
+}
+
+void QtGrid::refresh() {
+    pending_ = false;
+    updating_ = true;
+    setUpdatesEnabled(false);
+    setRowCount(model_.rows());
+    setColumnCount(model_.cols());
+    clearSpans();
+    const QBrush fixedBack = palette().button();
+    for (int r = 0; r < model_.rows(); ++r) {
+        for (int c = 0; c < model_.cols(); ++c) {
+            QTableWidgetItem* it = item(r, c);
+            if (!it) {
+                it = new QTableWidgetItem;  // owned by the table
+                setItem(r, c, it);
+            }
+            const QString t = toQt(model_.text(r, c));
+            if (it->text() != t) it->setText(t);
+            const bool fixed = r < model_.fixedRows() || c < model_.fixedCols();
+            Qt::Alignment a = Qt::AlignLeft | Qt::AlignVCenter;
+            switch (model_.cellAlignment(r, c)) {
+                case Alignment::LeftCenter: break;
+                case Alignment::CenterCenter: a = Qt::AlignCenter; break;
+                case Alignment::RightCenter: a = Qt::AlignRight | Qt::AlignVCenter; break;
+                case Alignment::General: {
+                    bool number = false;
+                    t.trimmed().toDouble(&number);
+                    if (number && !fixed) a = Qt::AlignRight | Qt::AlignVCenter;
+                    break;
+                }
+            }
+            it->setTextAlignment(a);
+            QFont f = font();
+            f.setBold(model_.cellBold(r, c));
+            it->setFont(f);
+            const unsigned fore = model_.cellForeColor(r, c);
+            it->setForeground(fore == 0xFFFFFFFFu ? palette().text() : QBrush(colorOf(fore)));
+            const unsigned back = model_.cellBackColor(r, c);
+            it->setBackground(back != 0xFFFFFFFFu ? QBrush(colorOf(back)) : fixed ? fixedBack : QBrush());
+            it->setFlags(fixed ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        }
+        if (model_.mergeCells() != 0 && model_.mergeRow(r)) {
+            // Runs of equal neighbouring texts show as one cell.
+            int start = 0;
+            for (int c = 1; c <= model_.cols(); ++c) {
+                if (c < model_.cols() && model_.text(r, c) == model_.text(r, start)) continue;
+                if (c - start > 1) setSpan(r, start, 1, c - start);
+                start = c;
+            }
+        }
+    }
+    for (int c = 0; c < model_.cols(); ++c) setColumnWidth(c, twipsToPixels(model_.colWidth(c)));
+    applyControl(this, model_);
+    setUpdatesEnabled(true);
+    updating_ = false;
+}
+
+// ------------------------------------------------------------------------ tree
+
+QtTree::QtTree(Tree& model, Window* owner, QWidget* parent) : QTreeWidget(parent), model_(model), owner_(owner) {
+    setObjectName(toQt(model.name()));
+    setHeaderHidden(true);
+    setColumnCount(1);
+    sub_ = model_.subscribe([this] { scheduleRefresh(); });
+    refresh();
+}
+
+QtTree::~QtTree() { model_.unsubscribe(sub_); }
+
+void QtTree::scheduleRefresh() {
+    if (pending_) return;
+    pending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        if (pending_) refresh();
+    });
+}
+
+QTreeWidgetItem* QtTree::itemOf(int index) const {
+    return index >= 1 && index <= static_cast<int>(items_.size()) ? items_[static_cast<size_t>(index - 1)] : nullptr;
+}
+
+void QtTree::rebuild() {
+    clear();  // deletes the items
+    items_.clear();
+    for (int i = 1; i <= model_.nodeCount(); ++i) {
+        const TreeNode& n = model_.node(i);
+        QTreeWidgetItem* parentItem = itemOf(model_.indexOf(n.parentKey));
+        auto* it = parentItem ? new QTreeWidgetItem(parentItem) : new QTreeWidgetItem(this);  // owned by the tree
+        it->setData(0, Qt::UserRole, i);
+        items_.push_back(it);
+    }
+}
+
+void QtTree::refresh() {
+    pending_ = false;
+    const QSignalBlocker block(this);
+    bool same = static_cast<int>(items_.size()) == model_.nodeCount();
+    for (int i = 1; same && i <= model_.nodeCount(); ++i) {
+        const QTreeWidgetItem* it = itemOf(i);
+        const QTreeWidgetItem* parentItem = itemOf(model_.indexOf(model_.node(i).parentKey));
+        same = it->parent() == parentItem;
+    }
+    if (!same) rebuild();
+    for (int i = 1; i <= model_.nodeCount(); ++i) {
+        const TreeNode& n = model_.node(i);
+        QTreeWidgetItem* it = itemOf(i);
+        it->setText(0, toQt(n.text));
+        it->setForeground(0, QBrush(colorOf(n.foreColor)));
+        it->setBackground(0, n.backColor == TreeNode::kDefaultColor ? QBrush() : QBrush(colorOf(n.backColor)));
+        QFont f = font();
+        f.setBold(n.bold);
+        it->setFont(0, f);
+        it->setExpanded(n.expanded);
+    }
+    setRootIsDecorated(model_.lineStyle() == 1);
+    if (model_.backColor() != TreeNode::kDefaultColor) {
+        QPalette p = palette();
+        p.setColor(QPalette::Base, colorOf(model_.backColor()));
+        setPalette(p);
+    }
+    if (QTreeWidgetItem* sel = itemOf(model_.selectedIndex()))
+        setCurrentItem(sel);
+    else
+        clearSelection();
+    applyControl(this, model_);
+}
+
+void QtTree::mousePressEvent(QMouseEvent* e) {
+    QTreeWidget::mousePressEvent(e);
+    if (e->button() != Qt::LeftButton) return;
+    if (QTreeWidgetItem* it = itemAt(e->position().toPoint())) model_.clickNode(it->data(0, Qt::UserRole).toInt());
+}
+
+void QtTree::mouseDoubleClickEvent(QMouseEvent* e) {
+    QTreeWidget::mouseDoubleClickEvent(e);
+    model_.dblClick();
+}
+
+void QtTree::keyPressEvent(QKeyEvent* e) {
+    QTreeWidgetItem* before = currentItem();
+    QTreeWidget::keyPressEvent(e);
+    // Moving through the nodes with the keys chooses each node reached.
+    if (QTreeWidgetItem* now = currentItem(); now && now != before) model_.clickNode(now->data(0, Qt::UserRole).toInt());
+}
+
+void QtTree::focusInEvent(QFocusEvent* e) {
+    QTreeWidget::focusInEvent(e);
+    if (owner_) owner_->setFocus(model_);
+}
+
+// ----------------------------------------------------------- buttons and boxes
+
+QtButton::QtButton(CommandButton& model, Window* owner, QWidget* parent)
+    : QPushButton(parent), model_(model), owner_(owner) {
+    setObjectName(toQt(model.name()));
+    setAutoDefault(false);
+    connect(this, &QPushButton::clicked, this, [this] { model_.click(); });
+    sub_ = model_.subscribe([this] { refresh(); });
+    refresh();
+}
+
+QtButton::~QtButton() { model_.unsubscribe(sub_); }
+
+void QtButton::refresh() {
+    setText(toQt(model_.caption()));
+    applyControl(this, model_);
+    focusIfModelHasFocus(this, model_);
+}
+
+void QtButton::focusInEvent(QFocusEvent* e) {
+    QPushButton::focusInEvent(e);
+    if (owner_) owner_->setFocus(model_);
+}
+
+QtOptionButton::QtOptionButton(OptionButton& model, Window* owner, QWidget* parent)
+    : QRadioButton(parent), model_(model), owner_(owner) {
+    setObjectName(toQt(model.name()));
+    setAutoExclusive(false);  // the model's group decides
+    connect(this, &QRadioButton::clicked, this, [this] {
+        model_.click();
+        refresh();  // a click on the chosen button leaves it chosen
+    });
+    sub_ = model_.subscribe([this] { refresh(); });
+    refresh();
+}
+
+QtOptionButton::~QtOptionButton() { model_.unsubscribe(sub_); }
+
+void QtOptionButton::refresh() {
+    setText(toQt(model_.caption()));
+    if (isChecked() != model_.value()) setChecked(model_.value());
+    applyControl(this, model_);
+}
+
+void QtOptionButton::focusInEvent(QFocusEvent* e) {
+    QRadioButton::focusInEvent(e);
+    if (owner_) owner_->setFocus(model_);
+}
+
+QtCheckBox::QtCheckBox(CheckBox& model, Window* owner, QWidget* parent)
+    : QCheckBox(parent), model_(model), owner_(owner) {
+    setObjectName(toQt(model.name()));
+    connect(this, &QCheckBox::clicked, this, [this] {
+        model_.click();
+        refresh();
+    });
+    sub_ = model_.subscribe([this] { refresh(); });
+    refresh();
+}
+
+QtCheckBox::~QtCheckBox() { model_.unsubscribe(sub_); }
+
+void QtCheckBox::refresh() {
+    setText(toQt(model_.caption()));
+    setTristate(model_.value() == CheckValue::Grayed);
+    const Qt::CheckState s = model_.value() == CheckValue::Checked   ? Qt::Checked
+                             : model_.value() == CheckValue::Grayed ? Qt::PartiallyChecked
+                                                                    : Qt::Unchecked;
+    if (checkState() != s) setCheckState(s);
+    applyControl(this, model_);
+}
+
+void QtCheckBox::focusInEvent(QFocusEvent* e) {
+    QCheckBox::focusInEvent(e);
+    if (owner_) owner_->setFocus(model_);
+}
+
+QtFrame::QtFrame(Frame& model, QWidget* parent) : QGroupBox(parent), model_(model) {
+    setObjectName(toQt(model.name()));
+    sub_ = model_.subscribe([this] { refresh(); });
+    refresh();
+}
+
+QtFrame::~QtFrame() { model_.unsubscribe(sub_); }
+
+void QtFrame::refresh() {
+    setTitle(toQt(model_.caption()));
+    applyControl(this, model_);
+}
+
+QtTabStrip::QtTabStrip(TabStrip& model, QWidget* parent) : QTabBar(parent), model_(model) {
+    setObjectName(toQt(model.name()));
+    connect(this, &QTabBar::tabBarClicked, this, [this](int index) {
+        if (index >= 0) model_.clickTab(index + 1);
+    });
+    connect(this, &QTabBar::currentChanged, this, [this](int index) {
+        if (!updating_ && index >= 0) model_.setSelectedIndex(index + 1);
+    });
+    sub_ = model_.subscribe([this] { refresh(); });
+    refresh();
+}
+
+QtTabStrip::~QtTabStrip() { model_.unsubscribe(sub_); }
+
+void QtTabStrip::refresh() {
+    updating_ = true;
+    bool same = count() == model_.tabCount();
+    for (int i = 0; same && i < count(); ++i) same = tabText(i) == toQt(model_.caption(i + 1));
+    if (!same) {
+        while (count() > 0) removeTab(0);
+        for (int i = 1; i <= model_.tabCount(); ++i) addTab(toQt(model_.caption(i)));
+    }
+    if (currentIndex() != model_.selectedIndex() - 1) setCurrentIndex(model_.selectedIndex() - 1);
+    applyControl(this, model_);
+    updating_ = false;
+}
+
+// ---------------------------------------------------------------- browser pane
+
+QtBrowserPane::QtBrowserPane(WebBrowser& model, QWidget* parent) : QTextBrowser(parent), model_(model) {
+    setObjectName(toQt(model.name()));
+    setOpenLinks(false);
+    connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
+        model_.navigate(fromQt(source().resolved(url).toString()));
+    });
+    sub_ = model_.subscribe([this] { refresh(); });
+    refresh();
+}
+
+QtBrowserPane::~QtBrowserPane() { model_.unsubscribe(sub_); }
+
+void QtBrowserPane::refresh() {
+    if (shownNavigations_ != model_.navigationCount()) {
+        shownNavigations_ = model_.navigationCount();
+        showAddress(this, model_.locationURL());
+    }
+    applyControl(this, model_);
+}
+
+void QtBrowserPane::showAddress(QTextBrowser* browser, const std::string& url) {
+    const QString address = toQt(url);
+    if (address.isEmpty()) {
+        browser->clear();
+        return;
+    }
+    const QUrl parsed(address);
+    const QString path = parsed.isLocalFile() ? parsed.toLocalFile() : address;
+    const QFileInfo file(path);
+    if (file.isFile() && file.isReadable()) {
+        browser->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
+        return;
+    }
+    browser->setPlainText(QStringLiteral("This page is not available here: ") + address);
+}
+
+}  // namespace jd::qt

@@ -1,0 +1,250 @@
+#pragma once
+// Qt widgets bound to the control models. A change of the model shows in the
+// widget; the user's typing and clicks go through the model (its key-press
+// handler first), so a key the window swallows never reaches the box. Each
+// widget must not outlive its model; the model may outlive the widget.
+//
+// The owning window, when given, learns where the user put the focus.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTableWidget>
+#include <QTextBrowser>
+#include <QTreeWidget>
+
+#include "platform/controls.h"
+#include "platform/input_controls.h"
+#include "platform/window.h"
+
+namespace jd::qt {
+
+// The run time's key code of a key (13 Enter, 37..40 arrows, 65..90 letters,
+// 112.. F1..) and its shift state (1 Shift, 2 Ctrl, 4 Alt).
+int keyCodeOf(const QKeyEvent* e);
+int shiftStateOf(Qt::KeyboardModifiers m);
+
+// 0xRRGGBB of the models.
+QColor colorOf(unsigned rgb);
+
+// Visibility, enabling and, when the model has a size, position and size.
+void applyControl(QWidget* w, const Control& c);
+
+class QtLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit QtLabel(Label& model, QWidget* parent = nullptr);
+    ~QtLabel() override;
+    void refresh();
+
+private:
+    Label& model_;
+    int sub_;
+};
+
+class QtTextBox : public QLineEdit {
+    Q_OBJECT
+public:
+    QtTextBox(TextBox& model, Window* owner = nullptr, QWidget* parent = nullptr);
+    ~QtTextBox() override;
+    void refresh();
+    TextBox& model() { return model_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void inputMethodEvent(QInputMethodEvent* e) override;
+
+private:
+    void takeSelection();
+
+    TextBox& model_;
+    Window* owner_;
+    int sub_;
+    bool updating_ = false;
+};
+
+class QtComboBox : public QComboBox {
+    Q_OBJECT
+public:
+    QtComboBox(ComboBox& model, Window* owner = nullptr, QWidget* parent = nullptr);
+    ~QtComboBox() override;
+    void refresh();
+    ComboBox& model() { return model_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
+
+private:
+    bool routeKey(QKeyEvent* e);
+    void takeSelection();
+
+    ComboBox& model_;
+    Window* owner_;
+    int sub_;
+    bool updating_ = false;
+};
+
+class QtListBox : public QListWidget {
+    Q_OBJECT
+public:
+    QtListBox(ListBox& model, Window* owner = nullptr, QWidget* parent = nullptr);
+    ~QtListBox() override;
+    void refresh();
+
+protected:
+    void focusInEvent(QFocusEvent* e) override;
+
+private:
+    ListBox& model_;
+    Window* owner_;
+    int sub_;
+    bool updating_ = false;
+};
+
+// Grids change cell by cell in long runs; the widget redraws once the run is
+// over (when the event loop next runs).
+class QtGrid : public QTableWidget {
+    Q_OBJECT
+public:
+    explicit QtGrid(Grid& model, QWidget* parent = nullptr);
+    ~QtGrid() override;
+    // Redraws now (also what the deferred redraw calls).
+    void refresh();
+
+private:
+    void scheduleRefresh();
+
+    Grid& model_;
+    int sub_;
+    bool pending_ = false;
+    bool updating_ = false;
+};
+
+class QtTree : public QTreeWidget {
+    Q_OBJECT
+public:
+    QtTree(Tree& model, Window* owner = nullptr, QWidget* parent = nullptr);
+    ~QtTree() override;
+    void refresh();
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+
+private:
+    void scheduleRefresh();
+    void rebuild();
+    QTreeWidgetItem* itemOf(int index) const;
+
+    Tree& model_;
+    Window* owner_;
+    int sub_;
+    bool pending_ = false;
+    std::vector<QTreeWidgetItem*> items_;  // by node number - 1
+};
+
+class QtButton : public QPushButton {
+    Q_OBJECT
+public:
+    QtButton(CommandButton& model, Window* owner = nullptr, QWidget* parent = nullptr);
+    ~QtButton() override;
+    void refresh();
+
+protected:
+    void focusInEvent(QFocusEvent* e) override;
+
+private:
+    CommandButton& model_;
+    Window* owner_;
+    int sub_;
+};
+
+class QtOptionButton : public QRadioButton {
+    Q_OBJECT
+public:
+    QtOptionButton(OptionButton& model, Window* owner = nullptr, QWidget* parent = nullptr);
+    ~QtOptionButton() override;
+    void refresh();
+
+protected:
+    void focusInEvent(QFocusEvent* e) override;
+
+private:
+    OptionButton& model_;
+    Window* owner_;
+    int sub_;
+};
+
+class QtCheckBox : public QCheckBox {
+    Q_OBJECT
+public:
+    QtCheckBox(CheckBox& model, Window* owner = nullptr, QWidget* parent = nullptr);
+    ~QtCheckBox() override;
+    void refresh();
+
+protected:
+    void focusInEvent(QFocusEvent* e) override;
+
+private:
+    CheckBox& model_;
+    Window* owner_;
+    int sub_;
+};
+
+class QtFrame : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit QtFrame(Frame& model, QWidget* parent = nullptr);
+    ~QtFrame() override;
+    void refresh();
+
+private:
+    Frame& model_;
+    int sub_;
+};
+
+class QtTabStrip : public QTabBar {
+    Q_OBJECT
+public:
+    QtTabStrip(TabStrip& model, QWidget* parent = nullptr);
+    ~QtTabStrip() override;
+    void refresh();
+
+private:
+    TabStrip& model_;
+    int sub_;
+    bool updating_ = false;
+};
+
+// A light browser pane: pages from local files only (nothing reaches the
+// network); an address that is no local file shows a short notice.
+class QtBrowserPane : public QTextBrowser {
+    Q_OBJECT
+public:
+    explicit QtBrowserPane(WebBrowser& model, QWidget* parent = nullptr);
+    ~QtBrowserPane() override;
+    void refresh();
+    // Shows an address in a QTextBrowser: a local file (a path or a file://
+    // address) or, for anything else, the notice.
+    static void showAddress(QTextBrowser* browser, const std::string& url);
+
+private:
+    WebBrowser& model_;
+    int sub_;
+    int shownNavigations_ = -1;
+};
+
+}  // namespace jd::qt

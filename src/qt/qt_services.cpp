@@ -1,0 +1,279 @@
+#include "qt/qt_services.h"
+
+#include <QAbstractEventDispatcher>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTextBrowser>
+#include <QThread>
+#include <QUrl>
+
+#include "platform/run_time_error.h"
+#include "platform/window.h"
+#include "qt/qt_controls.h"
+#include "qt/twips.h"
+
+namespace jd::qt {
+
+namespace {
+QString toQt(const std::string& s) { return QString::fromStdString(s); }
+}  // namespace
+
+// ------------------------------------------------------------------ message box
+
+MsgResult QtMessageBox::show(const std::string& text, MsgIcon icon, MsgButtons buttons,
+                             const std::optional<std::string>& title) {
+    QMessageBox box(parent_.data());
+    box.setTextFormat(Qt::PlainText);
+    box.setText(toQt(text));
+    box.setWindowTitle(toQt(messageCaption(title)));
+    switch (icon) {
+        case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+        case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
+        case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+        case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
+        case MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    }
+    switch (buttons) {
+        case MsgButtons::OK: box.setStandardButtons(QMessageBox::Ok); break;
+        case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+        case MsgButtons::OKCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    }
+    switch (box.exec()) {
+        case QMessageBox::Yes: return MsgResult::Yes;
+        case QMessageBox::No: return MsgResult::No;
+        case QMessageBox::Cancel: return MsgResult::Cancel;
+        default: break;
+    }
+    // Anything else (a box closed without a button) answers its escape button.
+    if (buttons == MsgButtons::YesNo) return MsgResult::No;
+    if (buttons == MsgButtons::OKCancel) return MsgResult::Cancel;
+    return MsgResult::OK;
+}
+
+// ------------------------------------------------------------- clock and loop
+
+DateTime QtClock::now() const {
+    const QDateTime t = QDateTime::currentDateTime();
+    const QDate d = t.date();
+    const QTime h = t.time();
+    return DateTime::of(d.year(), d.month(), d.day(), h.hour(), h.minute(), h.second());
+}
+
+void QtEventLoop::doEvents() { QCoreApplication::processEvents(); }
+
+int QtScreen::width() const {
+    const QScreen* s = QGuiApplication::primaryScreen();
+    return static_cast<int>(pixelsToTwips(s ? s->size().width() : 1024));
+}
+
+int QtScreen::height() const {
+    const QScreen* s = QGuiApplication::primaryScreen();
+    return static_cast<int>(pixelsToTwips(s ? s->size().height() : 768));
+}
+
+// ------------------------------------------------------------------- settings
+
+QtSettingsStore::QtSettingsStore()
+    : path_(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+            QStringLiteral("/Jataka Desk/settings.ini")) {}
+
+QtSettingsStore::QtSettingsStore(const QString& iniPath) : path_(iniPath) {}
+
+namespace {
+QString settingsKey(const std::string& app, const std::string& section, const std::string& key) {
+    return (toQt(app) + QLatin1Char('/') + toQt(section) + QLatin1Char('/') + toQt(key)).toLower();
+}
+}  // namespace
+
+std::string QtSettingsStore::GetSetting(const std::string& appName, const std::string& section,
+                                        const std::string& key, const std::string& defaultValue) const {
+    const QSettings s(path_, QSettings::IniFormat);
+    const QString k = settingsKey(appName, section, key);
+    return s.contains(k) ? s.value(k).toString().toStdString() : defaultValue;
+}
+
+void QtSettingsStore::SaveSetting(const std::string& appName, const std::string& section, const std::string& key,
+                                  const std::string& value) {
+    QSettings s(path_, QSettings::IniFormat);
+    s.setValue(settingsKey(appName, section, key), toQt(value));
+    s.sync();
+    if (s.status() != QSettings::NoError) throw RunTimeError(75, "Path/File access error");
+}
+
+// -------------------------------------------------------------------- printer
+
+QtPrinter::QtPrinter(QString pdfPath) : pdfPath_(std::move(pdfPath)) {}
+
+QtPrinter::~QtPrinter() {
+    if (painter_) painter_->end();
+}
+
+bool QtPrinter::isInstalled() const { return !pdfPath_.isEmpty() || !QPrinterInfo::defaultPrinter().isNull(); }
+
+void QtPrinter::setFontName(const std::string& name) {
+    fontName_ = toQt(name);
+    applyFont();
+}
+
+void QtPrinter::setFontSize(double points) {
+    fontSize_ = points;
+    applyFont();
+}
+
+void QtPrinter::applyFont() {
+    if (!painter_) return;
+    QFont f(fontName_);
+    f.setStyleHint(QFont::TypeWriter);
+    f.setPointSizeF(fontSize_);
+    painter_->setFont(f);
+}
+
+void QtPrinter::begin() {
+    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!pdfPath_.isEmpty()) {
+        printer_->setOutputFormat(QPrinter::PdfFormat);
+        printer_->setOutputFileName(pdfPath_);
+    }
+    painter_ = std::make_unique<QPainter>();
+    if (!painter_->begin(printer_.get())) {
+        painter_.reset();
+        printer_.reset();
+        throw RunTimeError(482, "Printer error");
+    }
+    y_ = 0;
+    pageBreakPending_ = false;
+    applyFont();
+}
+
+void QtPrinter::printLine(const std::string& text) {
+    if (!painter_) begin();
+    if (pageBreakPending_) {
+        printer_->newPage();
+        y_ = 0;
+        pageBreakPending_ = false;
+    }
+    QString t = toQt(text);
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    const QFontMetricsF fm(painter_->font(), printer_.get());
+    const double pageHeight = printer_->pageRect(QPrinter::DevicePixel).height();
+    for (const QString& line : t.split(QLatin1Char('\n'))) {
+        if (y_ > 0 && y_ + fm.lineSpacing() > pageHeight) {
+            printer_->newPage();  // the sheet is full: go on with the next
+            y_ = 0;
+        }
+        painter_->drawText(QPointF(0, y_ + fm.ascent()), line);
+        y_ += fm.lineSpacing();
+    }
+}
+
+void QtPrinter::newPage() {
+    if (painter_) pageBreakPending_ = true;
+}
+
+void QtPrinter::endDoc() {
+    if (painter_) painter_->end();
+    painter_.reset();
+    printer_.reset();
+    pageBreakPending_ = false;
+    y_ = 0;
+}
+
+// ---------------------------------------------------------------- save dialog
+
+QString QtSaveFileDialog::qtFilter(const std::string& filter) {
+    const QStringList parts = toQt(filter).split(QLatin1Char('|'));
+    QStringList out;
+    for (qsizetype i = 0; i < parts.size(); i += 2) {
+        const QString description = parts[i].trimmed();
+        if (i + 1 >= parts.size()) {
+            out << description;
+            break;
+        }
+        QString patterns = parts[i + 1].trimmed();
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        out << description + QStringLiteral(" (") + patterns + QLatin1Char(')');
+    }
+    return out.join(QStringLiteral(";;"));
+}
+
+std::optional<std::string> QtSaveFileDialog::showSave(const SaveDialogOptions& options) {
+    QFileDialog dialog(parent_.data(), toQt(options.title), QString(), qtFilter(options.filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (!options.defaultExtension.empty()) dialog.setDefaultSuffix(toQt(options.defaultExtension));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !options.overwritePrompt);
+    if (!options.fileName.empty()) dialog.selectFile(toQt(options.fileName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    const QString path = dialog.selectedFiles().constFirst();
+    if (path.isEmpty()) return std::nullopt;
+    return QDir::toNativeSeparators(path).toStdString();
+}
+
+// -------------------------------------------------------------- browser, help
+
+QtBrowserWindows::~QtBrowserWindows() = default;
+
+void QtBrowserWindows::navigate(const std::string& url, const std::string& windowName) {
+    auto& w = windows_[windowName];
+    if (!w) {
+        w = std::make_unique<QTextBrowser>();
+        w->setOpenLinks(false);
+        w->setWindowTitle(toQt(windowName));
+        w->resize(800, 600);
+    }
+    QtBrowserPane::showAddress(w.get(), url);
+    w->show();
+    w->raise();
+    w->activateWindow();
+}
+
+int QtBrowserWindows::openWindows() const {
+    int n = 0;
+    for (const auto& [name, w] : windows_)
+        if (w && w->isVisible()) ++n;
+    return n;
+}
+
+QtHelp::~QtHelp() = default;
+
+void QtHelp::showTopic(const std::string& helpFile, int topic) {
+    if (!window_) {
+        window_ = std::make_unique<QTextBrowser>();
+        window_->setWindowTitle(QStringLiteral("Help"));
+        window_->resize(700, 600);
+    }
+    const QFileInfo file(toQt(helpFile));
+    if (file.isFile()) {
+        QUrl url = QUrl::fromLocalFile(file.absoluteFilePath());
+        url.setFragment(QString::number(topic));
+        window_->setSource(url);
+    } else {
+        window_->setPlainText(QStringLiteral("The help file cannot be found: ") + toQt(helpFile));
+    }
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+}
+
+void releaseUnloadedWhenIdle(WindowRegistry& registry, QObject* context) {
+    QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
+    if (!dispatcher) return;
+    QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, context, [&registry] {
+        if (QThread::currentThread()->loopLevel() <= 1) registry.releaseUnloaded();
+    });
+}
+
+}  // namespace jd::qt

@@ -1,0 +1,155 @@
+#pragma once
+// The services of the program as Qt provides them: message boxes, the clock,
+// per-user settings, the event loop, the screen, the printer, the save dialog,
+// separate browser windows and the help window.
+#include <QPointer>
+#include <QString>
+#include <QTextBrowser>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/services.h"
+
+class QObject;
+class QPainter;
+class QPrinter;
+class QWidget;
+
+namespace jd {
+class WindowRegistry;
+}
+
+namespace jd::qt {
+
+class QtMessageBox : public MessageBox {
+public:
+    explicit QtMessageBox(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+    MsgResult show(const std::string& text, MsgIcon icon, MsgButtons buttons,
+                   const std::optional<std::string>& title) override;
+
+private:
+    QPointer<QWidget> parent_;
+};
+
+class QtClock : public Clock {
+public:
+    DateTime now() const override;
+};
+
+// QSettings in an INI file per user ("<config>/Jataka Desk/settings.ini"), or
+// in the file given. Application name, section and key are kept in lower case,
+// so they match without regard to letter case as the program expects.
+class QtSettingsStore : public SettingsStore {
+public:
+    QtSettingsStore();
+    explicit QtSettingsStore(const QString& iniPath);
+    std::string GetSetting(const std::string& appName, const std::string& section, const std::string& key,
+                           const std::string& defaultValue = {}) const override;
+    void SaveSetting(const std::string& appName, const std::string& section, const std::string& key,
+                     const std::string& value) override;
+
+private:
+    QString path_;
+};
+
+class QtEventLoop : public EventLoop {
+public:
+    void doEvents() override;
+};
+
+// The primary screen's size in twips.
+class QtScreen : public Screen {
+public:
+    int width() const override;
+    int height() const override;
+};
+
+// Prints line by line on the system's default printer, or into a PDF file
+// when one is named. A new sheet starts only when something follows it; a
+// sheet that fills up continues on the next.
+class QtPrinter : public Printer {
+public:
+    explicit QtPrinter(QString pdfPath = {});
+    ~QtPrinter() override;
+    bool isInstalled() const override;
+    void setFontName(const std::string& name) override;
+    void setFontSize(double points) override;
+    void printLine(const std::string& text) override;
+    void newPage() override;
+    void endDoc() override;
+
+private:
+    void begin();
+    void applyFont();
+
+    QString pdfPath_;
+    QString fontName_ = QStringLiteral("Courier New");
+    double fontSize_ = 10;
+    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<QPainter> painter_;
+    bool pageBreakPending_ = false;
+    double y_ = 0;
+};
+
+class QtSaveFileDialog : public SaveFileDialog {
+public:
+    explicit QtSaveFileDialog(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+    std::optional<std::string> showSave(const SaveDialogOptions& options) override;
+    // "Text Files | *.Txt" as Qt writes a filter: "Text Files (*.Txt)".
+    static QString qtFilter(const std::string& filter);
+
+private:
+    QPointer<QWidget> parent_;
+};
+
+// Separate browser windows, one per name, reused while open.
+class QtBrowserWindows : public BrowserPane {
+public:
+    ~QtBrowserWindows() override;
+    void navigate(const std::string& url, const std::string& windowName) override;
+    int openWindows() const;
+
+private:
+    std::map<std::string, std::unique_ptr<QTextBrowser>> windows_;
+};
+
+// The help window: the help document (an HTML file) at the anchor named by the
+// topic number ("#1000").
+class QtHelp : public Help {
+public:
+    ~QtHelp() override;
+    void showTopic(const std::string& helpFile, int topic) override;
+    QTextBrowser* window() const { return window_.get(); }
+
+private:
+    std::unique_ptr<QTextBrowser> window_;
+};
+
+// Every Qt service in one place; services() points at them.
+struct QtServices {
+    QtMessageBox messageBox;
+    QtClock clock;
+    QtSettingsStore settings;
+    QtEventLoop eventLoop;
+    QtScreen screen;
+    QtPrinter printer;
+    QtSaveFileDialog saveDialog;
+    QtBrowserWindows browser;
+    QtHelp help;
+
+    Services services() {
+        return Services{&messageBox, &clock, &settings, &eventLoop, &screen, &printer, &saveDialog, &browser, &help};
+    }
+};
+
+// Destroys the windows a registry has unloaded each time the event loop goes
+// idle at its outermost level, where no handler of theirs can be running.
+// The arrangement lasts as long as `context` (which must not outlive the
+// registry).
+void releaseUnloadedWhenIdle(WindowRegistry& registry, QObject* context);
+
+}  // namespace jd::qt

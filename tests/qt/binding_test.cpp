@@ -1,0 +1,225 @@
+// The Qt widgets show their models and send the user's input through them.
+#include <gtest/gtest.h>
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QWidget>
+
+#include "platform/input_controls.h"
+#include "platform/window.h"
+#include "qt/qt_app.h"
+#include "qt/qt_controls.h"
+
+namespace jd::qt {
+namespace {
+
+void press(QWidget* w, int qtKey, const QString& text = {}, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    QKeyEvent down(QEvent::KeyPress, qtKey, mods, text);
+    QApplication::sendEvent(w, &down);
+    QKeyEvent up(QEvent::KeyRelease, qtKey, mods, text);
+    QApplication::sendEvent(w, &up);
+}
+
+void type(QWidget* w, const QString& text) {
+    for (QChar c : text) press(w, c.toUpper().unicode(), QString(c));
+}
+
+class EntryWindow : public Window {
+public:
+    EntryWindow() : Window("frm_OpenChart", "Enter Birth Details", WindowKind::TopLevel) {}
+};
+
+struct BindingTest : ::testing::Test {
+    QApplication& app = testing::app();  // before any widget
+    QWidget parent;
+    EntryWindow window;
+};
+
+TEST_F(BindingTest, TextBoxShowsTheModelAndTypesThroughIt) {
+    TextBox model{"Txt_VC_ChartName", "", 5};
+    QtTextBox box(model, &window, &parent);
+
+    model.setText("Ravi");
+    EXPECT_EQ(box.text(), "Ravi");
+    model.setLocked(true);
+    EXPECT_TRUE(box.isReadOnly());
+    model.setLocked(false);
+
+    model.setText("");
+    type(&box, "abcdefg");  // five characters fit
+    EXPECT_EQ(model.text(), "abcde");
+    EXPECT_EQ(box.text(), "abcde");
+    press(&box, Qt::Key_Backspace);
+    press(&box, Qt::Key_Home);  // the caret the user moves is the model's caret
+    EXPECT_EQ(model.selStart(), 0);
+    type(&box, "z");
+    EXPECT_EQ(model.text(), "zabcd");
+    EXPECT_EQ(box.cursorPosition(), 1);
+
+    std::vector<int> keyUps;
+    model.onKeyUp = [&](int& code, int) { keyUps.push_back(code); };
+    press(&box, Qt::Key_Return, "\r");
+    EXPECT_EQ(keyUps, std::vector<int>{13});
+}
+
+TEST_F(BindingTest, ASwallowedKeyNeverReachesTheBox) {
+    TextBox model{"txtHours"};
+    QtTextBox box(model, &window, &parent);
+    model.onKeyPress = [](int& k) {
+        if (!((k >= '0' && k <= '9') || k == key::Backspace)) k = 0;
+    };
+    type(&box, "1x2-");
+    press(&box, Qt::Key_K, "\x0b", Qt::ControlModifier);  // a line edit's own kill-line key
+    press(&box, Qt::Key_Z, "\x1a", Qt::ControlModifier);  // undo
+    EXPECT_EQ(model.text(), "12");
+    EXPECT_EQ(box.text(), "12");
+}
+
+TEST_F(BindingTest, FocusTakenByTheUserIsTheWindowsFocus) {
+    TextBox name{"Txt_VC_ChartName"};
+    ComboBox sex{"cbGender"};
+    QtTextBox nameBox(name, &window, &parent);
+    QtComboBox sexBox(sex, &window, &parent);
+    QFocusEvent in(QEvent::FocusIn, Qt::MouseFocusReason);
+    QApplication::sendEvent(sexBox.lineEdit(), &in);
+    EXPECT_EQ(window.focused(), &sex);
+    QApplication::sendEvent(&nameBox, &in);
+    EXPECT_EQ(window.focused(), &name);
+}
+
+TEST_F(BindingTest, ComboBoxShowsEntriesChoiceAndTextBothWays) {
+    ComboBox model{"txt_VC_Country"};
+    QtComboBox combo(model, &window, &parent);
+    std::vector<std::string> clicks;
+    model.onClick = [&] { clicks.push_back(model.text()); };
+
+    model.addItem("India", 1);
+    model.addItem("Indonesia", 7);
+    model.addItem("Nepal", 3);
+    ASSERT_EQ(combo.count(), 3);
+    EXPECT_EQ(combo.itemData(1).toInt(), 7);
+
+    model.setListIndex(2);
+    EXPECT_EQ(combo.currentIndex(), 2);
+    EXPECT_EQ(combo.currentText(), "Nepal");
+    model.setText("Somewhere");
+    EXPECT_EQ(combo.currentIndex(), -1);
+    EXPECT_EQ(combo.lineEdit()->text(), "Somewhere");
+
+    // The user's pick from the list, and the arrow key, are choices.
+    emit combo.activated(1);
+    EXPECT_EQ(model.listIndex(), 1);
+    press(combo.lineEdit(), Qt::Key_Down);
+    EXPECT_EQ(model.listIndex(), 2);
+    EXPECT_EQ(clicks, (std::vector<std::string>{"Nepal", "Indonesia", "Nepal"}));
+
+    model.clear();
+    EXPECT_EQ(combo.count(), 0);
+    EXPECT_EQ(combo.lineEdit()->text(), "");
+}
+
+TEST_F(BindingTest, ComboTypeAheadRunsInTheKeyHandlerAndTheKeyIsDiscarded) {
+    ComboBox model{"txt_VC_Country"};
+    QtComboBox combo(model, &window, &parent);
+    for (const char* c : {"India", "Indonesia", "Nepal"}) model.addItem(c);
+    int clicks = 0;
+    model.onClick = [&] { ++clicks; };
+    // The shape of the shared type-ahead: complete to the first entry that
+    // begins with the typed text, select the rest, swallow the key.
+    model.onKeyPress = [&](int& k) {
+        const std::string typed = model.text().substr(0, static_cast<size_t>(model.selStart())) + char(k);
+        const int i = model.findPrefix(typed);
+        if (i >= 0) {
+            model.setListIndex(i);
+            model.setSelStart(static_cast<int>(typed.size()));
+            model.setSelLength(static_cast<int>(model.text().size()));
+        }
+        k = 0;
+    };
+    type(combo.lineEdit(), "in");
+    EXPECT_EQ(model.text(), "India");
+    EXPECT_EQ(combo.lineEdit()->text(), "India");
+    EXPECT_EQ(combo.lineEdit()->selectedText(), "dia");
+    EXPECT_EQ(clicks, 2);  // each key that matched was a choice
+    type(combo.lineEdit(), "x");  // matches nothing and is discarded
+    EXPECT_EQ(combo.lineEdit()->text(), "India");
+    EXPECT_EQ(model.listIndex(), 0);
+}
+
+TEST_F(BindingTest, GridShowsCellsFormatsClearAndMergeAfterTheRun) {
+    Grid model{"mshDasa", 3, 4};
+    QtGrid grid(model, &parent);
+    model.setFormatString("Dasa       |^From|>To|  Age ");
+    model.setText(1, 0, "Kethu");
+    model.setText(1, 3, "12");
+    model.setCellBold(1, 0, true);
+    model.setCellBackColor(1, 1, 0x00FF00);
+    model.setRows(4);
+    for (int c = 0; c < 4; ++c) model.setText(3, c, "Sun Dasa");
+    model.setMergeCells(1);
+    model.setMergeRow(3, true);
+    QApplication::processEvents();  // the grid redraws once the run is over
+
+    ASSERT_EQ(grid.rowCount(), 4);
+    ASSERT_EQ(grid.columnCount(), 4);
+    EXPECT_EQ(grid.item(0, 0)->text(), "Dasa       ");
+    EXPECT_EQ(grid.item(1, 0)->text(), "Kethu");
+    EXPECT_TRUE(grid.item(1, 0)->font().bold());
+    EXPECT_EQ(grid.item(1, 1)->background().color(), QColor(0, 255, 0));
+    EXPECT_EQ(grid.item(2, 1)->textAlignment(), int(Qt::AlignCenter));
+    EXPECT_EQ(grid.item(2, 2)->textAlignment(), int(Qt::AlignRight | Qt::AlignVCenter));
+    EXPECT_EQ(grid.item(1, 3)->textAlignment(), int(Qt::AlignRight | Qt::AlignVCenter));  // a number
+    EXPECT_EQ(grid.columnSpan(3, 0), 4);
+
+    model.clear();
+    QApplication::processEvents();
+    EXPECT_EQ(grid.item(0, 0)->text(), "");
+    EXPECT_EQ(grid.item(1, 0)->text(), "");
+
+    emit grid.cellClicked(2, 3);  // the user's click moves the current cell
+    EXPECT_EQ(model.row(), 2);
+    EXPECT_EQ(model.col(), 3);
+}
+
+TEST_F(BindingTest, OptionButtonsFollowTheirGroupWhateverTheWidgetDid) {
+    OptionGroup g;
+    OptionButton am{"Opt_AM", "AM", g, true};
+    OptionButton pm{"Opt_PM", "PM", g};
+    QtOptionButton amBox(am, &window, &parent);
+    QtOptionButton pmBox(pm, &window, &parent);
+    pmBox.click();
+    EXPECT_TRUE(pm.value());
+    EXPECT_FALSE(amBox.isChecked());
+    pmBox.click();  // a second click on the chosen button leaves it chosen
+    EXPECT_TRUE(pmBox.isChecked());
+}
+
+TEST_F(BindingTest, TreeClicksGoThroughTheModel) {
+    Tree model{"tV"};
+    QtTree tree(model, &window, &parent);
+    model.add("", "User", "Birth Details");
+    model.add("", "BP", "Bhava Features");
+    QApplication::processEvents();
+    ASSERT_EQ(tree.topLevelItemCount(), 2);
+    std::vector<int> clicked;
+    model.onNodeClick = [&](int i) {
+        clicked.push_back(i);
+        model.setNodeForeColor(i, 0xE17312);
+        model.setNodeBold(i, true);
+    };
+    parent.resize(300, 300);
+    tree.resize(300, 300);
+    parent.show();
+    const QRect r = tree.visualItemRect(tree.topLevelItem(1));
+    QMouseEvent click(QEvent::MouseButtonPress, r.center(), tree.viewport()->mapToGlobal(r.center()), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(tree.viewport(), &click);
+    QApplication::processEvents();
+    EXPECT_EQ(clicked, std::vector<int>{2});
+    EXPECT_EQ(model.selectedIndex(), 2);
+    EXPECT_TRUE(tree.topLevelItem(1)->font(0).bold());
+    EXPECT_EQ(tree.topLevelItem(1)->foreground(0).color(), QColor(0xE1, 0x73, 0x12));
+}
+
+}  // namespace
+}  // namespace jd::qt
