@@ -159,12 +159,16 @@ public:
         return static_cast<T&>(get(T::kWindowName));
     }
     Window& get(const std::string& name);
+    // Whether a window type was made known under that name.
+    bool isDefined(const std::string& name) const { return slots_.count(name) != 0; }
 
     template <class T>
     bool isLoaded() const { return isLoaded(T::kWindowName); }
     bool isLoaded(const std::string& name) const;
     // The loaded window of that name, or nullptr (creates nothing).
     Window* find(const std::string& name) const;
+    // Whether a window type of that name is known (loaded or not).
+    bool isDefined(const std::string& name) const { return slots_.count(name) != 0; }
 
     // Unloading a window that is not loaded does nothing.
     template <class T>
