@@ -159,8 +159,6 @@ public:
         return static_cast<T&>(get(T::kWindowName));
     }
     Window& get(const std::string& name);
-    // Whether a window type was made known under that name.
-    bool isDefined(const std::string& name) const { return slots_.count(name) != 0; }
 
     template <class T>
     bool isLoaded() const { return isLoaded(T::kWindowName); }
