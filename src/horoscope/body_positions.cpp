@@ -1,0 +1,170 @@
+#include "horoscope/body_positions.h"
+
+#include <optional>
+
+#include "calendar/angle_text.h"
+#include "horoscope/chart_objects.h"
+#include "horoscope/error_boxes.h"
+#include "platform/vb_date.h"
+#include "platform/vb_number.h"
+#include "state/shared_records.h"
+
+namespace jd {
+
+namespace {
+
+// The birth place as the sunrise facades take it.
+struct Place {
+    std::string latNS, lonEW, zoneEW;
+    double latDeg, latMin, lonDeg, lonMin, zoneHours;
+};
+
+Place placeOfBirth() {
+    const BirthDetails& b = state().birth;
+    return {b.gLatNS, b.gLonEW, b.gZoneEW, toDouble(b.gLatDeg), toDouble(b.gLatMin),
+            toDouble(b.gLonDeg), toDouble(b.gLonMin), toDouble(b.gZoneHours)};
+}
+
+std::optional<DateTime> sunriseOf(const DateTime& date, const Place& p) {
+    return chartObjects().gObjSunrise.FnFindSunrise(date, p.latNS, p.latDeg, p.latMin, p.lonEW, p.lonDeg,
+                                                    p.lonMin, false, p.zoneHours, p.zoneEW);
+}
+
+std::optional<DateTime> sunsetOf(const DateTime& date, const Place& p) {
+    return chartObjects().gObjSunset.FnFindSunset(date, p.latNS, p.latDeg, p.latMin, p.lonEW, p.lonDeg,
+                                                  p.lonMin, false, p.zoneHours, p.zoneEW);
+}
+
+bool isAM(const DateTime& t) { return t.hour() < 12; }
+
+// A moment on the date of `day` at the hour and minute of a time of day
+// (seconds dropped), as the upagraha moments are built.
+DateTime atTimeOfDay(const DateTime& day, const DateTime& time) {
+    return DateTime::of(day.year(), day.month(), day.day(), time.hour(), time.minute(), 0);
+}
+
+}  // namespace
+
+DateTime FnBirthMomentFromDetails() {
+    const BirthDetails& b = state().birth;
+    const std::string text =
+        b.gBirthDay + "/" + b.gBirthMonth + "/" + b.gBirthYear + " " + b.gBirthHour + ":" + b.gBirthMinute + ": 00";
+    return parseDate(formatDateText(text, "DD/MM/YYYY HH:NN AM/PM"));
+}
+
+void FnCalcBodyPositions(double span) {
+    try {
+        SharedState& s = state();
+        BodyPositions& pos = s.positions;
+        BodySigns& signs = s.signs;
+        ChartCalculators& calc = chartObjects();
+
+        // 1. Birth moment.
+        pos.gBirthDateTime = FnBirthMomentFromDetails();
+        s.gBirthDateTime = pos.gBirthDateTime;
+
+        // 2. The ten bodies, midheaven and ayanamsa by the preferred ayanamsa.
+        const Place place = placeOfBirth();
+        ClsFindPlanetPosition& pp = calc.gObjPlanetPos;
+        const ChartAyanamsa& ay = s.chartAyanamsa;
+        pp.FindFixValues(pos.gBirthDateTime, place.latNS, place.latDeg, place.latMin, place.lonEW, place.lonDeg,
+                         place.lonMin, place.zoneHours, place.zoneEW, 0, s.prefs.gAyanamsaName,
+                         ay.gChartCustomZeroYear, ay.gChartCustomProgress);
+        pos.gLagnaLongitude = pp.FnFindLagnaPosition();
+        pos.gSunLongitude = pp.FnFindSunPosition();
+        pos.gMoonLongitude = pp.FnFindMoonPosition();
+        pos.gMarsLongitude = pp.FnFindMarsPosition();
+        pos.gMercuryLongitude = pp.FnFindMercuryPosition();
+        pos.gJupiterLongitude = pp.FnFindJupiterPosition();
+        pos.gVenusLongitude = pp.FnFindVenusPosition();
+        pos.gSaturnLongitude = pp.FnFindSaturnPosition();
+        pos.gRahuLongitude = pp.FnFindRahuPosition();
+        pos.gKethuLongitude = pp.FnFindKethuPosition();
+        pos.gMidheaven = pp.FnFindMidHeaven();
+        pos.gAyanamsaValue = pp.FnFindAyanamsa();
+
+        // 3. Signs of the division.
+        signs.gSunSign = FnSignNumber(pos.gSunLongitude, span);
+        signs.gLagnaSign = FnSignNumber(pos.gLagnaLongitude, span);
+        signs.gMarsSign = FnSignNumber(pos.gMarsLongitude, span);
+        signs.gMercurySign = FnSignNumber(pos.gMercuryLongitude, span);
+        signs.gJupiterSign = FnSignNumber(pos.gJupiterLongitude, span);
+        signs.gVenusSign = FnSignNumber(pos.gVenusLongitude, span);
+        signs.gSaturnSign = FnSignNumber(pos.gSaturnLongitude, span);
+        signs.gRahuSign = FnSignNumber(pos.gRahuLongitude, span);
+        signs.gKethuSign = FnSignNumber(pos.gKethuLongitude, span);
+        signs.gMoonSign = FnSignNumber(pos.gMoonLongitude, span);
+
+        // 4. Sun times of the birth date. Only the date counts, so the next
+        // day's sunrise is that of the birth date plus one day.
+        SunTimes& sun = s.sunTimes;
+        sun.gDaySunrise = sunriseOf(pos.gBirthDateTime, place);
+        sun.gDaySunset = sunsetOf(pos.gBirthDateTime, place);
+        sun.gNextDaySunrise = sunriseOf(dateAdd(DateUnit::Day, 1, pos.gBirthDateTime.datePart()), place);
+
+        // Gulika and Maandi are placed by the sun times; without them nothing
+        // is computed from a stale time.
+        pos.gGulikaMaandiKnown = false;
+        pos.gGulikaLongitude = pos.gMaandiLongitude = 0;
+        signs.gGulikaSign = signs.gMaandiSign = 0;
+        if (!sun.gDaySunrise || !sun.gDaySunset) return;
+
+        // 5. Day or night: by day strictly between sunrise and sunset.
+        const bool byDay = *sun.gDaySunrise < pos.gBirthDateTime && pos.gBirthDateTime < *sun.gDaySunset;
+        DateTime periodDate;
+        std::optional<DateTime> periodSunrise, periodSunset, periodNextSunrise;
+        if (byDay) {
+            periodDate = pos.gBirthDateTime;
+            periodSunrise = sun.gDaySunrise;
+            periodSunset = sun.gDaySunset;
+            periodNextSunrise = sun.gNextDaySunrise;
+        } else {
+            // A night before dawn belongs to the previous day's night.
+            periodDate = isAM(pos.gBirthDateTime) ? dateAdd(DateUnit::Day, -1, pos.gBirthDateTime)
+                                                  : pos.gBirthDateTime;
+            periodSunrise = sunriseOf(periodDate, place);
+            periodSunset = sunsetOf(periodDate, place);
+            periodNextSunrise = sunriseOf(dateAdd(DateUnit::Day, 1, periodDate), place);
+        }
+        if (!periodSunrise || !periodSunset || !periodNextSunrise) return;
+
+        // 6. Divisions of the period's day and night.
+        clsTimes& times = calc.gObjTimes;
+        times.currentdate = periodDate;
+        times.Sunrisetime = *periodSunrise;
+        times.Sunsettime = *periodSunset;
+        times.SunRiseNexttime = *periodNextSunrise;
+        times.findtimes();
+
+        // 7. The Gulika and Maandi moments, to the minute. A night time before
+        // noon lies after midnight, on the day after the period's sunrise.
+        DateTime gulikaMoment, maandiMoment;
+        if (byDay) {
+            gulikaMoment = atTimeOfDay(*periodSunrise, times.GulikaRise_Day);
+            maandiMoment = atTimeOfDay(*periodSunrise, times.MandiRise_Day);
+        } else {
+            const DateTime nextDay = dateAdd(DateUnit::Day, 1, *periodSunrise);
+            const DateTime& g = times.GulikaRise_Night;
+            const DateTime& m = times.MandiRise_Night;
+            gulikaMoment = atTimeOfDay(isAM(g) ? nextDay : *periodSunrise, g);
+            maandiMoment = atTimeOfDay(isAM(m) ? nextDay : *periodSunrise, m);
+        }
+
+        // 8. Each is the ascendant of its moment, by the chart's ayanamsa.
+        pp.FindFixValues(gulikaMoment, place.latNS, place.latDeg, place.latMin, place.lonEW, place.lonDeg,
+                         place.lonMin, place.zoneHours, place.zoneEW, 0, ay.gAyanamsaChoice,
+                         ay.gChartCustomZeroYear, ay.gChartCustomProgress);
+        pos.gGulikaLongitude = pp.FnFindLagnaPosition();
+        signs.gGulikaSign = FnSignNumber(pos.gGulikaLongitude, span);
+        pp.FindFixValues(maandiMoment, place.latNS, place.latDeg, place.latMin, place.lonEW, place.lonDeg,
+                         place.lonMin, place.zoneHours, place.zoneEW, 0, ay.gAyanamsaChoice,
+                         ay.gChartCustomZeroYear, ay.gChartCustomProgress);
+        pos.gMaandiLongitude = pp.FnFindLagnaPosition();
+        signs.gMaandiSign = FnSignNumber(pos.gMaandiLongitude, span);
+        pos.gGulikaMaandiKnown = true;
+    } catch (const RunTimeError& e) {
+        FnShowPlainError(e);
+    }
+}
+
+}  // namespace jd

@@ -1,0 +1,25 @@
+#pragma once
+// The sidereal positions of the chart's bodies for the shared birth details:
+// lagna, the nine grahas, Gulika and Maandi, the midheaven and the ayanamsa,
+// with their sign numbers for one division, and the sun times of the birth
+// date.
+#include "platform/date_time.h"
+
+namespace jd {
+
+// The birth moment of BirthDetails: day "/" month "/" year " " hour ":"
+// minute ": 00" read day first (seconds 0). Raises RunTimeError "Type
+// mismatch" when the texts make no date and time.
+DateTime FnBirthMomentFromDetails();
+
+// Computes BodyPositions (all twelve bodies, midheaven, ayanamsa, birth
+// moment), BodySigns for the division span given (30 for the rasi, the
+// navamsa part 3.33333333333333) and SunTimes of the birth date. The ten
+// bodies follow the preference gAyanamsaName, Gulika and Maandi the chart's
+// gAyanamsaChoice. Where the sun times that place Gulika and Maandi are not
+// found, those two are left out (gGulikaMaandiKnown false).
+// A run-time error shows the plain error box and ends the call; fields not
+// yet reached keep their values.
+void FnCalcBodyPositions(double span);
+
+}  // namespace jd

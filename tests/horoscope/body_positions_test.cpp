@@ -1,0 +1,213 @@
+#include "horoscope/body_positions.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "engine/cls_find_planet_position.h"
+#include "engine/cls_sunrise.h"
+#include "platform/vb_date.h"
+#include "sample_birth.h"
+
+namespace jd {
+namespace {
+
+using testing_support::Birth;
+using testing_support::ChartTest;
+using testing_support::setBirth;
+
+class BodyPositionsTest : public ChartTest {
+protected:
+    // The ascendant at a moment at the birth place, by an instance of its own.
+    double ascendantAt(const DateTime& moment, const std::string& ayanamsa = "Lahiri") {
+        const BirthDetails& b = state().birth;
+        ClsFindPlanetPosition p;
+        p.FindFixValues(moment, b.gLatNS, std::stod(b.gLatDeg), std::stod(b.gLatMin), b.gLonEW, std::stod(b.gLonDeg),
+                        std::stod(b.gLonMin), std::stod(b.gZoneHours), b.gZoneEW, 0, ayanamsa, 0, 0);
+        return p.FnFindLagnaPosition();
+    }
+    DateTime sunrise(const DateTime& day) {
+        const BirthDetails& b = state().birth;
+        clsFindSunrise f;
+        return *f.FnFindSunrise(day, b.gLatNS, std::stod(b.gLatDeg), std::stod(b.gLatMin), b.gLonEW,
+                                std::stod(b.gLonDeg), std::stod(b.gLonMin), false, std::stod(b.gZoneHours),
+                                b.gZoneEW);
+    }
+    DateTime sunset(const DateTime& day) {
+        const BirthDetails& b = state().birth;
+        clsFindSunSet f;
+        return *f.FnFindSunset(day, b.gLatNS, std::stod(b.gLatDeg), std::stod(b.gLatMin), b.gLonEW,
+                               std::stod(b.gLonDeg), std::stod(b.gLonMin), false, std::stod(b.gZoneHours),
+                               b.gZoneEW);
+    }
+    // Boundary k of n equal parts (whole seconds, each part the eighth-based
+    // length as the divisions of the day make it) from a start, to the minute.
+    static DateTime boundary(const DateTime& start, long long eighthSeconds, int partsPerEighth8, int k) {
+        // partsPerEighth8: the part is nearest(8 x eighth / partsPerEighth8).
+        const long long part = std::llround(std::nearbyint(8.0 * eighthSeconds / partsPerEighth8));
+        const DateTime t = DateTime::fromTotalSeconds(start.totalSeconds() + part * k);
+        return DateTime::of(t.year(), t.month(), t.day(), t.hour(), t.minute(), 0);
+    }
+    static long long eighth(const DateTime& from, const DateTime& to) {
+        return static_cast<long long>(std::nearbyint((to.totalSeconds() - from.totalSeconds()) / 8.0));
+    }
+};
+
+TEST_F(BodyPositionsTest, SampleChartForTheRasi) {
+    FnCalcBodyPositions(30);
+    const BodyPositions& p = state().positions;
+    const std::pair<double, double> bodies[] = {
+        {p.gLagnaLongitude, 205.247222}, {p.gMidheaven, 115.969324},      {p.gAyanamsaValue, -23.372143},
+        {p.gSunLongitude, 88.317588},    {p.gMoonLongitude, 275.456183},  {p.gMarsLongitude, 164.655011},
+        {p.gMercuryLongitude, 114.629038}, {p.gJupiterLongitude, 55.498563}, {p.gVenusLongitude, 112.993458},
+        {p.gSaturnLongitude, 323.613906}, {p.gRahuLongitude, 48.314119},   {p.gKethuLongitude, 228.314119},
+    };
+    for (const auto& [got, want] : bodies) EXPECT_NEAR(got, want, 1e-6);
+    EXPECT_EQ(p.gBirthDateTime, DateTime::of(1965, 7, 14, 14, 15, 0));
+    EXPECT_EQ(state().gBirthDateTime, p.gBirthDateTime);
+
+    const BodySigns& s = state().signs;
+    const std::pair<int, int> signs[] = {{s.gLagnaSign, 7},   {s.gSunSign, 3},     {s.gMoonSign, 10},
+                                         {s.gMarsSign, 6},    {s.gMercurySign, 4}, {s.gJupiterSign, 2},
+                                         {s.gVenusSign, 4},   {s.gSaturnSign, 11}, {s.gRahuSign, 2},
+                                         {s.gKethuSign, 8}};
+    for (const auto& [got, want] : signs) EXPECT_EQ(got, want);
+
+    const SunTimes& sun = state().sunTimes;
+    ASSERT_TRUE(sun.gDaySunrise && sun.gDaySunset && sun.gNextDaySunrise);
+    EXPECT_EQ(*sun.gDaySunrise, DateTime::of(1965, 7, 14, 5, 50, 0));
+    EXPECT_EQ(*sun.gDaySunset, DateTime::of(1965, 7, 14, 18, 54, 0));
+    EXPECT_EQ(sun.gNextDaySunrise->datePart(), DateTime::of(1965, 7, 15));
+    EXPECT_TRUE(boxes.shown().empty());
+}
+
+TEST_F(BodyPositionsTest, SpanChangesOnlyTheSigns) {
+    FnCalcBodyPositions(30);
+    const BodyPositions rasi = state().positions;
+    FnCalcBodyPositions(3.33333333333333);
+    const BodyPositions& nav = state().positions;
+    EXPECT_EQ(nav.gLagnaLongitude, rasi.gLagnaLongitude);
+    EXPECT_EQ(nav.gSunLongitude, rasi.gSunLongitude);
+    EXPECT_EQ(nav.gGulikaLongitude, rasi.gGulikaLongitude);
+    // Navamsa signs: the ninth counted around the circle.
+    EXPECT_EQ(state().signs.gLagnaSign, 2);   // 205.25 / 3.33 -> 62nd ninth
+    EXPECT_EQ(state().signs.gSunSign, 3);     // 88.32 -> 27th
+    EXPECT_EQ(state().signs.gMoonSign, 11);   // 275.46 -> 83rd
+    FnCalcBodyPositions(30);
+    EXPECT_EQ(state().signs.gLagnaSign, 7);
+}
+
+// 14 Jul 1965 was a Wednesday: Gulika ends the 4th day eighth, Maandi rises
+// at the 14th day thirtieth.
+TEST_F(BodyPositionsTest, GulikaAndMaandiOfADayBirth) {
+    FnCalcBodyPositions(30);
+    const DateTime rise = DateTime::of(1965, 7, 14, 5, 50, 0);
+    const long long e = eighth(rise, DateTime::of(1965, 7, 14, 18, 54, 0));
+    EXPECT_EQ(e, 5880);
+    const DateTime gulika = boundary(rise, e, 8, 4);
+    const DateTime maandi = boundary(rise, e, 30, 14);
+    EXPECT_EQ(gulika, DateTime::of(1965, 7, 14, 12, 22, 0));
+    EXPECT_EQ(maandi, DateTime::of(1965, 7, 14, 11, 55, 0));
+    const BodyPositions& p = state().positions;
+    EXPECT_TRUE(p.gGulikaMaandiKnown);
+    EXPECT_NEAR(p.gGulikaLongitude, ascendantAt(gulika), 1e-9);
+    EXPECT_NEAR(p.gMaandiLongitude, ascendantAt(maandi), 1e-9);
+    EXPECT_EQ(state().signs.gGulikaSign, static_cast<int>(p.gGulikaLongitude / 30) + 1);
+    EXPECT_EQ(state().signs.gMaandiSign, static_cast<int>(p.gMaandiLongitude / 30) + 1);
+}
+
+// 23:30 after sunset: the night of Wednesday, running to Thursday's sunrise;
+// Gulika ends the 7th night eighth and Maandi rises at the 26th night
+// thirtieth, both after midnight and so dated the next day.
+TEST_F(BodyPositionsTest, GulikaAndMaandiOfANightBirthAfterSunset) {
+    Birth b;
+    b.hour = "23";
+    b.minute = "30";
+    setBirth(b);
+    FnCalcBodyPositions(30);
+    const DateTime set = sunset(DateTime::of(1965, 7, 14));
+    const long long e = eighth(set, sunrise(DateTime::of(1965, 7, 15)));
+    const DateTime gulika = boundary(set, e, 8, 7);
+    const DateTime maandi = boundary(set, e, 30, 26);
+    EXPECT_EQ(gulika.datePart(), DateTime::of(1965, 7, 15));
+    EXPECT_EQ(maandi.datePart(), DateTime::of(1965, 7, 15));
+    const BodyPositions& p = state().positions;
+    EXPECT_TRUE(p.gGulikaMaandiKnown);
+    EXPECT_NEAR(p.gGulikaLongitude, ascendantAt(gulika), 1e-9);
+    EXPECT_NEAR(p.gMaandiLongitude, ascendantAt(maandi), 1e-9);
+}
+
+// Exactly at sunrise is still night: the night of Tuesday 13 July, whose
+// Gulika ends the 1st night eighth and Maandi rises at the 2nd thirtieth,
+// both in the evening of the 13th.
+TEST_F(BodyPositionsTest, BirthExactlyAtSunriseIsTheNightBefore) {
+    Birth b;
+    b.hour = "5";
+    b.minute = "50";
+    setBirth(b);
+    FnCalcBodyPositions(30);
+    ASSERT_EQ(*state().sunTimes.gDaySunrise, DateTime::of(1965, 7, 14, 5, 50, 0));
+    const DateTime set = sunset(DateTime::of(1965, 7, 13));
+    const long long e = eighth(set, sunrise(DateTime::of(1965, 7, 14)));
+    const DateTime gulika = boundary(set, e, 8, 1);
+    const DateTime maandi = boundary(set, e, 30, 2);
+    EXPECT_EQ(gulika.datePart(), DateTime::of(1965, 7, 13));
+    EXPECT_GE(gulika.hour(), 12);
+    const BodyPositions& p = state().positions;
+    EXPECT_NEAR(p.gGulikaLongitude, ascendantAt(gulika), 1e-9);
+    EXPECT_NEAR(p.gMaandiLongitude, ascendantAt(maandi), 1e-9);
+}
+
+TEST_F(BodyPositionsTest, GulikaAndMaandiFollowTheChartAyanamsa) {
+    state().chartAyanamsa.gAyanamsaChoice = "Sayana";
+    FnCalcBodyPositions(30);
+    const BodyPositions& p = state().positions;
+    EXPECT_NEAR(p.gLagnaLongitude, 205.247222, 1e-6);  // the ten bodies: the preference
+    EXPECT_NEAR(p.gGulikaLongitude, ascendantAt(DateTime::of(1965, 7, 14, 12, 22, 0), "Sayana"), 1e-9);
+    EXPECT_NEAR(p.gMaandiLongitude, ascendantAt(DateTime::of(1965, 7, 14, 11, 55, 0), "Sayana"), 1e-9);
+}
+
+TEST_F(BodyPositionsTest, NoSunsetLeavesGulikaAndMaandiOut) {
+    // Tromsø under the midnight sun.
+    Birth b;
+    b.day = "21";
+    b.month = "Jun";
+    b.year = "2000";
+    b.hour = "12";
+    b.minute = "0";
+    b.latDeg = "69";
+    b.latMin = "39";
+    b.lonDeg = "18";
+    b.lonMin = "57";
+    b.zoneHours = "1";
+    setBirth(b);
+    state().positions.gGulikaLongitude = 123;  // from an earlier chart
+    FnCalcBodyPositions(30);
+    const BodyPositions& p = state().positions;
+    EXPECT_FALSE(p.gGulikaMaandiKnown);
+    EXPECT_EQ(p.gGulikaLongitude, 0);
+    EXPECT_EQ(state().signs.gGulikaSign, 0);
+    EXPECT_FALSE(state().sunTimes.gDaySunset.has_value());
+    EXPECT_NE(p.gSunLongitude, 0);  // the bodies themselves are there
+    EXPECT_TRUE(boxes.shown().empty());
+}
+
+TEST_F(BodyPositionsTest, UnreadableBirthTextIsReportedAndChangesNothing) {
+    FnCalcBodyPositions(30);
+    const double lagna = state().positions.gLagnaLongitude;
+    state().birth.gBirthMonth = "Jux";
+    FnCalcBodyPositions(30);
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown()[0].text, "Type mismatch13");
+    EXPECT_EQ(boxes.shown()[0].icon, MsgIcon::None);
+    EXPECT_EQ(state().positions.gLagnaLongitude, lagna);
+    state().birth.gBirthMonth = "Jul";
+    state().birth.gBirthDay = "31";
+    state().birth.gBirthMonth = "Jun";  // 31 June
+    FnCalcBodyPositions(30);
+    EXPECT_EQ(boxes.shown().size(), 2u);
+}
+
+}  // namespace
+}  // namespace jd
