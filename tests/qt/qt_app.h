@@ -1,15 +1,11 @@
 #pragma once
-// The one QApplication of the Qt tests (the platform is "offscreen").
+// The one QApplication of the Qt tests (the platform is "offscreen"). It lives
+// from before the first test to after the last, and is gone before the
+// program's own exit, where Qt no longer takes down an application cleanly.
 #include <QApplication>
 
 namespace jd::qt::testing {
 
-inline QApplication& app() {
-    static int argc = 1;
-    static char name[] = "qt_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication instance(argc, argv);
-    return instance;
-}
+QApplication& app();
 
 }  // namespace jd::qt::testing

@@ -1,0 +1,34 @@
+#include "qt/qt_app.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace jd::qt::testing {
+
+namespace {
+
+class QtApplicationEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override {
+        static int argc = 1;
+        static char name[] = "qt_tests";
+        static char* argv[] = {name, nullptr};
+        app_ = std::make_unique<QApplication>(argc, argv);
+    }
+    void TearDown() override { app_.reset(); }
+    QApplication& app() { return *app_; }
+
+private:
+    std::unique_ptr<QApplication> app_;
+};
+
+// Registered once for the whole test program; GoogleTest owns it.
+QtApplicationEnvironment* const environment = static_cast<QtApplicationEnvironment*>(
+    ::testing::AddGlobalTestEnvironment(std::make_unique<QtApplicationEnvironment>().release()));
+
+}  // namespace
+
+QApplication& app() { return environment->app(); }
+
+}  // namespace jd::qt::testing
