@@ -14,7 +14,7 @@ DateTime FnBirthMomentFromDetails();
 
 // Computes BodyPositions (all twelve bodies, midheaven, ayanamsa, birth
 // moment), BodySigns for the division span given (30 for the rasi, the
-// navamsa part 3.33333333333333) and SunTimes of the birth date. The ten
+// navamsa span of 3.33333333333333 degrees) and SunTimes of the birth date. The ten
 // bodies follow the preference gAyanamsaName, Gulika and Maandi the chart's
 // gAyanamsaChoice. Where the sun times that place Gulika and Maandi are not
 // found, those two are left out (gGulikaMaandiKnown false).
