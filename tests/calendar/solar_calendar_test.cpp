@@ -1,0 +1,146 @@
+// The solar year, month and day of a moment at the birth place.
+#include "calendar/solar_calendar.h"
+
+#include "calendar/calendar_objects.h"
+#include "calendar_fixture.h"
+#include "platform/vb_date.h"
+
+using namespace jd;
+using namespace jd::calendar_testing;
+
+namespace {
+
+struct Solar {
+    std::string yearName;
+    long kali;
+    std::string month;
+    int day;
+    bool operator==(const Solar&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& os, const Solar& s) {
+    return os << s.day << " / " << s.month << " / " << s.yearName << " (Kali " << s.kali << ")";
+}
+
+Solar solarOf(const DateTime& moment) {
+    FnSolarYearData(moment);
+    const CalendarResults& r = state().calendar;
+    return {r.gSolarYearName, r.gKaliYear, r.gSolarMonth, r.gSolarDay};
+}
+
+const Solar kEmpty{"", 0, "", 0};
+
+}  // namespace
+
+class SolarCalendar : public CalendarTest {
+protected:
+    void SetUp() override {
+        CalendarTest::SetUp();
+        openDatabase();
+    }
+};
+
+TEST_F(SolarCalendar, NewYearBeginsAtTheSunriseOfTheEntryDayOrTheNextWhenTheEntryIsAfterSunset) {
+    struct Case {
+        int year;
+        DateTime newYear;
+    };
+    const Case cases[] = {
+        {2000, DateTime::of(2000, 4, 13, 5, 58)},  // entry 17:21, before sunset
+        {2024, DateTime::of(2024, 4, 14, 5, 57)},  // entry 21:02 on the 13th, after sunset
+        {2007, DateTime::of(2007, 4, 14, 5, 58)},
+    };
+    for (const Case& c : cases) {
+        calendarObjects().solar.gSolarCalcYear = c.year;
+        EXPECT_EQ(FnSolarNewYearDate(), c.newYear) << c.year;
+        EXPECT_EQ(calendarObjects().solar.gSolarYearStart, c.newYear) << c.year;
+    }
+}
+
+TEST_F(SolarCalendar, MomentsAroundTheTurnOfTheYear) {
+    struct Case {
+        DateTime moment;
+        Solar expected;
+    };
+    const Case cases[] = {
+        // Before the new-year sunrise: the last month of the old year.
+        {DateTime::of(2000, 4, 13, 5, 57), {"Pramathi", 5100, "Phalguna", 30}},
+        {DateTime::of(2000, 4, 13, 5, 58), {"Vikrama", 5101, "Chaitra", 1}},
+        {DateTime::of(2024, 4, 13, 23, 0), {"Shobhakrit", 5124, "Phalguna", 30}},
+        {DateTime::of(2024, 4, 14, 12, 0), {"Krodhi", 5125, "Chaitra", 1}},
+        // January lies in the solar year that began the April before.
+        {DateTime::of(2007, 1, 15, 12, 0), {"Vyaya", 5107, "Pausha", 1}},
+        {DateTime::of(2007, 12, 31, 23, 59), {"Sarvajit", 5108, "Margasira", 15}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(solarOf(c.moment), c.expected) << generalDateText(c.moment);
+    EXPECT_TRUE(boxes.shown().empty());
+}
+
+TEST_F(SolarCalendar, DaysOfAMonthBeginAtSunrise) {
+    // Vaisakha 2000 begins at the sunrise of 15 May (05:31).
+    struct Case {
+        DateTime moment;
+        const char* month;
+        int day;
+    };
+    const Case cases[] = {
+        {DateTime::of(2000, 5, 15, 5, 30), "Chaitra", 32},
+        {DateTime::of(2000, 5, 15, 5, 31), "Vaisakha", 1},
+        {DateTime::of(2000, 5, 16, 0, 30), "Vaisakha", 1},
+        {DateTime::of(2000, 5, 16, 6, 0), "Vaisakha", 2},
+        {DateTime::of(2000, 4, 14, 5, 0), "Chaitra", 1},
+    };
+    for (const Case& c : cases) {
+        const Solar s = solarOf(c.moment);
+        EXPECT_EQ(s.month, c.month) << generalDateText(c.moment);
+        EXPECT_EQ(s.day, c.day) << generalDateText(c.moment);
+    }
+    const SolarWorking& w = calendarObjects().solar;
+    EXPECT_EQ(w.gSolarMonthNames[1], "Vaisakha");
+    EXPECT_EQ(w.gSolarMonthStarts[1], DateTime::of(2000, 5, 15, 5, 31));
+}
+
+TEST_F(SolarCalendar, WhereTheCalendarIsNotDefinedTheFieldsAreEmpty) {
+    struct Case {
+        const char* what;
+        DateTime moment;
+    };
+    const Case cases[] = {
+        {"before 1866", DateTime::of(1865, 6, 1)},
+        {"before the first new year", DateTime::of(1866, 2, 1)},
+        {"a year no candidate day fits", DateTime::of(1868, 6, 1)},
+        {"January of that year's solar year", DateTime::of(1869, 1, 10)},
+    };
+    for (const Case& c : cases) {
+        solarOf(DateTime::of(2007, 6, 1));  // a chart looked up before
+        EXPECT_EQ(solarOf(c.moment), kEmpty) << c.what;
+    }
+    // The year after a gap is itself defined: before 12 April it belongs to
+    // the year before, whose new year is known.
+    EXPECT_EQ(solarOf(DateTime::of(1871, 3, 1)).yearName, "Pramoduta");
+    EXPECT_TRUE(boxes.shown().empty());
+}
+
+TEST_F(SolarCalendar, AYearWithoutItsRowIsEmptyNotTheYearBefore) {
+    solarOf(DateTime::of(2007, 6, 1));
+    state().gDbConnection->execute("DELETE FROM KaliyugaYearDetails WHERE Yearno = 22");  // 2008
+    EXPECT_EQ(solarOf(DateTime::of(2008, 6, 1)), kEmpty);
+    EXPECT_EQ(solarOf(DateTime::of(2009, 2, 1)), kEmpty);
+    EXPECT_EQ(solarOf(DateTime::of(2008, 2, 1)).yearName, "Sarvajit");
+}
+
+TEST_F(SolarCalendar, APlaceWithoutSunriseOrSunsetLeavesTheFieldsEmpty) {
+    solarOf(DateTime::of(2007, 6, 1));
+    setPlace(kTromso);  // the months of midnight sun have no sunset
+    EXPECT_EQ(solarOf(DateTime::of(2007, 4, 20)), kEmpty);
+    EXPECT_TRUE(boxes.shown().empty());
+}
+
+TEST_F(SolarCalendar, AFaultIsShownAndLeavesTheFieldsEmpty) {
+    solarOf(DateTime::of(2007, 6, 1));
+    state().gDbConnection.reset();
+    EXPECT_EQ(solarOf(DateTime::of(2007, 6, 1)), kEmpty);
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.last().icon, MsgIcon::Critical);
+    EXPECT_EQ(boxes.last().title, std::nullopt);
+}
