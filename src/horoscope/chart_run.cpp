@@ -51,30 +51,51 @@ void showWaitPanel() {
     main.host->repaintWaitPanel();
 }
 
+// The panel goes away even when it cannot be painted once more.
 void hideWaitPanel() {
     const ChartHostWindow main = findChartHost();
     if (!main.host) return;
     WaitPanel& panel = main.host->waitPanel();
     panel.PicMask.setHeight(0);
-    main.host->repaintWaitPanel();
+    try {
+        main.host->repaintWaitPanel();
+    } catch (...) {
+        panel.PicMask.setVisible(false);
+        throw;
+    }
     panel.PicMask.setVisible(false);
 }
 
-// Holds the run: raised on entry; on every way out the panel is hidden and
-// the run's flag lowered, so neither outlives a failed run.
+// Holds the run: raised on entry; lowered on every way out, and the panel
+// hidden even when the run is left by an error that is not the run time's.
 class RunScope {
 public:
     RunScope() { state().gCastInProgress = true; }
     ~RunScope() {
-        try {
-            hideWaitPanel();
-        } catch (...) {
-            // The panel belongs to a window that is going away; nothing to hide.
+        if (!panelHidden_) {
+            try {
+                hideWaitPanel();
+            } catch (...) {
+                // Leaving by a fault already; the panel is taken down as far as it goes.
+            }
         }
         state().gCastInProgress = false;
     }
     RunScope(const RunScope&) = delete;
     RunScope& operator=(const RunScope&) = delete;
+
+    // The last stage of the run, whatever happened before it.
+    void hidePanel() {
+        panelHidden_ = true;
+        try {
+            hideWaitPanel();
+        } catch (const RunTimeError& e) {
+            FnShowPlainError(e);
+        }
+    }
+
+private:
+    bool panelHidden_ = false;
 };
 
 // Runs one called stage. Every stage traps its own errors; one that still
@@ -137,6 +158,7 @@ bool FnCastHoroscope(const std::function<void()>& writeRecords) {
     } catch (const RunTimeError& e) {
         FnShowPlainError(e);
     }
+    scope.hidePanel();
     return true;
 }
 
