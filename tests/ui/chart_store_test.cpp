@@ -1,0 +1,129 @@
+// Table ChartSave: rows in their stored forms, the name check, the list
+// filters and order, and changes to rows that are gone.
+#include "ui/chart/chart_store.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/database.h"
+#include "platform/run_time_error.h"
+#include "saved_chart_fixture.h"
+
+namespace jd {
+namespace {
+
+using testing_support::SavedChartTest;
+
+SavedChart sample(const std::string& chartName, const std::string& gender = "Male") {
+    SavedChart c;
+    c.ChartName = chartName;
+    c.Gender = gender;
+    c.Country = "90";
+    c.City = "Hyderabad";
+    c.ChartDay = 5;
+    c.ChartMonth = 7;
+    c.ChartYear = 1965;
+    c.ChartHour = 17;
+    c.ChartMinute = 30;
+    c.LatitudeDegree = 17;
+    c.Latitude_NS = "N";
+    c.LatitudeMinute = 23;
+    c.LongitudeDegree = 78;
+    c.Longitude_EW = "E";
+    c.LongitudeMinute = 27;
+    c.TimeDifference = 102;
+    return c;
+}
+
+using ChartStoreTest = SavedChartTest;
+
+TEST_F(ChartStoreTest, RowsRoundTripAndNumbersStayNumbers) {
+    SavedChart c = sample("O'Brien, Seán~5-Jul-1965");
+    c.City = "Côte d'Ivoire's \"city\"";
+    c.Sno = insertChart(db(), c);
+    ASSERT_GT(c.Sno, 0);
+    EXPECT_EQ(readChart(db(), c.Sno), c);
+
+    // Numbers are stored as numbers, the country number as text.
+    Statement types = db().query(
+        "SELECT typeof(ChartDay), typeof(ChartHour), typeof(LatitudeDegree), typeof(TimeDifference), "
+        "typeof(Country) FROM ChartSave WHERE Sno = ?",
+        c.Sno);
+    ASSERT_TRUE(types.step());
+    for (int col = 0; col < 4; ++col) EXPECT_EQ(types.asText(col), "integer") << col;
+    EXPECT_EQ(types.asText(4), "text");
+
+    c.ChartName = "Sample~05-Jul-1965";
+    c.Gender = "";
+    c.ChartHour = 0;
+    EXPECT_TRUE(updateChart(db(), c));
+    EXPECT_EQ(readChart(db(), c.Sno), c);
+
+    EXPECT_TRUE(deleteChart(db(), c.Sno));
+    EXPECT_EQ(readChart(db(), c.Sno), std::nullopt);
+}
+
+TEST_F(ChartStoreTest, ChangesToARowThatIsGoneReportFailure) {
+    SavedChart c = sample("Gone~1-Jan-2000");
+    c.Sno = insertChart(db(), c);
+    ASSERT_TRUE(deleteChart(db(), c.Sno));
+    EXPECT_FALSE(deleteChart(db(), c.Sno));
+    EXPECT_FALSE(updateChart(db(), c));
+    EXPECT_EQ(readChart(db(), c.Sno), std::nullopt);
+}
+
+TEST_F(ChartStoreTest, ChartNumbersBeyondSixteenBitsWork) {
+    db().execute("UPDATE sqlite_sequence SET seq = 70000 WHERE name = 'ChartSave'");
+    db().execute("INSERT INTO sqlite_sequence (name, seq) SELECT 'ChartSave', 70000 "
+                 "WHERE NOT EXISTS (SELECT 1 FROM sqlite_sequence WHERE name = 'ChartSave')");
+    SavedChart c = sample("Big~5-Jul-1965");
+    c.Sno = insertChart(db(), c);
+    EXPECT_EQ(c.Sno, 70001);
+    EXPECT_EQ(listCharts(db(), "All"), (std::vector<SavedChartEntry>{{70001, "Big~5-Jul-1965"}}));
+    c.City = "Chennai";
+    EXPECT_TRUE(updateChart(db(), c));
+    EXPECT_EQ(readChart(db(), c.Sno)->City, "Chennai");
+    EXPECT_TRUE(deleteChart(db(), c.Sno));
+}
+
+TEST_F(ChartStoreTest, NameCheckComparesTheNamePartExactly) {
+    insertChart(db(), sample("Sample~5-Jul-1965"));
+    insertChart(db(), sample("a~b~1-Jan-2000"));
+    insertChart(db(), sample("NoDate"));
+    const struct {
+        const char* name;
+        bool used;
+    } cases[] = {
+        {"Sample", true},   {"sample", false},  // letter case counts
+        {"Sample~5-Jul-1965", false},          // the date is no part of the name
+        {"Sampl", false},   {"a", true},        // the name part ends at the first "~"
+        {"a~b", false},     {"NoDate", true},   {"", false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(chartNameUsed(db(), c.name), c.used) << c.name;
+}
+
+TEST_F(ChartStoreTest, ListFiltersBySexInNameOrderWithoutRegardToCase) {
+    const int zoe = insertChart(db(), sample("zoe~1-Jan-2000", "Female"));
+    const int adam = insertChart(db(), sample("Adam~1-Jan-2000", "Male"));
+    const int bea = insertChart(db(), sample("bea~1-Jan-2000", "Female"));
+    const int blank = insertChart(db(), sample("Blank~1-Jan-2000", ""));
+    db().execute("INSERT INTO GChartSave (Sno, ChartName) VALUES (7, 'Couple~1-Jan-2000')");
+
+    using V = std::vector<SavedChartEntry>;
+    EXPECT_EQ(listCharts(db(), "All"), (V{{adam, "Adam~1-Jan-2000"},
+                                          {bea, "bea~1-Jan-2000"},
+                                          {blank, "Blank~1-Jan-2000"},
+                                          {zoe, "zoe~1-Jan-2000"}}));
+    EXPECT_EQ(listCharts(db(), "Female"), (V{{bea, "bea~1-Jan-2000"}, {zoe, "zoe~1-Jan-2000"}}));
+    EXPECT_EQ(listCharts(db(), "Male"), (V{{adam, "Adam~1-Jan-2000"}}));
+    EXPECT_EQ(listCharts(db(), "G"), (V{{7, "Couple~1-Jan-2000"}}));
+
+    try {
+        listCharts(db(), "all");
+        FAIL() << "an unknown filter opens nothing";
+    } catch (const RunTimeError& e) {
+        EXPECT_EQ(e.number(), kObjectClosedError);
+    }
+}
+
+}  // namespace
+}  // namespace jd
