@@ -30,15 +30,11 @@ void setUpSampleChart() {
         return path;
     }();
     jd::resetState();
+    // The place texts as the birth-details window leaves them.
     jd::BirthDetails& b = jd::state().birth;
-    b.gLatDeg = "17";
-    b.gLatNS = "N";
-    b.gLatMin = "20";
-    b.gLonDeg = "78";
-    b.gLonEW = "E";
-    b.gLonMin = "30";
-    b.gZoneHours = "5.5";
-    b.gZoneEW = "E";
+    const std::string texts[] = {"17", "N", "20", "78", "E", "30", "5.5", "E"};
+    std::string* fields[] = {&b.gLatDeg, &b.gLatNS, &b.gLatMin, &b.gLonDeg, &b.gLonEW, &b.gLonMin, &b.gZoneHours, &b.gZoneEW};
+    for (std::size_t i = 0; i < std::size(fields); ++i) *fields[i] = texts[i];
     jd::state().chartAyanamsa.gAyanamsaChoice = "Lahiri";
     jd::state().gDbConnection = jd::Database::open(dbPath);
 }

@@ -97,7 +97,8 @@ int search(const DateTime& date, const Reckoning& r, LunarSearch& out) {
                 out.moments = {t};
             } else if (t.datePart() != out.moments.back().datePart()) {
                 ++n;
-                out.recordedMoments += "*" + generalDateText(t);
+                out.recordedMoments += '*';
+                out.recordedMoments += generalDateText(t);
                 out.moments.push_back(t);
             }
             out.recordedSun = g.sky(before).sun;
