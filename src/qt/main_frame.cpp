@@ -1,12 +1,294 @@
 #include "qt/main_frame.h"
 
+#include <QAbstractEventDispatcher>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QThread>
+
+#include "platform/run_time_error.h"
+#include "qt/twips.h"
+#include "qt/wait_panel_widget.h"
+#include "ui/shell/mdi_quill.h"
+
 namespace jd::qt {
+
+namespace {
+
+QString toQt(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+// A handler reached from a Qt signal must not let an error out: it is shown
+// as the run time shows an error nobody trapped.
+template <class F>
+void guarded(WindowRegistry* registry, F&& f) {
+    try {
+        f();
+    } catch (const RunTimeError& e) {
+        if (registry && registry->services().messageBox)
+            registry->services().messageBox->show(e.description(), MsgIcon::Critical);
+    } catch (const std::exception& e) {
+        if (registry && registry->services().messageBox)
+            registry->services().messageBox->show(e.what(), MsgIcon::Critical);
+    }
+}
+
+}  // namespace
 
 MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent), mdi_(new QMdiArea(this)) {
     setObjectName(QStringLiteral("MDIQuill"));
     setWindowTitle(QString::fromLatin1(kFrameCaption));
     setCentralWidget(mdi_);
+    mdi_->setBackground(QColor(171, 171, 171));
     resize(1024, 700);
+}
+
+MainFrame::~MainFrame() {
+    if (registry_) registry_->unsubscribe(registrySub_);
+    unbindMain();
+    for (auto& [name, v] : views_by_name_)
+        if (v.window && v.windowSub >= 0) v.window->unsubscribe(v.windowSub);
+}
+
+void MainFrame::attach(WindowRegistry& registry, const ViewFactory& views) {
+    registry_ = &registry;
+    views_ = &views;
+    registrySub_ = registry.subscribe([this](const WindowEvent& e, Window& w) { onWindowEvent(e, w); });
+    connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
+        if (syncing_ || !sub || !registry_) return;
+        for (auto& [name, v] : views_by_name_) {
+            if (v.sub != sub || !v.window || !v.window->loaded()) continue;
+            Window* w = v.window;
+            guarded(registry_, [&] { registry_->bringToFront(*w); });
+            return;
+        }
+    });
+    // Views of unloaded windows, then the windows themselves, go once the
+    // event loop is idle at its outermost level, where no handler of theirs
+    // can still be running.
+    if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance()) {
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, [this] {
+            if (QThread::currentThread()->loopLevel() > 1) return;
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            if (registry_) registry_->releaseUnloaded();
+        });
+    }
+}
+
+QWidget* MainFrame::viewOf(const std::string& windowName) const {
+    const auto it = views_by_name_.find(windowName);
+    if (it == views_by_name_.end()) return nullptr;
+    return it->second.sub ? it->second.sub->widget() : it->second.outer;
+}
+
+QMdiSubWindow* MainFrame::subWindowOf(const std::string& windowName) const {
+    const auto it = views_by_name_.find(windowName);
+    return it == views_by_name_.end() ? nullptr : it->second.sub;
+}
+
+void MainFrame::onWindowEvent(const WindowEvent& e, Window& w) {
+    if (w.kind() == WindowKind::MdiFrame) {
+        if (e.kind == WindowEventKind::Load) {
+            if (auto* main = dynamic_cast<MDIQuill*>(&w)) bindMain(*main);
+        } else if (e.kind == WindowEventKind::Unload && main_ == &w) {
+            unbindMain();
+            if (!closing_) close();
+            emit programEnded();
+        }
+        return;
+    }
+    if (e.kind == WindowEventKind::Load) {
+        createView(w);
+        return;
+    }
+    const auto it = views_by_name_.find(w.name());
+    if (it == views_by_name_.end()) return;
+    View& v = it->second;
+    syncing_ = true;
+    switch (e.kind) {
+        case WindowEventKind::Show:
+            v.outer->show();
+            break;
+        case WindowEventKind::Hide:
+            v.outer->hide();
+            break;
+        case WindowEventKind::Activate:
+        case WindowEventKind::Front:
+            if (w.visible()) activate(v);
+            break;
+        case WindowEventKind::Unload:
+            syncing_ = false;
+            dropView(w.name());
+            return;
+        default:
+            break;
+    }
+    syncing_ = false;
+}
+
+void MainFrame::createView(Window& w) {
+    dropView(w.name());
+    const ViewFactory::Entry* entry = views_ ? views_->find(w.name()) : nullptr;
+    if (!entry) return;
+    QWidget* view = entry->maker(w);
+    if (!view) return;
+    View v;
+    v.window = &w;
+    if (entry->decoration == ViewDecoration::Separate) {
+        view->setParent(this, Qt::Window);
+        view->hide();
+        v.outer = view;
+    } else {
+        auto* sub = new QMdiSubWindow;
+        sub->setObjectName(toQt(w.name()));
+        sub->setWidget(view);
+        if (entry->decoration == ViewDecoration::Frameless) sub->setWindowFlags(Qt::FramelessWindowHint);
+        syncing_ = true;
+        mdi_->addSubWindow(sub);
+        sub->hide();
+        syncing_ = false;
+        sub->installEventFilter(this);
+        v.sub = sub;
+        v.outer = sub;
+    }
+    v.outer->installEventFilter(this);
+    View& stored = views_by_name_[w.name()] = v;
+    stored.windowSub = w.subscribe([this, name = w.name()] {
+        const auto it = views_by_name_.find(name);
+        if (it != views_by_name_.end()) place(it->second);
+    });
+    place(stored);
+}
+
+void MainFrame::dropView(const std::string& name) {
+    const auto it = views_by_name_.find(name);
+    if (it == views_by_name_.end()) return;
+    View v = it->second;
+    views_by_name_.erase(it);
+    if (v.window && v.windowSub >= 0) v.window->unsubscribe(v.windowSub);
+    if (!v.outer) return;
+    syncing_ = true;
+    v.outer->removeEventFilter(this);
+    v.outer->hide();
+    if (v.sub) mdi_->removeSubWindow(v.sub);
+    syncing_ = false;
+    // A handler of the view may be running (its own button unloaded it).
+    v.outer->deleteLater();
+}
+
+void MainFrame::place(View& v) {
+    Window& w = *v.window;
+    v.outer->setWindowTitle(toQt(w.caption()));
+    if (w.width() > 0 && w.height() > 0) {
+        syncing_ = true;
+        v.outer->setGeometry(twipsToPixels(w.left()), twipsToPixels(w.top()), twipsToPixels(w.width()),
+                             twipsToPixels(w.height()));
+        syncing_ = false;
+    }
+}
+
+void MainFrame::activate(View& v) {
+    if (v.sub) {
+        mdi_->setActiveSubWindow(v.sub);
+        v.sub->raise();
+    } else {
+        v.outer->raise();
+        v.outer->activateWindow();
+    }
+}
+
+bool MainFrame::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::Close && !syncing_ && registry_) {
+        for (auto& [name, v] : views_by_name_) {
+            if (v.outer != watched || !v.window) continue;
+            // Closing a window's picture unloads the window, which drops
+            // the picture in turn.
+            e->ignore();
+            Window* w = v.window;
+            QMetaObject::invokeMethod(this, [this, w, name = name] {
+                if (views_by_name_.count(name) && w->loaded()) guarded(registry_, [&] { registry_->unload(*w); });
+            }, Qt::QueuedConnection);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, e);
+}
+
+void MainFrame::closeEvent(QCloseEvent* e) {
+    if (main_ && !closing_) {
+        closing_ = true;
+        bool closed = false;
+        guarded(registry_, [&] { closed = main_->closeFrame(); });
+        closing_ = false;
+        if (!closed) {
+            e->ignore();
+            return;
+        }
+    }
+    e->accept();
+}
+
+void MainFrame::addMenuCommand(QWidget* menu, MenuCommand& cmd) {
+    QAction* action = nullptr;
+    if (auto* bar = qobject_cast<QMenuBar*>(menu)) {
+        if (cmd.hasSubmenu()) {
+            QMenu* sub = bar->addMenu(toQt(cmd.caption()));
+            sub->setObjectName(toQt(cmd.name()));
+            for (MenuCommand* item : cmd.items()) addMenuCommand(sub, *item);
+            action = sub->menuAction();
+        } else {
+            action = bar->addAction(toQt(cmd.caption()));
+        }
+    } else if (auto* m = qobject_cast<QMenu*>(menu)) {
+        action = cmd.isSeparator() ? m->addSeparator() : m->addAction(toQt(cmd.caption()));
+    }
+    if (!action) return;
+    action->setObjectName(toQt(cmd.name()));
+    action->setEnabled(cmd.enabled());
+    if (!cmd.isSeparator() && !cmd.hasSubmenu()) {
+        MenuCommand* c = &cmd;
+        connect(action, &QAction::triggered, this, [this, c] { guarded(registry_, [c] { c->click(); }); });
+    }
+    QPointer<QAction> a(action);
+    MenuCommand* c = &cmd;
+    menuSubs_.emplace_back(c, c->subscribe([a, c] {
+        if (a) a->setEnabled(c->enabled());
+    }));
+}
+
+void MainFrame::bindMain(MDIQuill& main) {
+    unbindMain();
+    main_ = &main;
+    setWindowTitle(toQt(main.caption()));
+    menuBar()->clear();
+    for (MenuCommand* cmd : main.menuBar()) addMenuCommand(menuBar(), *cmd);
+
+    waitPanel_ = new WaitPanelWidget(main.waitPanel(), mdi_);
+    main.onRepaintWaitPanel = [this] {
+        if (!waitPanel_) return;
+        waitPanel_->sync();
+        waitPanel_->repaint();
+    };
+    mainSub_ = main.subscribe([this] {
+        if (!main_) return;
+        setWindowTitle(toQt(main_->caption()));
+        if (main_->windowState() == WindowState::Maximized && !isMaximized()) showMaximized();
+    });
+}
+
+void MainFrame::unbindMain() {
+    if (!main_) return;
+    for (auto& [cmd, id] : menuSubs_) cmd->unsubscribe(id);
+    menuSubs_.clear();
+    main_->unsubscribe(mainSub_);
+    main_->onRepaintWaitPanel = nullptr;
+    if (waitPanel_) {
+        waitPanel_->detach();
+        waitPanel_->deleteLater();
+        waitPanel_ = nullptr;
+    }
+    main_ = nullptr;
 }
 
 }  // namespace jd::qt

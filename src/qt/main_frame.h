@@ -1,21 +1,85 @@
 #pragma once
 // The program's frame: a main window whose client area holds the child
-// windows (a multiple-document area).
+// windows (a multiple-document area). Attached to the window registry it
+// shows the windows of the program as they load, show, come to the front,
+// hide and unload; when the main window MDIQuill loads, the frame takes its
+// caption, its menu bar and its wait panel.
 #include <QMainWindow>
 #include <QMdiArea>
+#include <QPointer>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/window.h"
+#include "qt/view_factory.h"
+
+class QMdiSubWindow;
+
+namespace jd {
+class MDIQuill;
+class MenuCommand;
+}  // namespace jd
 
 namespace jd::qt {
 
 inline constexpr const char* kFrameCaption = "Jataka Desk 0.1";
 
+class WaitPanelWidget;
+
 class MainFrame : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainFrame(QWidget* parent = nullptr);
+    ~MainFrame() override;
     QMdiArea* mdiArea() const { return mdi_; }
 
+    // Follows the windows of the registry from now on. Neither the registry
+    // nor the views may go before the frame.
+    void attach(WindowRegistry& registry, const ViewFactory& views);
+
+    // The widget showing a window (its sub-window in the area, or its own
+    // window), or nullptr when it has none.
+    QWidget* viewOf(const std::string& windowName) const;
+    QMdiSubWindow* subWindowOf(const std::string& windowName) const;
+    WaitPanelWidget* waitPanel() const { return waitPanel_; }
+
+signals:
+    // The main window has unloaded: the program ends now.
+    void programEnded();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
 private:
+    struct View {
+        Window* window = nullptr;
+        QWidget* outer = nullptr;  // the sub-window, or the separate window
+        QMdiSubWindow* sub = nullptr;
+        int windowSub = -1;  // subscription to the window's caption and geometry
+    };
+
+    void onWindowEvent(const WindowEvent& e, Window& w);
+    void createView(Window& w);
+    void dropView(const std::string& name);
+    void place(View& v);
+    void activate(View& v);
+    void bindMain(MDIQuill& main);
+    void unbindMain();
+    void addMenuCommand(QWidget* menu, MenuCommand& cmd);
+
     QMdiArea* mdi_;  // owned by the frame
+    WindowRegistry* registry_ = nullptr;
+    const ViewFactory* views_ = nullptr;
+    int registrySub_ = -1;
+    std::map<std::string, View> views_by_name_;
+    MDIQuill* main_ = nullptr;
+    int mainSub_ = -1;
+    std::vector<std::pair<MenuCommand*, int>> menuSubs_;
+    WaitPanelWidget* waitPanel_ = nullptr;  // owned by the area
+    bool syncing_ = false;  // the frame itself is moving the sub-windows
+    bool closing_ = false;
 };
 
 }  // namespace jd::qt

@@ -1,0 +1,35 @@
+#pragma once
+// The navigator: a tree with one node per result window and one for the
+// print window. Choosing a node marks it, records the window in
+// gActiveWindowName and brings that window to the front; the chart run reads
+// the name to bring the same window forward after every cast.
+#include "platform/input_controls.h"
+#include "platform/window.h"
+
+namespace jd {
+
+class frm_MainHoroscope final : public Window {
+public:
+    static constexpr const char* kWindowName = "frm_MainHoroscope";
+    static constexpr unsigned kBackColor = 0xE6D9BD;    // RGB(230, 217, 189)
+    static constexpr unsigned kMarkedColor = 0xE17312;  // RGB(225, 115, 18)
+
+    frm_MainHoroscope();
+
+    Tree tV{"tV"};
+
+    // Every node back to black, not bold.
+    void FnTreeViewColorChangeToBlack();
+
+protected:
+    void onLoad() override;
+    void onActivate() override;
+
+private:
+    void FnFillTreeView();
+    void tV_NodeClick(int nodeIndex);
+    // Activate of the window, Click and DblClick of the tree.
+    void bringActiveWindowToFront();
+};
+
+}  // namespace jd
