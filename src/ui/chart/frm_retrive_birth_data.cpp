@@ -32,17 +32,19 @@ void Frm_RetriveBirthData::onLoad() {
 }
 
 void Frm_RetriveBirthData::fnFillChart() {
-    List_VC_ChartName.clear();
-    const auto entries = listCharts(sharedConnection(), DataGen);
-    if (DataGen == "Female")
-        Lab_Details.setCaption("Select Female Details");
-    else if (DataGen == "Male")
-        Lab_Details.setCaption("Select Male Details");
-    else if (DataGen == "G")
-        Lab_Details.setCaption("Select Couple Details");
-    else
-        Lab_Details.setCaption("Select User Details");
-    for (const SavedChartEntry& e : entries) List_VC_ChartName.addItem(e.ChartName, e.Sno);
+    trapSavedChartErrors(*this, [&] {
+        List_VC_ChartName.clear();
+        const auto entries = listCharts(sharedConnection(), DataGen);
+        if (DataGen == "Female")
+            Lab_Details.setCaption("Select Female Details");
+        else if (DataGen == "Male")
+            Lab_Details.setCaption("Select Male Details");
+        else if (DataGen == "G")
+            Lab_Details.setCaption("Select Couple Details");
+        else
+            Lab_Details.setCaption("Select User Details");
+        for (const SavedChartEntry& e : entries) List_VC_ChartName.addItem(e.ChartName, e.Sno);
+    });
 }
 
 double Frm_RetriveBirthData::FnGetZoneDifference(std::int32_t zoneSno) {

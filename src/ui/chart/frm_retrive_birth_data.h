@@ -36,7 +36,8 @@ public:
     int DataMode = 0;
 
     // Fills the list by DataGen: entries are the stored names, their item
-    // data the chart numbers, in name order.
+    // data the chart numbers, in name order. An error (a filter it does not
+    // know) is shown in a critical box and leaves the list empty.
     void fnFillChart();
 
     // The zone of that number in TimeZone: hours (0 when it has no row),
