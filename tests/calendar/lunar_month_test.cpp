@@ -196,14 +196,3 @@ TEST_F(LunarMonth, ADateThatCannotBePlacedLeavesNoMonthOfAnotherChart) {
     EXPECT_EQ(boxes.last().text, "Type mismatch");
     EXPECT_EQ(boxes.last().icon, MsgIcon::Critical);
 }
-
-TEST(TithiRoutines, NameNumberAndHalfOfTheSunAndMoon) {
-    resetState();
-    EXPECT_EQ(FnTithiName(100, 100 + 175), "Purnima");
-    EXPECT_EQ(FnTithiNumber(100, 100 + 175), 15);
-    EXPECT_EQ(FnPakshaName(100, 100 + 175), "Bright");
-    EXPECT_EQ(FnTithiName(350, 345), "Amavashya");
-    EXPECT_EQ(FnPakshaName(350, 345), "Dark");
-    EXPECT_EQ(FnTithiName(350, 5), "Dwitiya");
-    resetState();
-}
