@@ -1,0 +1,33 @@
+#include "qt/retrive_birth_data_window.h"
+
+#include "qt/qt_controls.h"
+#include "ui/chart/frm_retrive_birth_data.h"
+
+namespace jd::qt {
+
+RetriveBirthDataWindow::RetriveBirthDataWindow(Frm_RetriveBirthData& model, QWidget* parent)
+    : QWidget(parent, kFlags) {
+    setObjectName(QString::fromUtf8(model.name().c_str()));
+    setWindowTitle(QString::fromUtf8(model.caption().c_str()));
+    setFont(QFont(QStringLiteral("Verdana"), 8));
+    // The frame first, so the controls it holds lie above it.
+    new QtFrame(model.Frame1, this);
+    new QtLabel(model.Lab_Details, this);
+    auto* list = new QtListBox(model.List_VC_ChartName, &model, this);
+    auto* ok = new QtButton(model.Cmd_Submit, &model, this);
+    auto* cancel = new QtButton(model.Cmd_Close, &model, this);
+    setTabOrder(list, ok);
+    setTabOrder(ok, cancel);
+}
+
+void addRetriveBirthDataView(ViewFactory& views) {
+    views.add(
+        Frm_RetriveBirthData::kWindowName,
+        [](Window& w) -> QWidget* {
+            auto* model = dynamic_cast<Frm_RetriveBirthData*>(&w);
+            return model ? new RetriveBirthDataWindow(*model) : nullptr;
+        },
+        ViewDecoration::Separate);
+}
+
+}  // namespace jd::qt
