@@ -424,9 +424,11 @@ TEST_F(OpenChartTest, BoxesTakeOnlyWhatTheirRulesAllow) {
     w.cbHour.paste("13");
     EXPECT_EQ(w.cbHour.text(), "01");
 
-    // The year takes digits and Backspace, nothing else, and no type-ahead.
-    w.txt_Year.setText("");
-    type(w, w.txt_Year, "19a6-5");
+    // The year, reached by Enter, has its text selected, so typed digits
+    // replace it; it takes digits and Backspace, nothing else, no type-ahead.
+    w.setFocus(w.txt_Month);
+    w.txt_Month.pressKey(key::Enter);
+    for (char c : std::string("19a6-5")) w.txt_Year.pressKey(c);
     EXPECT_EQ(w.txt_Year.text(), "1965");
     w.txt_Year.pressKey(key::Backspace);
     EXPECT_EQ(w.txt_Year.text(), "196");

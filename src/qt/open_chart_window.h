@@ -1,0 +1,54 @@
+#pragma once
+// The birth-details window on the screen: a window of its own, owned by the
+// frame, with a fixed dialog border and only a close button on its title
+// bar; its File menu, its toolbar and its boxes bound to the window's models.
+#include <QWidget>
+#include <utility>
+#include <vector>
+
+#include "qt/view_factory.h"
+
+class QMenuBar;
+class QToolBar;
+
+namespace jd {
+class Control;
+class frm_OpenChart;
+}  // namespace jd
+
+namespace jd::qt {
+
+class OpenChartWindow : public QWidget {
+    Q_OBJECT
+public:
+    // The title bar: a caption and a close button, no minimize or maximize.
+    static constexpr Qt::WindowFlags kFlags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint |
+                                              Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                              Qt::WindowCloseButtonHint;
+
+    explicit OpenChartWindow(frm_OpenChart& model, QWidget* parent = nullptr);
+    ~OpenChartWindow() override;
+
+    QMenuBar* menuBar() const { return menuBar_; }
+    QToolBar* toolBar() const { return toolBar_; }
+
+protected:
+    // Whoever gives the window its owner keeps its border and title bar.
+    bool event(QEvent* e) override;
+
+private:
+    void bindCommand(QAction* action, Control& model);
+    // Whether the window still has the dialog border and title bar above.
+    bool hasOwnFlags() const;
+
+    frm_OpenChart& model_;
+    QMenuBar* menuBar_;  // owned by the window
+    QToolBar* toolBar_;  // owned by the window
+    std::vector<std::pair<Control*, int>> subs_;
+    bool applyingFlags_ = false;
+};
+
+// Makes the frame show frm_OpenChart in an OpenChartWindow.
+void addOpenChartView(ViewFactory& views);
+
+}  // namespace jd::qt
