@@ -6,12 +6,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QMessageBox>
-#include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
@@ -110,85 +106,6 @@ void QtSettingsStore::SaveSetting(const std::string& appName, const std::string&
     s.setValue(settingsKey(appName, section, key), toQt(value));
     s.sync();
     if (s.status() != QSettings::NoError) throw RunTimeError(75, "Path/File access error");
-}
-
-// -------------------------------------------------------------------- printer
-
-QtPrinter::QtPrinter(QString pdfPath) : pdfPath_(std::move(pdfPath)) {}
-
-QtPrinter::~QtPrinter() {
-    if (painter_) painter_->end();
-}
-
-bool QtPrinter::isInstalled() const { return !pdfPath_.isEmpty() || !QPrinterInfo::defaultPrinter().isNull(); }
-
-void QtPrinter::setFontName(const std::string& name) {
-    fontName_ = toQt(name);
-    applyFont();
-}
-
-void QtPrinter::setFontSize(double points) {
-    fontSize_ = points;
-    applyFont();
-}
-
-void QtPrinter::applyFont() {
-    if (!painter_) return;
-    QFont f(fontName_);
-    f.setStyleHint(QFont::TypeWriter);
-    f.setPointSizeF(fontSize_);
-    painter_->setFont(f);
-}
-
-void QtPrinter::begin() {
-    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    if (!pdfPath_.isEmpty()) {
-        printer_->setOutputFormat(QPrinter::PdfFormat);
-        printer_->setOutputFileName(pdfPath_);
-    }
-    painter_ = std::make_unique<QPainter>();
-    if (!painter_->begin(printer_.get())) {
-        painter_.reset();
-        printer_.reset();
-        throw RunTimeError(482, "Printer error");
-    }
-    y_ = 0;
-    pageBreakPending_ = false;
-    applyFont();
-}
-
-void QtPrinter::printLine(const std::string& text) {
-    if (!painter_) begin();
-    if (pageBreakPending_) {
-        printer_->newPage();
-        y_ = 0;
-        pageBreakPending_ = false;
-    }
-    QString t = toQt(text);
-    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    const QFontMetricsF fm(painter_->font(), printer_.get());
-    const double pageHeight = printer_->pageRect(QPrinter::DevicePixel).height();
-    for (const QString& line : t.split(QLatin1Char('\n'))) {
-        if (y_ > 0 && y_ + fm.lineSpacing() > pageHeight) {
-            printer_->newPage();  // the sheet is full: go on with the next
-            y_ = 0;
-        }
-        painter_->drawText(QPointF(0, y_ + fm.ascent()), line);
-        y_ += fm.lineSpacing();
-    }
-}
-
-void QtPrinter::newPage() {
-    if (painter_) pageBreakPending_ = true;
-}
-
-void QtPrinter::endDoc() {
-    if (painter_) painter_->end();
-    painter_.reset();
-    printer_.reset();
-    pageBreakPending_ = false;
-    y_ = 0;
 }
 
 // ---------------------------------------------------------------- save dialog

@@ -11,10 +11,9 @@
 #include <string>
 
 #include "platform/services.h"
+#include "qt/qt_printer.h"
 
 class QObject;
-class QPainter;
-class QPrinter;
 class QWidget;
 
 namespace jd {
@@ -65,33 +64,6 @@ class QtScreen : public Screen {
 public:
     int width() const override;
     int height() const override;
-};
-
-// Prints line by line on the system's default printer, or into a PDF file
-// when one is named. A new sheet starts only when something follows it; a
-// sheet that fills up continues on the next.
-class QtPrinter : public Printer {
-public:
-    explicit QtPrinter(QString pdfPath = {});
-    ~QtPrinter() override;
-    bool isInstalled() const override;
-    void setFontName(const std::string& name) override;
-    void setFontSize(double points) override;
-    void printLine(const std::string& text) override;
-    void newPage() override;
-    void endDoc() override;
-
-private:
-    void begin();
-    void applyFont();
-
-    QString pdfPath_;
-    QString fontName_ = QStringLiteral("Courier New");
-    double fontSize_ = 10;
-    std::unique_ptr<QPrinter> printer_;
-    std::unique_ptr<QPainter> painter_;
-    bool pageBreakPending_ = false;
-    double y_ = 0;
 };
 
 class QtSaveFileDialog : public SaveFileDialog {
