@@ -1,8 +1,10 @@
-// Jataka Desk: the frame with the Qt services in place.
+// Jataka Desk: the frame, the Qt services and the program's windows; loading
+// the main window starts the program.
 #include <QApplication>
 
 #include "platform/window.h"
 #include "qt/main_frame.h"
+#include "qt/program.h"
 #include "qt/qt_services.h"
 
 int main(int argc, char** argv) {
@@ -10,10 +12,15 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Jataka Desk"));
     jd::qt::QtServices services;
     jd::WindowRegistry registry(services.services());
+    jd::qt::ViewFactory views;
+    jd::qt::addProgramViews(views);
+    jd::qt::defineProgramWindows(registry);
+
     jd::qt::MainFrame frame;
     services.messageBox.setParent(&frame);
     services.saveDialog.setParent(&frame);
-    jd::qt::releaseUnloadedWhenIdle(registry, &frame);
-    frame.show();
+    QObject::connect(&frame, &jd::qt::MainFrame::programEnded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    jd::qt::startProgram(registry, views, frame, QCoreApplication::applicationDirPath());
+    if (registry.quitRequested()) return 0;
     return app.exec();
 }

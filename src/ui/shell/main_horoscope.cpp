@@ -2,6 +2,7 @@
 
 #include "platform/run_time_error.h"
 #include "state/shared_records.h"
+#include "ui/shell/mdi_quill.h"
 #include "ui/shell/window_names.h"
 
 namespace jd {
@@ -121,6 +122,10 @@ void frm_MainHoroscope::tV_NodeClick(int nodeIndex) {
 }
 
 void frm_MainHoroscope::bringActiveWindowToFront() {
+    // While the program ends, activating the navigator must not create the
+    // windows that are being taken down.
+    if (const auto* main = dynamic_cast<const MDIQuill*>(registry().find(kMainWindowName)); main && main->ending())
+        return;
     const std::string& name = state().gActiveWindowName;
     for (const auto& [activeName, window] : kActiveWindows) {
         if (name == activeName) {

@@ -220,13 +220,26 @@ void MDIQuill::bringWindowToFront(const char* name) { registry().bringToFront(na
 void MDIQuill::exitProgram() {
     // An error while a window unloads ends Exit there: the windows after it
     // and the frame stay open.
-    for (const char* name : windows::kExitOrder) registry().unload(name);
-    registry().unload(*this);
+    ending_ = true;
+    try {
+        for (const char* name : windows::kExitOrder) registry().unload(name);
+        registry().unload(*this);
+    } catch (...) {
+        ending_ = false;
+        throw;
+    }
 }
 
 bool MDIQuill::closeFrame() {
     if (FnChartRunInProgress()) return false;
-    registry().unload(*this);
+    ending_ = true;
+    try {
+        registry().unload(*this);
+    } catch (const RunTimeError& e) {
+        ending_ = false;
+        showCritical(e.description());
+        return false;
+    }
     return true;
 }
 

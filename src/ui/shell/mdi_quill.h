@@ -73,6 +73,10 @@ public:
     // cast ends first; otherwise the frame unloads (ending the program).
     bool closeFrame();
 
+    // True while Exit or the closing of the frame takes the windows down:
+    // nothing may bring a window back then.
+    bool ending() const { return ending_; }
+
     // The file of the help document.
     static std::string helpFilePath();
 
@@ -96,6 +100,7 @@ private:
     // The window each command opens ("" for commands that open none).
     std::vector<std::pair<MenuCommand*, const char*>> targets_;
     double maskWidth_ = -1, maskHeight_ = -1;
+    bool ending_ = false;
 };
 
 }  // namespace jd

@@ -1,0 +1,45 @@
+#include "qt/program.h"
+
+#include <QCoreApplication>
+
+#include "qt/main_frame.h"
+#include "qt/open_chart_window.h"
+#include "qt/print_window.h"
+#include "qt/result_views.h"
+#include "qt/shell_views.h"
+#include "state/shared_records.h"
+#include "ui/chart/result_windows.h"
+#include "ui/chart/frm_open_chart.h"
+#include "ui/chart/frm_print.h"
+#include "ui/shell/about_us.h"
+#include "ui/shell/main_horoscope.h"
+#include "ui/shell/mdi_quill.h"
+
+namespace jd::qt {
+
+void defineProgramWindows(WindowRegistry& windows) {
+    windows.define<MDIQuill>();
+    windows.define<frm_MainHoroscope>();
+    windows.define<frm_AboutUs>();
+    defineResultWindows(windows);
+    windows.define<frm_OpenChart>();
+    windows.define<Frm_Print>();
+}
+
+void addProgramViews(ViewFactory& views) {
+    addShellViews(views);
+    addResultViews(views);
+    addPrintWindowView(views);
+    addOpenChartView(views);
+}
+
+void startProgram(WindowRegistry& windows, const ViewFactory& views, MainFrame& frame, const QString& appFolder) {
+    state().services = windows.services();
+    state().gWindows = &windows;
+    state().gAppPath = appFolder.toStdString();
+    frame.attach(windows, views);
+    frame.show();
+    windows.get<MDIQuill>();
+}
+
+}  // namespace jd::qt

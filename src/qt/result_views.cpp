@@ -1,0 +1,247 @@
+#include "qt/result_views.h"
+
+#include <QFileInfo>
+#include <QFrame>
+#include <QGridLayout>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "qt/chart_picture.h"
+#include "qt/qt_controls.h"
+#include "ui/chart/result_windows.h"
+
+namespace jd::qt {
+
+namespace {
+
+const QColor kPaper(255, 252, 236);
+const QColor kTitle(110, 50, 10);
+
+// An advertisement pane: shows the page of the pane's address when it is a
+// file beside the program, and stays empty otherwise; nothing is fetched
+// from the network.
+class AdPane : public QTextBrowser {
+public:
+    AdPane(WebBrowser& model, QWidget* parent) : QTextBrowser(parent), model_(model) {
+        setObjectName(QString::fromStdString(model.name()));
+        setOpenLinks(false);
+        setFrameShape(QFrame::StyledPanel);
+        sub_ = model_.subscribe([this] { refresh(); });
+        refresh();
+    }
+    ~AdPane() override { model_.unsubscribe(sub_); }
+
+private:
+    void refresh() {
+        if (shown_ == model_.navigationCount()) return;
+        shown_ = model_.navigationCount();
+        const QUrl url(QString::fromStdString(model_.locationURL()));
+        const QFileInfo file(url.isLocalFile() ? url.toLocalFile() : QString());
+        if (!file.isFile()) {
+            clear();
+            return;
+        }
+        const QUrl local = QUrl::fromLocalFile(file.absoluteFilePath());
+        if (source() == local)
+            reload();
+        else
+            setSource(local, QTextDocument::HtmlResource);
+    }
+
+    WebBrowser& model_;
+    int sub_;
+    int shown_ = -1;
+};
+
+QFont titleFont() {
+    QFont f(QStringLiteral("Times New Roman"));
+    f.setPointSize(16);
+    f.setBold(true);
+    return f;
+}
+
+void paintPaper(QWidget* w) {
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, kPaper);
+    w->setPalette(pal);
+    w->setAutoFillBackground(true);
+}
+
+// The shell every result window shares: the title at the top, the window's
+// own content below it, the right-hand pane beside both and the bottom pane
+// under all.
+QWidget* resultShell(ResultWindow& w, Label& title, QWidget* content) {
+    auto* view = new QWidget;
+    view->setObjectName(QString::fromStdString(w.name()));
+    paintPaper(view);
+    auto* grid = new QGridLayout(view);
+    grid->setContentsMargins(8, 6, 8, 6);
+    grid->setSpacing(6);
+
+    auto* heading = new QtLabel(title);
+    heading->setFont(titleFont());
+    QPalette hp = heading->palette();
+    hp.setColor(QPalette::WindowText, kTitle);
+    heading->setPalette(hp);
+    grid->addWidget(heading, 0, 0);
+    content->setParent(view);
+    grid->addWidget(content, 1, 0);
+
+    auto* right = new QFrame(view);
+    right->setObjectName(QStringLiteral("Frame1"));
+    right->setFixedWidth(190);
+    auto* rightLayout = new QVBoxLayout(right);
+    rightLayout->setContentsMargins(0, 0, 0, 0);
+    rightLayout->addWidget(new QtButton(w.cmdMaximize1, &w), 0, Qt::AlignRight);
+    rightLayout->addWidget(new AdPane(w.WebSendral_Right, right), 1);
+    grid->addWidget(right, 0, 1, 2, 1);
+
+    auto* bottom = new QFrame(view);
+    bottom->setObjectName(QStringLiteral("Frame2"));
+    bottom->setFixedHeight(92);
+    auto* bottomLayout = new QHBoxLayout(bottom);
+    bottomLayout->setContentsMargins(0, 0, 0, 0);
+    bottomLayout->addWidget(new AdPane(w.WebSendral_Bottom, bottom), 1);
+    bottomLayout->addWidget(new QtButton(w.cmdMaximize2, &w), 0, Qt::AlignTop);
+    grid->addWidget(bottom, 2, 0, 1, 2);
+    grid->setRowStretch(1, 1);
+    grid->setColumnStretch(0, 1);
+    return view;
+}
+
+QtGrid* grid(Grid& model) {
+    auto* g = new QtGrid(model);
+    g->setAlternatingRowColors(false);
+    return g;
+}
+
+QWidget* userDetailsView(Window& win) {
+    auto& w = static_cast<frm_UserDetails&>(win);
+    UserDetailsContents& c = w.contents();
+    auto* content = new QWidget;
+    auto* lines = new QGridLayout(content);
+    lines->setHorizontalSpacing(10);
+    lines->setVerticalSpacing(3);
+    QFont captionFont = content->font();
+    captionFont.setBold(true);
+    const std::vector<DetailRow> rows = c.rows();
+    const int half = int(rows.size() + 1) / 2;
+    for (int i = 0; i < int(rows.size()); ++i) {
+        const int row = i % half, col = (i / half) * 3;
+        QWidget* caption = rows[i].caption ? static_cast<QWidget*>(new QtLabel(*rows[i].caption)) : new QLabel;
+        caption->setFont(captionFont);
+        lines->addWidget(caption, row, col);
+        lines->addWidget(new QtLabel(*rows[i].value), row, col + 1);
+    }
+    lines->setColumnMinimumWidth(2, 24);
+    lines->setColumnStretch(1, 1);
+    lines->setColumnStretch(4, 1);
+    lines->setRowStretch(half, 1);
+    return resultShell(w, c.Label1, content);
+}
+
+QWidget* chartContent(ChartCells cells) {
+    auto* content = new QWidget;
+    auto* layout = new QHBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* picture = new ChartPicture(cells);
+    picture->setFixedSize(470, 470);
+    layout->addWidget(picture, 0, Qt::AlignTop | Qt::AlignLeft);
+    layout->addStretch(1);
+    return content;
+}
+
+QWidget* rasiView(Window& win) {
+    auto& w = static_cast<frm_rasi&>(win);
+    RasiContents& c = w.contents();
+    return resultShell(w, c.Label1,
+                       chartContent({&c.Frame_SouthBride, &c.Frame_NorthBride, &c.Frame_EastBride, &c.Label10,
+                                     &c.Lab_GM_GirlHouse, &c.Lab_ChartHouseN_Girl, &c.Lab_chartHouse_Girl_Rasi,
+                                     &c.Lab_NHouseNo}));
+}
+
+template <class W>
+QWidget* divisionView(Window& win) {
+    auto& w = static_cast<W&>(win);
+    DivisionChartContents& c = w.contents();
+    return resultShell(w, c.Label1,
+                       chartContent({&c.Frame_SouthBride, &c.Frame_NorthBride, &c.Frame_EastBride, &c.Label10,
+                                     &c.Lab_GirlNav, &c.Lab_ChartHouseN_GirlNav, &c.Lab_ChartGHouse_Girl_Nav,
+                                     &c.Lab_NHouseNo}));
+}
+
+QWidget* bhavaFeaturesView(Window& win) {
+    auto& w = static_cast<frm_CBhava&>(win);
+    CBhavaContents& c = w.contents();
+    auto* tabs = new QTabWidget;
+    tabs->setObjectName(QStringLiteral("SSTab1"));
+    tabs->addTab(grid(c.msh_Bhava), QStringLiteral("Bhavas"));
+    tabs->addTab(grid(c.msh_star), QStringLiteral("Cusps and Lords"));
+    return resultShell(w, c.Label1, tabs);
+}
+
+QWidget* planetPositionsView(Window& win) {
+    auto& w = static_cast<Frm_PP&>(win);
+    PlanetPositionsContents& c = w.contents();
+    auto* content = new QWidget;
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(grid(c.mshNirayana), 1);
+    layout->addWidget(new QtLabel(c.Label2));
+    layout->addWidget(new QtLabel(c.Label3));
+    return resultShell(w, c.Label1, content);
+}
+
+QWidget* vargasView(Window& win) {
+    auto& w = static_cast<Frm_Vargas&>(win);
+    return resultShell(w, w.contents().Label1, grid(w.contents().mshVargas));
+}
+
+QWidget* ashtaVargasView(Window& win) {
+    auto& w = static_cast<Frm_AVargas&>(win);
+    return resultShell(w, w.contents().Label1, grid(w.contents().mshAshtaVarga));
+}
+
+QWidget* dasaView(Window& win) {
+    auto& w = static_cast<Frm_Dasa&>(win);
+    DasaContents& c = w.contents();
+    auto* content = new QWidget;
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* balance = new QtLabel(c.Lab_DasaBalanceV);
+    QFont bold = balance->font();
+    bold.setBold(true);
+    balance->setFont(bold);
+    layout->addWidget(balance);
+    auto* columns = new QHBoxLayout;
+    const std::pair<Label*, Grid*> parts[] = {{&c.Label19, &c.mshDasa}, {&c.Label1, &c.mshBukti},
+                                              {&c.Label20, &c.mshAntra}};
+    for (auto [heading, g] : parts) {
+        auto* column = new QVBoxLayout;
+        auto* h = new QtLabel(*heading);
+        h->setFont(bold);
+        column->addWidget(h);
+        column->addWidget(grid(*g), 1);
+        columns->addLayout(column, 1);
+    }
+    layout->addLayout(columns, 1);
+    return resultShell(w, c.Label2, content);
+}
+
+}  // namespace
+
+void addResultViews(ViewFactory& views) {
+    views.add(frm_UserDetails::kWindowName, userDetailsView, ViewDecoration::Frameless);
+    views.add(frm_rasi::kWindowName, rasiView, ViewDecoration::Frameless);
+    views.add(frm_Navamsa::kWindowName, divisionView<frm_Navamsa>, ViewDecoration::Frameless);
+    views.add(frm_BhavaChart::kWindowName, divisionView<frm_BhavaChart>, ViewDecoration::Frameless);
+    views.add(frm_CBhava::kWindowName, bhavaFeaturesView, ViewDecoration::Frameless);
+    views.add(Frm_PP::kWindowName, planetPositionsView, ViewDecoration::Frameless);
+    views.add(Frm_Vargas::kWindowName, vargasView, ViewDecoration::Frameless);
+    views.add(Frm_AVargas::kWindowName, ashtaVargasView, ViewDecoration::Frameless);
+    views.add(Frm_Dasa::kWindowName, dasaView, ViewDecoration::Frameless);
+}
+
+}  // namespace jd::qt

@@ -1,0 +1,228 @@
+// The program on the offscreen platform: the frame with its menus, the wait
+// panel, the result windows with their chart pictures, the navigator and
+// the advertisement panes.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTextBrowser>
+#include <filesystem>
+
+#include "horoscope/chart_run.h"
+#include "platform/fake_services.h"
+#include "qt/chart_picture.h"
+#include "qt/main_frame.h"
+#include "qt/program.h"
+#include "qt/qt_app.h"
+#include "qt/wait_panel_widget.h"
+#include "state/result_windows.h"
+#include "state/shared_records.h"
+#include "ui/shell/main_horoscope.h"
+#include "ui/shell/mdi_quill.h"
+
+namespace jd::qt {
+namespace {
+
+namespace fs = std::filesystem;
+
+class Program : public ::testing::Test {
+protected:
+    void SetUp() override {
+        testing::app();
+        resetState();
+        resultWindows().resetAll();
+        folder_ = fs::temp_directory_path() /
+                  ("jd_qt_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+        fs::copy_file(std::string(JD_BINARY_DIR) + "/bin/DBTessel.db", folder_ / "DBTessel.db");
+        addProgramViews(views);
+        defineProgramWindows(windows);
+    }
+    void TearDown() override {
+        frame.reset();
+        state().gWindows = nullptr;
+        resetState();
+        resultWindows().resetAll();
+        std::error_code ignored;
+        fs::remove_all(folder_, ignored);
+    }
+
+    void start() {
+        frame = std::make_unique<MainFrame>();
+        startProgram(windows, views, *frame, QString::fromStdString(folder_.string()));
+        settle();
+    }
+    static void settle() {
+        for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+    }
+    MDIQuill& main() { return windows.get<MDIQuill>(); }
+    ChartPicture* rasiPicture() {
+        QWidget* view = frame->viewOf("frm_rasi");
+        return view ? view->findChild<ChartPicture*>() : nullptr;
+    }
+
+    fs::path folder_;
+    FakeServices fakes;
+    WindowRegistry windows{fakes.services()};
+    ViewFactory views;
+    std::unique_ptr<MainFrame> frame;
+};
+
+// "-" marks a separator, submenu entries are indented.
+std::vector<std::string> menuTexts(QMenuBar* bar) {
+    std::vector<std::string> out;
+    for (QAction* top : bar->actions()) {
+        out.push_back(top->text().toStdString());
+        if (QMenu* m = top->menu())
+            for (QAction* a : m->actions()) out.push_back("  " + (a->isSeparator() ? std::string("-") : a->text().toStdString()));
+    }
+    return out;
+}
+
+TEST_F(Program, TheFrameShowsItsMenusWithTheirExactCaptions) {
+    start();
+    EXPECT_EQ(frame->windowTitle(), "Jataka Desk 0.1");
+    const std::vector<std::string> expected{
+        "&Enter Birth Details", "&Tools", "  &Country Master", "  Cit&y Master", "  Time &Zone Master", "  -",
+        "  Edit Personal &Info", "  &Preferences", "&Time Converter", "  &BirthTime To  IshtaGhatika", "  -",
+        "  Ishta&Ghatika To BirthTime", "Help", "  &Help", "  -", "  &About Us", "E&xit",
+    };
+    EXPECT_EQ(menuTexts(frame->menuBar()), expected);
+    EXPECT_TRUE(fakes.messageBox.shown().empty());
+}
+
+TEST_F(Program, MenuEnablingFollowsTheModel) {
+    start();
+    QAction* tools = frame->menuBar()->findChild<QAction*>("mnuTools");
+    ASSERT_NE(tools, nullptr);
+    EXPECT_TRUE(tools->isEnabled());
+    main().mnuTools.setEnabled(false);
+    EXPECT_FALSE(tools->isEnabled());
+}
+
+// Where a chart reader looks for each cell, in a square of side 1: South
+// and East by sign from Aries, North by house from the first.
+struct ReaderCell {
+    double x, y;
+};
+const ReaderCell kSouth[12] = {{0.375, 0.125}, {0.625, 0.125}, {0.875, 0.125}, {0.875, 0.375},
+                               {0.875, 0.625}, {0.875, 0.875}, {0.625, 0.875}, {0.375, 0.875},
+                               {0.125, 0.875}, {0.125, 0.625}, {0.125, 0.375}, {0.125, 0.125}};
+const ReaderCell kNorth[12] = {{0.50, 0.25}, {0.25, 0.07}, {0.07, 0.25}, {0.25, 0.50}, {0.07, 0.75}, {0.25, 0.93},
+                               {0.50, 0.75}, {0.75, 0.93}, {0.93, 0.75}, {0.75, 0.50}, {0.93, 0.25}, {0.75, 0.07}};
+const ReaderCell kEast[12] = {{0.50, 0.17}, {0.25, 0.07}, {0.07, 0.25}, {0.17, 0.50}, {0.07, 0.75}, {0.25, 0.93},
+                              {0.50, 0.83}, {0.75, 0.93}, {0.93, 0.75}, {0.83, 0.50}, {0.93, 0.25}, {0.75, 0.07}};
+
+QString shown(const Label& cell) {
+    return QString::fromStdString(cell.caption()).replace("\r\n", "\n").trimmed();
+}
+
+TEST_F(Program, TheRasiChartInEachStyleShowsTheSampleChartsCells) {
+    start();
+    const RasiContents& rasi = resultWindows().frm_rasi;
+    struct StyleCase {
+        const char* style;
+        ChartStyle drawn;
+        const ReaderCell* places;
+    };
+    for (const StyleCase& c : {StyleCase{"South", ChartStyle::South, kSouth}, StyleCase{"North", ChartStyle::North, kNorth},
+                               StyleCase{"East", ChartStyle::East, kEast}}) {
+        SCOPED_TRACE(c.style);
+        state().prefs.gChartStyle = c.style;
+        ASSERT_TRUE(FnCastHoroscope());
+        windows.bringToFront("frm_rasi");
+        settle();
+        ChartPicture* picture = rasiPicture();
+        ASSERT_NE(picture, nullptr);
+        EXPECT_EQ(picture->style(), c.drawn);
+        const double side = std::min(picture->width(), picture->height()) - 8;
+        const QPointF origin((picture->width() - side) / 2, (picture->height() - side) / 2);
+        int filled = 0;
+        for (int n = 1; n <= 12; ++n) {
+            const Label& cell = c.drawn == ChartStyle::South   ? rasi.Lab_GM_GirlHouse[n - 1]
+                                : c.drawn == ChartStyle::North ? rasi.Lab_ChartHouseN_Girl[n]
+                                                               : rasi.Lab_chartHouse_Girl_Rasi[n];
+            const QPointF at = origin + QPointF(c.places[n - 1].x * side, c.places[n - 1].y * side);
+            EXPECT_EQ(picture->textAt(at), shown(cell)) << "cell " << n;
+            if (!cell.caption().empty()) ++filled;
+        }
+        EXPECT_GE(filled, 5) << "the sample chart's bodies are spread over several cells";
+        // The picture is drawn: it differs from a blank sheet.
+        const QImage image = picture->grab().toImage();
+        EXPECT_NE(image.pixelColor(image.width() / 2, 5), image.pixelColor(2, 2));
+    }
+    // The lagna is in the first house of the North chart.
+    state().prefs.gChartStyle = "North";
+    ASSERT_TRUE(FnCastHoroscope());
+    EXPECT_NE(resultWindows().frm_rasi.Lab_ChartHouseN_Girl[1].caption(), "");
+}
+
+TEST_F(Program, TheWaitPanelCoversTheFrameWhileTheBarGrowsAndGoesAfterwards) {
+    start();
+    std::vector<int> fills;
+    bool alwaysShown = true;
+    WaitPanel& panel = main().waitPanel();
+    const int sub = panel.PicIn.subscribe([&] {
+        if (!panel.PicMask.visible() || panel.PicMask.height() <= 0) return;
+        alwaysShown = alwaysShown && frame->waitPanel()->isVisible();
+        fills.push_back(frame->waitPanel()->fillRect().width());
+    });
+    ASSERT_TRUE(FnCastHoroscope());
+    panel.PicIn.unsubscribe(sub);
+
+    EXPECT_TRUE(alwaysShown);
+    ASSERT_GE(fills.size(), 14u);
+    EXPECT_TRUE(std::is_sorted(fills.begin(), fills.end()));
+    EXPECT_GT(fills.back(), fills.front());
+    EXPECT_FALSE(frame->waitPanel()->isVisible());
+}
+
+TEST_F(Program, NavigatorAndFrameAgreeOnTheWindowInFront) {
+    start();
+    auto& nav = windows.get<frm_MainHoroscope>();
+    ASSERT_NE(frame->subWindowOf("frm_MainHoroscope"), nullptr);
+    nav.tV.clickNode(6);  // "Planet Positions"
+    EXPECT_EQ(frame->mdiArea()->activeSubWindow(), frame->subWindowOf("Frm_PP"));
+
+    // The user activates another window in the frame.
+    frame->mdiArea()->setActiveSubWindow(frame->subWindowOf("frm_Navamsa"));
+    EXPECT_EQ(windows.front()->name(), "frm_Navamsa");
+
+    // After a recast the chosen window is in front again.
+    ASSERT_TRUE(FnCastHoroscope());
+    settle();
+    EXPECT_EQ(frame->mdiArea()->activeSubWindow(), frame->subWindowOf("Frm_PP"));
+    EXPECT_EQ(frame->subWindowOf("Frm_PP")->geometry().topLeft(), QPoint(133, 1));
+}
+
+TEST_F(Program, ExitFromTheMenuEndsTheProgram) {
+    start();
+    int ended = 0;
+    QObject::connect(frame.get(), &MainFrame::programEnded, [&] { ++ended; });
+    QAction* exit = frame->menuBar()->findChild<QAction*>("mnuExit");
+    ASSERT_NE(exit, nullptr);
+    exit->trigger();
+    EXPECT_EQ(ended, 1);
+    EXPECT_TRUE(windows.quitRequested());
+    EXPECT_FALSE(frame->isVisible());
+}
+
+TEST_F(Program, AdvertisementPanesShowTheShippedPagesOrNothing) {
+    start();
+    auto* pane = frame->viewOf("frm_UserDetails")->findChild<QTextBrowser*>("WebSendral_Right");
+    ASSERT_NE(pane, nullptr);
+    EXPECT_TRUE(pane->toPlainText().isEmpty()) << "no pages beside the program";
+
+    fs::create_directories(folder_ / "ads");
+    fs::copy(std::string(JD_SOURCE_DIR) + "/data/ads", folder_ / "ads", fs::copy_options::recursive);
+    windows.bringToFront("frm_rasi");
+    windows.bringToFront("frm_UserDetails");
+    settle();
+    EXPECT_TRUE(pane->toPlainText().contains("Jataka Desk")) << pane->toPlainText().toStdString();
+}
+
+}  // namespace
+}  // namespace jd::qt

@@ -1,0 +1,178 @@
+// Start-up of the program: the database, the preferences, the chart saved
+// last (or the sample chart) cast into the result windows, the navigator.
+#include <gtest/gtest.h>
+
+#include "horoscope/chart_run.h"
+#include "shell_fixture.h"
+
+namespace jd {
+namespace {
+
+using testing_support::ShellTest;
+
+class StartUp : public ShellTest {};
+
+TEST_F(StartUp, WithoutSavedChartCastsTheSampleChartAndShowsTheNavigator) {
+    MDIQuill& main = start();
+
+    EXPECT_TRUE(fakes.messageBox.shown().empty()) << fakes.messageBox.texts().front();
+    const BirthDetails& b = state().birth;
+    EXPECT_EQ(b.gChartName, "Sample Chart");
+    EXPECT_EQ(b.gCity, "Sample City");
+    EXPECT_EQ(b.gCountry, "India");
+    EXPECT_EQ(b.gGender, "Male");
+    EXPECT_EQ(b.gBirthDay + " " + b.gBirthMonth + " " + b.gBirthYear + " " + b.gBirthHour + ":" + b.gBirthMinute,
+              "14 Jul 1965 14:15");
+    EXPECT_EQ(b.gLatDeg + b.gLatNS + b.gLatMin + " " + b.gLonDeg + b.gLonEW + b.gLonMin, "17N20 78E30");
+    EXPECT_EQ(b.gZoneHours + b.gZoneEW, "5.5E");
+    EXPECT_EQ(b.gZoneText, "");
+
+    // The chart is in the windows, the navigator lies at the top left and
+    // the birth details are in front.
+    EXPECT_EQ(resultWindows().frm_UserDetails.txtGName.caption(), "Sample Chart");
+    EXPECT_EQ(resultWindows().frm_UserDetails.txtCity.caption(), "Sample City");
+    EXPECT_FALSE(resultWindows().Frm_PP.mshNirayana.text(1, 0).empty());
+    Window* nav = windows.find(frm_MainHoroscope::kWindowName);
+    ASSERT_NE(nav, nullptr);
+    EXPECT_TRUE(nav->visible());
+    EXPECT_EQ(nav->left(), 0);
+    EXPECT_EQ(nav->top(), 0);
+    EXPECT_EQ(frontName(), "frm_UserDetails");
+    EXPECT_EQ(state().gActiveWindowName, "");
+    EXPECT_FALSE(main.waitPanel().PicMask.visible());
+
+    // Start-up enabled the menus whose windows the program has.
+    EXPECT_TRUE(main.mnuBirthDetails.enabled());
+    EXPECT_TRUE(main.mnuTools.enabled());
+    EXPECT_TRUE(main.mnuBirthTime.enabled());
+}
+
+TEST_F(StartUp, CastsTheChartSavedLastExceptItsZoneText) {
+    const std::pair<const char*, const char*> keys[] = {
+        {"Name", "Ravi Kumar"}, {"Day", "3"},        {"Month", "Feb"},    {"Year", "1990"},
+        {"Hour", "6"},          {"Min", "45"},       {"Sex", "Female"},   {"City", "Chennai"},
+        {"Country", "India"},   {"LatNS", "n"},      {"LatMin", "05"},    {"LatDeg", "13"},
+        {"LonEW", "e"},         {"LonMin", "16"},    {"LonDeg", "80"},    {"TimeDiff", "5.50"},
+        {"TimeDiffEW", "e"},    {"TimeZone", "India  (5.5 hrs E)"},
+    };
+    for (const auto& [k, v] : keys) saveHoro(k, v);
+
+    start();
+
+    EXPECT_TRUE(fakes.messageBox.shown().empty());
+    const BirthDetails& b = state().birth;
+    EXPECT_EQ(b.gChartName, "Ravi Kumar");
+    EXPECT_EQ(b.gGender, "Female");
+    EXPECT_EQ(b.gCity, "Chennai");
+    EXPECT_EQ(b.gBirthDay + " " + b.gBirthMonth + " " + b.gBirthYear + " " + b.gBirthHour + ":" + b.gBirthMinute,
+              "3 Feb 1990 6:45");
+    // Hemisphere letters read upper-cased, numbers read as numbers.
+    EXPECT_EQ(b.gLatDeg + b.gLatNS + b.gLatMin + " " + b.gLonDeg + b.gLonEW + b.gLonMin, "13N5 80E16");
+    EXPECT_EQ(b.gZoneHours + b.gZoneEW, "5.5E");
+    EXPECT_EQ(b.gZoneText, "");
+    EXPECT_EQ(resultWindows().frm_UserDetails.txtGName.caption(), "Ravi Kumar");
+    EXPECT_EQ(resultWindows().frm_UserDetails.txtCity.caption(), "Chennai");
+}
+
+TEST_F(StartUp, PreferencesOfTheStoredRowAreInForceForTheFirstChart) {
+    sql("UPDATE Preference SET Ayanamsa = 'Custom', Bhava = 'Not Equal', DayInYear = 360, ChartStyle = 'North', "
+        "PreferLanguage = 'Sanskrit', CustomYear = 397, CustomProgress = 50.2;");
+    MDIQuill& main = start();
+
+    const Preferences& p = state().prefs;
+    EXPECT_EQ(p.gAyanamsaName, "Custom");
+    EXPECT_EQ(p.gBhavaSystem, "Not Equal");
+    EXPECT_EQ(p.gDaysPerYear, 360);
+    EXPECT_EQ(p.gChartStyle, "North");
+    EXPECT_EQ(p.gLanguage, "Sanskrit");
+    EXPECT_EQ(p.gCustomZeroYear, 397);
+    EXPECT_EQ(p.gCustomProgress, 50.2);
+    const ChartAyanamsa& a = state().chartAyanamsa;
+    EXPECT_EQ(a.gAyanamsaChoice, "Custom");
+    EXPECT_EQ(a.gChartCustomZeroYear, 397);
+    EXPECT_EQ(a.gChartCustomProgress, 50.2);
+    EXPECT_EQ(main.onLoadClass().clsChart_Type, "North");
+    // The chart was drawn in the stored style.
+    EXPECT_TRUE(resultWindows().frm_rasi.Frame_NorthBride.visible());
+    EXPECT_FALSE(resultWindows().frm_rasi.Frame_SouthBride.visible());
+}
+
+// A start-up that cannot read its database shows one critical box and stops:
+// the frame stays with its menus, nothing is computed, no window is shown.
+struct BrokenDatabase {
+    const char* what;
+    const char* sql;  // nullptr: the file is missing
+    const char* message;
+};
+
+class StartUpWithBrokenDatabase : public ShellTest, public ::testing::WithParamInterface<BrokenDatabase> {};
+
+TEST_P(StartUpWithBrokenDatabase, ShowsOneCriticalBoxAndComputesNothing) {
+    const BrokenDatabase& c = GetParam();
+    if (c.sql)
+        sql(c.sql);
+    else
+        std::filesystem::remove(folder_ / "DBTessel.db");
+
+    MDIQuill& main = start();
+
+    ASSERT_EQ(fakes.messageBox.shown().size(), 1u);
+    const ShownBox& box = fakes.messageBox.last();
+    EXPECT_EQ(box.icon, MsgIcon::Critical);
+    EXPECT_EQ(box.title, std::nullopt);
+    EXPECT_NE(box.text.find(c.message), std::string::npos) << box.text;
+
+    EXPECT_TRUE(main.loaded());
+    EXPECT_FALSE(windows.quitRequested());
+    EXPECT_EQ(windows.loadedWindows().size(), 1u) << "only the frame";
+    EXPECT_EQ(resultWindows().frm_UserDetails.txtGName.caption(), "NAME");
+    EXPECT_EQ(state().birth.gChartName, "");
+    EXPECT_EQ(fakes.eventLoop.count(), 0);
+    // The menus are there; those that need the database were never enabled.
+    EXPECT_EQ(main.menuBar().size(), 5u);
+    EXPECT_FALSE(main.mnuTools.enabled());
+    EXPECT_FALSE(main.mnuBirthDetails.enabled());
+    EXPECT_TRUE(main.mdiHelpmnu.enabled());
+    EXPECT_TRUE(main.mnuExit.enabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, StartUpWithBrokenDatabase,
+                         ::testing::Values(BrokenDatabase{"missing file", nullptr, "does not exist"},
+                                           BrokenDatabase{"no preference row", "DELETE FROM Preference;", "No current row"},
+                                           BrokenDatabase{"no preference table", "DROP TABLE Preference;", "Preference"}),
+                         [](const auto& info) {
+                             std::string n = info.param.what;
+                             for (char& ch : n)
+                                 if (ch == ' ') ch = '_';
+                             return n;
+                         });
+
+// A stored number key that is no number ends the reading of the chart with
+// one critical box: nothing is cast, yet the navigator and the birth-details
+// window come up with their designed texts.
+class StartUpWithBadNumberKey : public ShellTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(StartUpWithBadNumberKey, ShowsOneBoxCastsNothingAndShowsTheWindows) {
+    saveHoro("Name", "Stored Chart");
+    saveHoro(GetParam(), "12x");
+
+    start();
+
+    ASSERT_EQ(fakes.messageBox.shown().size(), 1u);
+    EXPECT_EQ(fakes.messageBox.last().text, "Type mismatch");
+    EXPECT_EQ(fakes.messageBox.last().icon, MsgIcon::Critical);
+    EXPECT_EQ(state().birth.gChartName, "") << "the birth details stay as they were";
+    EXPECT_TRUE(windows.isLoaded(frm_MainHoroscope::kWindowName));
+    ASSERT_TRUE(windows.isLoaded("frm_UserDetails"));
+    EXPECT_EQ(frontName(), "frm_UserDetails");
+    EXPECT_EQ(resultWindows().frm_UserDetails.txtGName.caption(), "NAME");
+    EXPECT_EQ(resultWindows().frm_UserDetails.lblGName.caption(), "Name");
+    EXPECT_EQ(resultWindows().frm_rasi.Lab_GM_GirlHouse[0].caption(), "");
+    EXPECT_EQ(state().positions.gSunLongitude, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, StartUpWithBadNumberKey,
+                         ::testing::Values("LatMin", "LatDeg", "LonMin", "LonDeg", "TimeDiff"));
+
+}  // namespace
+}  // namespace jd
