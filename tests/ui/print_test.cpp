@@ -19,6 +19,7 @@
 #include "platform/run_time_error.h"
 #include "state/result_windows.h"
 #include "state/shared_records.h"
+#include "ui/chart/result_windows.h"
 
 namespace jd {
 namespace {
@@ -310,9 +311,8 @@ TEST_F(PrintWindowTest, TheRealBuildIsPrintedPageByPage) {
 TEST_F(PrintWindowTest, PanesLoadOnActivationAndMaximizeOpensOneNamedWindow) {
     window();
     windows.bringToFront<Frm_Print>();
-    EXPECT_EQ(window().WebSendral_Right.locationURL(), Frm_Print::advertisementAddress("/Downloads/Sendral_Right.asp"));
-    EXPECT_EQ(window().WebSendral_Bottom.locationURL(),
-              Frm_Print::advertisementAddress("/Downloads/Sendral_Bottom.asp"));
+    EXPECT_EQ(window().WebSendral_Right.locationURL(), advertisementAddress("/Downloads/Sendral_Right.asp"));
+    EXPECT_EQ(window().WebSendral_Bottom.locationURL(), advertisementAddress("/Downloads/Sendral_Bottom.asp"));
     window().cmdMaximize1.click();
     window().cmdMaximize2.click();
     EXPECT_EQ(fakes.browser.windowsOpened(), std::vector<std::string>{"_blanck"});

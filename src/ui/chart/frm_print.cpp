@@ -14,6 +14,7 @@
 #include "platform/run_time_error.h"
 #include "report/report_document.h"
 #include "state/shared_records.h"
+#include "ui/chart/result_windows.h"
 
 namespace jd {
 
@@ -160,26 +161,25 @@ void FnWriteWholeFile(const std::string& path, const std::string& bytes) {
 
 // ------------------------------------------------------------------ window
 
-Frm_Print::Frm_Print() : Window(kWindowName, "Print") {}
+Frm_Print::Frm_Print() : Window(kWindowName, "Print") {
+    setWidth(13200);
+    setHeight(10200);
+    CoPrt.onClick = [this] { CoPrt_Click(); };
+    cmdMaximize1.onClick = [this] { maximize(WebSendral_Right); };
+    cmdMaximize2.onClick = [this] { maximize(WebSendral_Bottom); };
+}
 
 PrintContents& Frm_Print::contents() { return resultWindows().Frm_Print; }
 
-std::string Frm_Print::advertisementAddress(const std::string& page) { return state().gAppPath + page; }
-
-void Frm_Print::onLoad() {
-    move(2000, 15);
-    CoPrt.onClick = [this] { CoPrt_Click(); };
-    cmdMaximize1.onClick = [this] {
-        if (BrowserPane* b = services().browser) b->navigate(WebSendral_Right.locationURL(), kMaximizeTarget);
-    };
-    cmdMaximize2.onClick = [this] {
-        if (BrowserPane* b = services().browser) b->navigate(WebSendral_Bottom.locationURL(), kMaximizeTarget);
-    };
-}
+void Frm_Print::onLoad() { move(2000, 15); }
 
 void Frm_Print::onActivate() {
-    WebSendral_Right.navigate(advertisementAddress(kRightPage));
-    WebSendral_Bottom.navigate(advertisementAddress(kBottomPage));
+    WebSendral_Right.navigate(advertisementAddress(kRightAdPath));
+    WebSendral_Bottom.navigate(advertisementAddress(kBottomAdPath));
+}
+
+void Frm_Print::maximize(WebBrowser& pane) {
+    if (BrowserPane* browser = services().browser) browser->navigate(pane.locationURL(), kMaximizeWindowName);
 }
 
 void Frm_Print::onUnload() { resultWindows().reset(kWindowName); }

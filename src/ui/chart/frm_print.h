@@ -6,8 +6,8 @@
 //
 // The report options and Te live with the other result-window contents
 // (resultWindows().Frm_Print), where the report builder reads "With Antra"
-// and writes its text; the window adds the command button and the two
-// advertisement panes.
+// and writes its text; the window adds the command button and, like the
+// result windows, two advertisement panes with their "^ Maximize" buttons.
 #include <functional>
 #include <string>
 #include <vector>
@@ -60,10 +60,6 @@ void FnWriteWholeFile(const std::string& path, const std::string& bytes);
 class Frm_Print final : public Window {
 public:
     static constexpr const char* kWindowName = "Frm_Print";
-    static constexpr const char* kRightPage = "/Downloads/Sendral_Right.asp";
-    static constexpr const char* kBottomPage = "/Downloads/Sendral_Bottom.asp";
-    // The separate browser window that "^ Maximize" opens.
-    static constexpr const char* kMaximizeTarget = "_blanck";
 
     Frm_Print();
 
@@ -87,10 +83,6 @@ public:
     // test puts another in its place.
     std::function<void()> buildReport;
 
-    // Where the advertisement pages are fetched from: the program's own
-    // folder, as a local address.
-    static std::string advertisementAddress(const std::string& page);
-
 protected:
     void onLoad() override;
     void onActivate() override;
@@ -100,6 +92,7 @@ private:
     void printDirectly(const std::string& text);
     void saveAs(const char* filter, const std::string& bytes);
     void showCritical(const std::string& text);
+    void maximize(WebBrowser& pane);
 };
 
 }  // namespace jd
