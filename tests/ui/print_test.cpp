@@ -113,22 +113,6 @@ private:
     int lines_ = 0;
 };
 
-TEST(ReportPrinting, AFailureEndsTheJobAndReachesTheCaller) {
-    FailingPrinter printer(2);
-    EXPECT_THROW(FnPrintReport(printer, reportOf(3), true), RunTimeError);
-    ASSERT_FALSE(printer.calls().empty());
-    EXPECT_EQ(printer.calls().back(), kEndDoc);
-}
-
-TEST(ReportFiles, TextAndHtmlBytes) {
-    const std::string text = "<Ravi & Sons>\r\n\f\r\npage 2";
-    EXPECT_EQ(FnReportTextFile(text), text + "\r\n");
-    EXPECT_EQ(FnReportHtmlFile(text),
-              "<pre>\r\n&lt;Ravi &amp; Sons&gt;\r\n\f\r\npage 2\r\n</pre>\r\n");
-    EXPECT_EQ(FnEscapeHtml("a&amp;<b>"), "a&amp;amp;&lt;b&gt;");
-    EXPECT_EQ(FnReportHtmlFile(""), "<pre>\r\n\r\n</pre>\r\n");
-}
-
 class PrintWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
