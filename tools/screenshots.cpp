@@ -5,7 +5,8 @@
 // machine; the database, help and advertisement pages are those beside this
 // program. Prints the time from start-up to the fully shown chart.
 //
-//   jd_screenshots <output folder>
+//   jd_screenshots <output folder> [--all]
+// With --all every result window is written as well (for looking them over).
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -79,6 +80,15 @@ int main(int argc, char** argv) {
     settle();
     QMdiSubWindow* pp = frame.subWindowOf("Frm_PP");
     ok = pp && save(pp->grab(), out + "/planet_positions.png") && ok;
+
+    if (argc > 2 && QString::fromLocal8Bit(argv[2]) == QStringLiteral("--all")) {
+        for (const char* name : jd::kResultWindowNames) {
+            registry.bringToFront(name);
+            settle();
+            QMdiSubWindow* sub = frame.subWindowOf(name);
+            ok = sub && save(sub->grab(), out + "/" + name + ".png") && ok;
+        }
+    }
 
     for (const std::string& text : boxes.texts()) std::fprintf(stderr, "message box: %s\n", text.c_str());
     return ok && boxes.shown().empty() ? 0 : 1;

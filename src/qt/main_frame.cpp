@@ -171,9 +171,10 @@ void MainFrame::dropView(const std::string& name) {
     syncing_ = true;
     v.outer->removeEventFilter(this);
     v.outer->hide();
-    if (v.sub) mdi_->removeSubWindow(v.sub);
     syncing_ = false;
-    // A handler of the view may be running (its own button unloaded it).
+    // A handler of the view may be running (its own button unloaded it): the
+    // view goes once the event loop is idle, or with the frame, whichever is
+    // first; it stays the frame's child until then.
     v.outer->deleteLater();
 }
 

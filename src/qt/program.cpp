@@ -1,6 +1,6 @@
 #include "qt/program.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 
 #include "qt/main_frame.h"
 #include "qt/open_chart_window.h"
@@ -37,6 +37,7 @@ void startProgram(WindowRegistry& windows, const ViewFactory& views, MainFrame& 
     state().services = windows.services();
     state().gWindows = &windows;
     state().gAppPath = appFolder.toStdString();
+    QApplication::setWindowIcon(programIcon());
     frame.attach(windows, views);
     frame.show();
     windows.get<MDIQuill>();

@@ -1,5 +1,7 @@
 #include "qt/qt_controls.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QFileInfo>
@@ -496,7 +498,22 @@ void QtGrid::refresh() {
             }
         }
     }
-    for (int c = 0; c < model_.cols(); ++c) setColumnWidth(c, twipsToPixels(model_.colWidth(c)));
+    if (fitColumns_) {
+        // Rows shown merged span their columns: they give no column its width.
+        for (int c = 0; c < model_.cols(); ++c) {
+            int width = 0;
+            for (int r = 0; r < model_.rows(); ++r) {
+                if (model_.mergeCells() != 0 && model_.mergeRow(r)) continue;
+                const QTableWidgetItem* it = item(r, c);
+                QString t = it->text();
+                while (t.endsWith(QLatin1Char(' '))) t.chop(1);
+                width = std::max(width, QFontMetrics(it->font()).horizontalAdvance(t) + 12);
+            }
+            setColumnWidth(c, width);
+        }
+    } else {
+        for (int c = 0; c < model_.cols(); ++c) setColumnWidth(c, twipsToPixels(model_.colWidth(c)));
+    }
     applyControl(this, model_);
     setUpdatesEnabled(true);
     updating_ = false;

@@ -121,10 +121,17 @@ public:
     ~QtGrid() override;
     // Redraws now (also what the deferred redraw calls).
     void refresh();
+    // Sizes each column to its texts instead of the model's widths (for
+    // grids whose widths are no part of their design).
+    void setFitColumnsToContents(bool fit) {
+        fitColumns_ = fit;
+        refresh();
+    }
 
 private:
     void scheduleRefresh();
 
+    bool fitColumns_ = false;
     Grid& model_;
     int sub_;
     bool pending_ = false;

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QUrl>
@@ -91,7 +92,7 @@ QWidget* resultShell(ResultWindow& w, Label& title, QWidget* content) {
 
     auto* right = new QFrame(view);
     right->setObjectName(QStringLiteral("Frame1"));
-    right->setFixedWidth(190);
+    right->setFixedWidth(170);
     auto* rightLayout = new QVBoxLayout(right);
     rightLayout->setContentsMargins(0, 0, 0, 0);
     rightLayout->addWidget(new QtButton(w.cmdMaximize1, &w), 0, Qt::AlignRight);
@@ -113,7 +114,11 @@ QWidget* resultShell(ResultWindow& w, Label& title, QWidget* content) {
 
 QtGrid* grid(Grid& model) {
     auto* g = new QtGrid(model);
-    g->setAlternatingRowColors(false);
+    g->setFitColumnsToContents(true);
+    // Columns fit their texts without trailing blanks; those are cut, not
+    // shown as an ellipsis.
+    g->setTextElideMode(Qt::ElideNone);
+    g->verticalHeader()->setDefaultSectionSize(g->fontMetrics().height() + 8);
     return g;
 }
 
@@ -215,18 +220,28 @@ QWidget* dasaView(Window& win) {
     bold.setBold(true);
     balance->setFont(bold);
     layout->addWidget(balance);
-    auto* columns = new QHBoxLayout;
-    const std::pair<Label*, Grid*> parts[] = {{&c.Label19, &c.mshDasa}, {&c.Label1, &c.mshBukti},
-                                              {&c.Label20, &c.mshAntra}};
-    for (auto [heading, g] : parts) {
+    // The nine dasas above; the bhukthis and antaras, which run long, side
+    // by side below them.
+    auto part = [&bold](Label& heading, Grid& g, QBoxLayout* into, int stretch) {
         auto* column = new QVBoxLayout;
-        auto* h = new QtLabel(*heading);
+        auto* h = new QtLabel(heading);
         h->setFont(bold);
         column->addWidget(h);
-        column->addWidget(grid(*g), 1);
-        columns->addLayout(column, 1);
-    }
-    layout->addLayout(columns, 1);
+        QtGrid* table = grid(g);
+        column->addWidget(table, 1);
+        into->addLayout(column, stretch);
+        return table;
+    };
+    auto* top = new QHBoxLayout;
+    QtGrid* dasas = part(c.Label19, c.mshDasa, top, 0);
+    dasas->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    dasas->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    top->addStretch(1);
+    layout->addLayout(top);
+    auto* below = new QHBoxLayout;
+    part(c.Label1, c.mshBukti, below, 1);
+    part(c.Label20, c.mshAntra, below, 1);
+    layout->addLayout(below, 1);
     return resultShell(w, c.Label2, content);
 }
 

@@ -1,6 +1,7 @@
 #include "qt/shell_views.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <QVBoxLayout>
 
 #include "qt/qt_controls.h"
@@ -14,7 +15,25 @@ namespace {
 
 const QColor kPaper(255, 252, 236);
 
-// A small South Indian square, the picture of the about box.
+// A South Indian square in a square of the given side, with Aries marked.
+void paintEmblem(QPainter& p, double side) {
+    p.setRenderHint(QPainter::Antialiasing);
+    const double m = side / 32, q = (side - 2 * m) / 4;
+    const QRectF r(m, m, side - 2 * m, side - 2 * m);
+    p.fillRect(r, Qt::white);
+    p.fillRect(QRectF(r.left() + q, r.top(), q, q), QColor(254, 218, 14));
+    p.setPen(QPen(QColor(128, 64, 16), std::max(1.0, side / 40)));
+    p.drawRect(r);
+    for (int i = 1; i < 4; ++i) {
+        p.drawLine(QPointF(r.left() + i * q, r.top()), QPointF(r.left() + i * q, r.top() + q));
+        p.drawLine(QPointF(r.left() + i * q, r.bottom() - q), QPointF(r.left() + i * q, r.bottom()));
+        p.drawLine(QPointF(r.left(), r.top() + i * q), QPointF(r.left() + q, r.top() + i * q));
+        p.drawLine(QPointF(r.right() - q, r.top() + i * q), QPointF(r.right(), r.top() + i * q));
+    }
+    p.drawRect(QRectF(r.left() + q, r.top() + q, 2 * q, 2 * q));
+}
+
+// The picture of the about box.
 class ChartEmblem : public QWidget {
 public:
     explicit ChartEmblem(QWidget* parent) : QWidget(parent) { setFixedSize(64, 64); }
@@ -22,19 +41,7 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-        const QRectF r(2, 2, 60, 60);
-        p.fillRect(r, Qt::white);
-        p.setPen(QPen(QColor(128, 64, 16), 1.5));
-        p.drawRect(r);
-        for (int i = 1; i < 4; ++i) {
-            p.drawLine(QPointF(r.left() + i * 15, r.top()), QPointF(r.left() + i * 15, r.top() + 15));
-            p.drawLine(QPointF(r.left() + i * 15, r.bottom() - 15), QPointF(r.left() + i * 15, r.bottom()));
-            p.drawLine(QPointF(r.left(), r.top() + i * 15), QPointF(r.left() + 15, r.top() + i * 15));
-            p.drawLine(QPointF(r.right() - 15, r.top() + i * 15), QPointF(r.right(), r.top() + i * 15));
-        }
-        p.drawRect(QRectF(r.left() + 15, r.top() + 15, 30, 30));
-        p.fillRect(QRectF(r.left() + 16, r.top() + 1, 13, 13), QColor(254, 218, 14));
+        paintEmblem(p, 64);
     }
 };
 
@@ -48,8 +55,9 @@ QWidget* navigatorView(Window& w) {
     // The tree keeps the place and size the window gives it.
     auto* tree = new QtTree(nav.tV, &nav, view);
     QFont f(QStringLiteral("Times New Roman"));
-    f.setPointSize(11);
+    f.setPointSize(10);
     tree->setFont(f);
+    tree->setIndentation(12);
     return view;
 }
 
@@ -85,6 +93,19 @@ QWidget* aboutView(Window& w) {
 }
 
 }  // namespace
+
+QIcon programIcon() {
+    QIcon icon;
+    for (int side : {16, 32, 64}) {
+        QPixmap pixmap(side, side);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        paintEmblem(p, side);
+        p.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
 
 void addShellViews(ViewFactory& views) {
     views.add(frm_MainHoroscope::kWindowName, navigatorView, ViewDecoration::Titled);

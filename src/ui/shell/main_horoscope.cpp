@@ -55,7 +55,7 @@ void showCritical(const RunTimeError& e) {
 frm_MainHoroscope::frm_MainHoroscope() : Window(kWindowName, "Horoscope") {
     // Designed size, kept on screens lower than 11500 twips.
     move(0, 0, 15300, 8400);
-    tV.move(0, 0, 1950, 8400);
+    tV.move(0, 0, 1995, 8400);
     tV.onNodeClick = [this](int index) { tV_NodeClick(index); };
     tV.onClick = [this] { bringActiveWindowToFront(); };
     tV.onDblClick = [this] { bringActiveWindowToFront(); };
