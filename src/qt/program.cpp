@@ -5,12 +5,16 @@
 #include "qt/main_frame.h"
 #include "qt/open_chart_window.h"
 #include "qt/print_window.h"
+#include "qt/retrive_birth_data_window.h"
+#include "qt/save_chart_window.h"
 #include "qt/result_views.h"
 #include "qt/shell_views.h"
 #include "state/shared_records.h"
 #include "ui/chart/result_windows.h"
 #include "ui/chart/frm_open_chart.h"
 #include "ui/chart/frm_print.h"
+#include "ui/chart/frm_retrive_birth_data.h"
+#include "ui/chart/frm_save_chart.h"
 #include "ui/shell/about_us.h"
 #include "ui/shell/main_horoscope.h"
 #include "ui/shell/mdi_quill.h"
@@ -24,6 +28,8 @@ void defineProgramWindows(WindowRegistry& windows) {
     defineResultWindows(windows);
     windows.define<frm_OpenChart>();
     windows.define<Frm_Print>();
+    windows.define<Frm_RetriveBirthData>();
+    windows.define<Frm_SaveChart>();
 }
 
 void addProgramViews(ViewFactory& views) {
@@ -31,6 +37,8 @@ void addProgramViews(ViewFactory& views) {
     addResultViews(views);
     addPrintWindowView(views);
     addOpenChartView(views);
+    addRetriveBirthDataView(views);
+    addSaveChartView(views);
 }
 
 void startProgram(WindowRegistry& windows, const ViewFactory& views, MainFrame& frame, const QString& appFolder) {
