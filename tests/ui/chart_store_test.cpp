@@ -1,5 +1,5 @@
 // Table ChartSave: rows in their stored forms, the name check, the list
-// filters and order, and changes to rows that are gone.
+// filters and their order.
 #include "ui/chart/chart_store.h"
 
 #include <gtest/gtest.h>
@@ -60,29 +60,6 @@ TEST_F(ChartStoreTest, RowsRoundTripAndNumbersStayNumbers) {
 
     EXPECT_TRUE(deleteChart(db(), c.Sno));
     EXPECT_EQ(readChart(db(), c.Sno), std::nullopt);
-}
-
-TEST_F(ChartStoreTest, ChangesToARowThatIsGoneReportFailure) {
-    SavedChart c = sample("Gone~1-Jan-2000");
-    c.Sno = insertChart(db(), c);
-    ASSERT_TRUE(deleteChart(db(), c.Sno));
-    EXPECT_FALSE(deleteChart(db(), c.Sno));
-    EXPECT_FALSE(updateChart(db(), c));
-    EXPECT_EQ(readChart(db(), c.Sno), std::nullopt);
-}
-
-TEST_F(ChartStoreTest, ChartNumbersBeyondSixteenBitsWork) {
-    db().execute("UPDATE sqlite_sequence SET seq = 70000 WHERE name = 'ChartSave'");
-    db().execute("INSERT INTO sqlite_sequence (name, seq) SELECT 'ChartSave', 70000 "
-                 "WHERE NOT EXISTS (SELECT 1 FROM sqlite_sequence WHERE name = 'ChartSave')");
-    SavedChart c = sample("Big~5-Jul-1965");
-    c.Sno = insertChart(db(), c);
-    EXPECT_EQ(c.Sno, 70001);
-    EXPECT_EQ(listCharts(db(), "All"), (std::vector<SavedChartEntry>{{70001, "Big~5-Jul-1965"}}));
-    c.City = "Chennai";
-    EXPECT_TRUE(updateChart(db(), c));
-    EXPECT_EQ(readChart(db(), c.Sno)->City, "Chennai");
-    EXPECT_TRUE(deleteChart(db(), c.Sno));
 }
 
 TEST_F(ChartStoreTest, NameCheckComparesTheNamePartExactly) {

@@ -214,13 +214,13 @@ TEST_F(OpenChartTest, LoadFillsTheListsAndLeavesThePlaceUnchosen) {
     EXPECT_TRUE(boxTexts().empty());
 }
 
-TEST_F(OpenChartTest, OpenSaveDeleteAndThePlaceMastersAreNotYetAvailable) {
+TEST_F(OpenChartTest, ThePlaceMastersAreNotYetAvailable) {
     frm_OpenChart& w = open();
-    for (const Control* c : std::vector<const Control*>{&w.mnuOpen, &w.mnuSave, &w.mnuDelete, &w.tbrOpen, &w.tbrSave,
-                                                        &w.tbrDelete, &w.cmdadd, &w.cmdTimeZoneHelp})
+    for (const Control* c : std::vector<const Control*>{&w.cmdadd, &w.cmdTimeZoneHelp})
         EXPECT_FALSE(c->enabled()) << c->name();
-    for (const Control* c : std::vector<const Control*>{&w.mnu_New, &w.mnuClose, &w.tbrNew, &w.tbrClose, &w.cmdSave,
-                                                        &w.CMDCANCEl})
+    for (const Control* c : std::vector<const Control*>{&w.mnu_New, &w.mnuOpen, &w.mnuSave, &w.mnuDelete, &w.mnuClose,
+                                                        &w.tbrNew, &w.tbrOpen, &w.tbrSave, &w.tbrDelete, &w.tbrClose,
+                                                        &w.cmdSave, &w.CMDCANCEl})
         EXPECT_TRUE(c->enabled()) << c->name();
 }
 

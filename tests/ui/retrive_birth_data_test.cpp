@@ -38,9 +38,13 @@ SavedChart stored(const std::string& chartName, const std::string& gender = "Mal
 
 class RetriveBirthDataTest : public SavedChartTest {
 protected:
-    // Open from the birth-details window's menu.
+    // Open from the birth-details window's menu or toolbar.
     Frm_RetriveBirthData& openList(bool fromToolbar = false) {
-        FnOpenSavedChartList(chartWindow(), fromToolbar);
+        frm_OpenChart& w = chartWindow();
+        if (fromToolbar)
+            w.tbrChartFile_ButtonClick("open");
+        else
+            w.mnuOpen.click();
         return windows->get<Frm_RetriveBirthData>();
     }
     static std::vector<std::string> texts(const ListBox& l) {
@@ -102,25 +106,16 @@ TEST_F(RetriveBirthDataTest, HoursComeBackOnTheTwelveHourClock) {
         const char* shown;
         bool pm;
     } cases[] = {{0, "12", false}, {12, "12", true}, {17, "5", true}, {9, "9", false}};
-    for (const auto& c : cases) {
-        SavedChart s = stored("Hour " + std::to_string(c.stored) + "~5-Jul-1965");
-        s.ChartHour = c.stored;
-        insertChart(db(), s);
-    }
-    Frm_RetriveBirthData& list = openList();
     frm_OpenChart& w = chartWindow();
-    // Each case by its own entry, in name order: "Hour 0", "Hour 12", "Hour 17", "Hour 9".
-    const auto entries = listCharts(db(), "All");
     for (const auto& c : cases) {
-        const std::string name = "Hour " + std::to_string(c.stored) + "~5-Jul-1965";
-        std::int32_t sno = 0;
-        for (const auto& e : entries)
-            if (e.ChartName == name) sno = e.Sno;
-        list.List_VC_ChartName.setListIndex(-1);
+        SavedChart s = stored("Hour~5-Jul-1965");
+        s.ChartHour = c.stored;
+        const std::int32_t sno = insertChart(db(), s);
+        Frm_RetriveBirthData& list = openList(true);
         list.List_VC_ChartName.setListIndex(entryOf(list.List_VC_ChartName, sno));
-        EXPECT_EQ(w.cbHour.text(), c.shown) << name;
-        EXPECT_EQ(w.Opt_PM.value(), c.pm) << name;
-        EXPECT_EQ(w.Opt_AM.value(), !c.pm) << name;
+        EXPECT_EQ(w.cbHour.text(), c.shown) << c.stored;
+        EXPECT_EQ(w.Opt_PM.value(), c.pm) << c.stored;
+        EXPECT_EQ(w.Opt_AM.value(), !c.pm) << c.stored;
     }
 }
 
@@ -156,7 +151,7 @@ TEST_F(RetriveBirthDataTest, ChosenChartFillsTheBirthDetailsWindowAndIsNotCast) 
     EXPECT_TRUE(fakes.messageBox.shown().empty());
 
     // The loaded chart saves back into its own row, zone number included.
-    FnSaveChart(w);
+    w.mnuSave.click();
     EXPECT_EQ(fakes.messageBox.last().text, "Details are Sucessfully Updated");
     const SavedChart row = *readChart(db(), sno);
     EXPECT_EQ(row.ChartName, "Sample~5-Jul-1965");
@@ -226,14 +221,24 @@ TEST_F(RetriveBirthDataTest, AListOpenedByAnotherWindowWritesNothing) {
     EXPECT_EQ(w.Txt_VC_ChartName.text(), "");
 }
 
-TEST_F(RetriveBirthDataTest, ChartNumbersAboveSixteenBitsLoad) {
+TEST_F(RetriveBirthDataTest, ChartNumbersAboveSixteenBitsAreListedLoadedUpdatedAndDeleted) {
     db().execute("INSERT INTO sqlite_sequence (name, seq) VALUES ('ChartSave', 40000)");
     const std::int32_t sno = insertChart(db(), stored("Late~5-Jul-1965"));
     ASSERT_EQ(sno, 40001);
     Frm_RetriveBirthData& list = openList();
+    ASSERT_EQ(list.List_VC_ChartName.itemData(0), 40001);
     list.List_VC_ChartName.setListIndex(0);
-    EXPECT_EQ(chartWindow().txt_VC_UserId, 40001);
-    EXPECT_TRUE(fakes.messageBox.shown().empty());
+    frm_OpenChart& w = chartWindow();
+    EXPECT_EQ(w.txt_VC_UserId, 40001);
+
+    w.Txt_VC_ChartName.setText("Later");
+    w.mnuSave.click();
+    EXPECT_EQ(readChart(db(), sno)->ChartName, "Later~5-Jul-1965");
+    fakes.messageBox.answer(MsgResult::Yes);
+    w.mnuDelete.click();
+    EXPECT_EQ(readChart(db(), sno), std::nullopt);
+    EXPECT_EQ(boxTexts(), (std::vector<std::string>{"Details are Sucessfully Updated",
+                                                    "Are You Sure You want to delete ?", "Successfully Deleted"}));
 }
 
 TEST_F(RetriveBirthDataTest, AZoneNoLongerKnownLoadsEmpty) {

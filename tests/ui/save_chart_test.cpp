@@ -22,7 +22,14 @@ protected:
         EXPECT_TRUE(row.has_value()) << "no row " << sno;
         return row.value_or(SavedChart{});
     }
-    void save(frm_OpenChart& w) { FnSaveChart(w); }
+    // Save from the File menu and from the toolbar, in turn.
+    void save(frm_OpenChart& w) {
+        if (++saves_ % 2)
+            w.mnuSave.click();
+        else
+            w.tbrChartFile_ButtonClick("save");
+    }
+    int saves_ = 0;
 };
 
 TEST_F(SaveChartTest, InsertThenUpdateOfTheSameChart) {
@@ -245,7 +252,7 @@ TEST_F(SaveChartTest, DeleteAsksFirstAndNoKeepsEverything) {
     fakes.messageBox.clear();
 
     fakes.messageBox.answer(MsgResult::No);
-    FnAskDeleteChart(w, false);
+    w.mnuDelete.click();
     EXPECT_EQ(fakes.messageBox.shown(), (std::vector<ShownBox>{{"Are You Sure You want to delete ?", MsgIcon::None,
                                                                 MsgButtons::YesNo, std::nullopt, "Jataka Desk"}}));
     EXPECT_EQ(rowCount(), 1);
@@ -254,7 +261,7 @@ TEST_F(SaveChartTest, DeleteAsksFirstAndNoKeepsEverything) {
 
     fakes.messageBox.clear();
     fakes.messageBox.answer(MsgResult::Yes);
-    FnAskDeleteChart(w, true);
+    w.tbrChartFile_ButtonClick("delete");
     EXPECT_EQ(boxTexts(), (std::vector<std::string>{"Are You Sure You want to delete ?", "Successfully Deleted"}));
     EXPECT_EQ(rowCount(), 0);
     EXPECT_EQ(w.txt_VC_UserId, 0);
@@ -265,17 +272,17 @@ TEST_F(SaveChartTest, DeleteAsksFirstAndNoKeepsEverything) {
 TEST_F(SaveChartTest, DeleteGuards) {
     frm_OpenChart& w = enter(Entry{});
     // Not a saved chart: nothing is asked, from the menu or the toolbar.
-    FnAskDeleteChart(w, false);
-    FnAskDeleteChart(w, true);
+    w.mnuDelete.click();
+    w.tbrChartFile_ButtonClick("delete");
     EXPECT_TRUE(fakes.messageBox.shown().empty());
 
     save(w);
     fakes.messageBox.clear();
     w.Txt_VC_ChartName.setText("   ");
-    FnAskDeleteChart(w, true);  // the toolbar wants a name
+    w.tbrChartFile_ButtonClick("delete");  // the toolbar wants a name
     EXPECT_TRUE(fakes.messageBox.shown().empty());
     fakes.messageBox.answer(MsgResult::No);
-    FnAskDeleteChart(w, false);  // the menu does not
+    w.mnuDelete.click();  // the menu does not
     EXPECT_EQ(boxTexts(), std::vector<std::string>{"Are You Sure You want to delete ?"});
 }
 
@@ -285,7 +292,7 @@ TEST_F(SaveChartTest, DeletingAChartThatIsGoneSaysSoAndKeepsTheEntries) {
     ASSERT_TRUE(deleteChart(db(), w.txt_VC_UserId));
     fakes.messageBox.clear();
 
-    FnAskDeleteChart(w, false);
+    w.mnuDelete.click();
     EXPECT_EQ(boxTexts(),
               (std::vector<std::string>{"Are You Sure You want to delete ?", "The saved chart no longer exists."}));
     EXPECT_EQ(fakes.messageBox.last().icon, MsgIcon::Critical);
@@ -316,7 +323,7 @@ TEST_F(SaveChartTest, ANameWithQuotesAndSqlIsStoredIntactAndTheTableSurvives) {
 
     w.txt_VC_UserId = sno;
     fakes.messageBox.answer(MsgResult::Yes);
-    FnAskDeleteChart(w, false);
+    w.mnuDelete.click();
     EXPECT_EQ(rowCount(), 0);
     EXPECT_TRUE(db().tableExists("ChartSave"));
 }

@@ -13,6 +13,8 @@
 #include "platform/vb_date.h"
 #include "platform/vb_number.h"
 #include "state/shared_records.h"
+#include "ui/chart/chart_store.h"
+#include "ui/chart/frm_retrive_birth_data.h"
 
 namespace jd {
 
@@ -88,11 +90,8 @@ frm_OpenChart::frm_OpenChart() : Window(kWindowName, kCaption, WindowKind::TopLe
     txtLatDetails.setLocked(true);
     txtLonDetails.setLocked(true);
 
-    // Open, Save and Delete and the two place masters come with windows the
-    // program does not have yet.
-    for (Control* c : std::initializer_list<Control*>{&cmdadd, &cmdTimeZoneHelp, &mnuOpen, &mnuSave, &mnuDelete,
-                                                      &tbrOpen, &tbrSave, &tbrDelete})
-        c->setEnabled(false);
+    // The two place masters come with windows the program does not have yet.
+    for (Control* c : std::initializer_list<Control*>{&cmdadd, &cmdTimeZoneHelp}) c->setEnabled(false);
 
     // Enter moves along the chain; every other key of a combo box goes to the
     // type-ahead and is then discarded, so a box holds only list entries.
@@ -150,6 +149,10 @@ frm_OpenChart::frm_OpenChart() : Window(kWindowName, kCaption, WindowKind::TopLe
     CMDCANCEl.onClick = [this] { trapped([&] { hide(); }); };
     mnu_New.onClick = [this] { trapped([&] { FnClearBirthDetails(); }); };
     mnuClose.onClick = [this] { closeWindow(); };
+    // The saved charts: the list, Save, and Delete after asking.
+    mnuOpen.onClick = [this] { FnOpenSavedChartList(*this, false); };
+    mnuSave.onClick = [this] { FnSaveChart(*this); };
+    mnuDelete.onClick = [this] { FnAskDeleteChart(*this, false); };
     for (ToolButton* b : tbrChartFile()) b->onClick = [this, b] { tbrChartFile_ButtonClick(b->key()); };
 
     layOut();
@@ -379,6 +382,12 @@ void frm_OpenChart::tbrChartFile_ButtonClick(const std::string& key) {
         if (b->key() == key && !b->enabled()) return;
     if (key == "new")
         trapped([&] { FnClearBirthDetails(); });
+    else if (key == "open")
+        FnOpenSavedChartList(*this, true);
+    else if (key == "save")
+        FnSaveChart(*this);
+    else if (key == "delete")
+        FnAskDeleteChart(*this, true);
     else if (key == "close")
         closeWindow();
 }
