@@ -45,6 +45,9 @@ MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent), mdi_(new QMdiArea(t
 }
 
 MainFrame::~MainFrame() {
+    // The area tells of activations while it hides its windows on the way
+    // out; the frame no longer listens.
+    disconnect(mdi_, nullptr, this, nullptr);
     if (registry_) registry_->unsubscribe(registrySub_);
     unbindMain();
     for (auto& [name, v] : views_by_name_)

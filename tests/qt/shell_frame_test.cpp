@@ -7,7 +7,9 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QTextBrowser>
+#include <QTreeWidget>
 #include <filesystem>
 
 #include "horoscope/chart_run.h"
@@ -186,6 +188,24 @@ TEST_F(Program, NavigatorAndFrameAgreeOnTheWindowInFront) {
     ASSERT_NE(frame->subWindowOf("frm_MainHoroscope"), nullptr);
     nav.tV.clickNode(6);  // "Planet Positions"
     EXPECT_EQ(frame->mdiArea()->activeSubWindow(), frame->subWindowOf("Frm_PP"));
+
+    // The user clicks a node of the tree with the mouse.
+    auto* tree = frame->viewOf("frm_MainHoroscope")->findChild<QTreeWidget*>("tV");
+    ASSERT_NE(tree, nullptr);
+    QTreeWidgetItem* dasa = tree->topLevelItem(8);
+    ASSERT_NE(dasa, nullptr);
+    ASSERT_EQ(dasa->text(0), "Dasa");
+    const QPoint at = tree->visualItemRect(dasa).center();
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent click(type, QPointF(at), tree->viewport()->mapToGlobal(QPointF(at)), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(tree->viewport(), &click);
+    }
+    settle();
+    EXPECT_EQ(state().gActiveWindowName, "Dasa");
+    EXPECT_EQ(windows.front()->name(), "Frm_Dasa");
+    EXPECT_EQ(frame->mdiArea()->activeSubWindow(), frame->subWindowOf("Frm_Dasa"));
+    nav.tV.clickNode(6);
 
     // The user activates another window in the frame.
     frame->mdiArea()->setActiveSubWindow(frame->subWindowOf("frm_Navamsa"));

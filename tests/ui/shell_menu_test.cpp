@@ -56,40 +56,6 @@ protected:
     }
 };
 
-// "-" marks a separator; submenus are indented.
-std::vector<std::string> captions(const MDIQuill& main) {
-    std::vector<std::string> out;
-    for (const MenuCommand* top : main.menuBar()) {
-        out.push_back(top->caption());
-        for (const MenuCommand* item : top->items()) out.push_back("  " + item->caption());
-    }
-    return out;
-}
-
-TEST_F(Menus, CarryTheirCaptionsExactly) {
-    MDIQuill& main = start();
-    const std::vector<std::string> expected{
-        "&Enter Birth Details",
-        "&Tools",
-        "  &Country Master",
-        "  Cit&y Master",
-        "  Time &Zone Master",
-        "  -",
-        "  Edit Personal &Info",
-        "  &Preferences",
-        "&Time Converter",
-        "  &BirthTime To  IshtaGhatika",
-        "  -",
-        "  Ishta&Ghatika To BirthTime",
-        "Help",
-        "  &Help",
-        "  -",
-        "  &About Us",
-        "E&xit",
-    };
-    EXPECT_EQ(captions(main), expected);
-}
-
 TEST_F(Menus, CommandsOfWindowsTheProgramLacksStayDisabled) {
     windows.define<Placeholder<kCountry>>();
     MDIQuill& main = start();

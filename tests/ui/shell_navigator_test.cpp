@@ -40,20 +40,6 @@ protected:
     }
 };
 
-TEST_F(Navigator, HoldsTheTenNodesInOrderOnItsColour) {
-    start();
-    const Tree& t = navigator().tV;
-    ASSERT_EQ(t.nodeCount(), 10);
-    const char* keys[] = {"User", "Rasi", "Navamsa", "Bava", "BP", "PP", "Vargas", "AshtaVargas", "Dasa", "Print"};
-    for (int i = 1; i <= 10; ++i) {
-        EXPECT_EQ(t.node(i).key, keys[i - 1]);
-        EXPECT_EQ(t.node(i).text, kNodes[i - 1].text);
-        EXPECT_EQ(t.node(i).parentKey, "");
-        EXPECT_EQ(t.node(i).backColor, 0xE6D9BDu);
-    }
-    EXPECT_EQ(t.backColor(), 0xE6D9BDu);
-}
-
 TEST_F(Navigator, EachNodeRecordsItsWindowAndBringsItToTheFront) {
     start();
     for (const NodeCase& c : kNodes) {
