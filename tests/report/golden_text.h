@@ -102,4 +102,17 @@ inline ::testing::AssertionResult matchesGolden(const std::string& crLfText, con
     return sameText(actual, readFile(goldenPath(name)));
 }
 
+// The page numbers of the report's header lines
+// ("<41 blanks>Jataka Desk - Horoscope  Page N"), in order.
+inline std::vector<int> headerNumbers(const std::string& text) {
+    const std::string prefix = std::string(41, ' ') + "Jataka Desk - Horoscope  Page ";
+    std::vector<int> numbers;
+    for (const std::string& line : splitLines(crLfToLf(text))) {
+        if (line.size() <= prefix.size() || line.compare(0, prefix.size(), prefix) != 0) continue;
+        const std::string digits = line.substr(prefix.size());
+        if (digits.find_first_not_of("0123456789") == std::string::npos) numbers.push_back(std::stoi(digits));
+    }
+    return numbers;
+}
+
 }  // namespace jd::testing

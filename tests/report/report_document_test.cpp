@@ -3,7 +3,6 @@
 // step of the print window.
 #include <gtest/gtest.h>
 
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -18,6 +17,7 @@ namespace jd {
 namespace {
 
 using jd::testing::crLfToLf;
+using jd::testing::headerNumbers;
 using jd::testing::matchesGolden;
 using jd::testing::sampleWindows;
 using jd::testing::splitLines;
@@ -37,17 +37,6 @@ std::vector<std::string> pagesOf(const std::string& text) {
         start = at + 3;
     }
     return pages;
-}
-
-// The page numbers of the header lines, in order.
-std::vector<int> headerNumbers(const std::string& text) {
-    std::vector<int> numbers;
-    std::regex header("^ {41}Jataka Desk - Horoscope  Page ([0-9]+)$");
-    for (const std::string& line : splitLines(crLfToLf(text))) {
-        std::smatch m;
-        if (std::regex_match(line, m, header)) numbers.push_back(std::stoi(m[1]));
-    }
-    return numbers;
 }
 
 TEST(ReportDocument, SampleWithAntraAsGolden) {

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -20,6 +19,7 @@ namespace jd {
 namespace {
 
 using jd::testing::crLfToLf;
+using jd::testing::headerNumbers;
 using jd::testing::matchesGolden;
 using jd::testing::splitLines;
 
@@ -44,17 +44,6 @@ protected:
             ReportSources{resultWindows(), p.gChartStyle, p.gBhavaSystem, std::nullopt, withAntra, {}});
     }
 };
-
-// The page numbers of the header lines, in order.
-std::vector<int> headerNumbers(const std::string& text) {
-    std::vector<int> numbers;
-    const std::regex header("^ {41}Jataka Desk - Horoscope  Page ([0-9]+)$");
-    for (const std::string& line : splitLines(crLfToLf(text))) {
-        std::smatch m;
-        if (std::regex_match(line, m, header)) numbers.push_back(std::stoi(m[1]));
-    }
-    return numbers;
-}
 
 int count(const std::string& text, const std::string& what) {
     int n = 0;
