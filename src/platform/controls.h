@@ -146,6 +146,10 @@ public:
     void setCellBackColor(int row, int col, unsigned rgb);
     unsigned cellForeColor(int row, int col) const;
     void setCellForeColor(int row, int col, unsigned rgb);
+    // The row shown at the top of the grid's scrolled area (TopRow); 0 until
+    // set. A row outside the grid raises "Subscript out of range".
+    int topRow() const { return topRow_; }
+    void setTopRow(int r);
     int colWidth(int col) const;  // twips
     void setColWidth(int col, int twips);
 
@@ -181,6 +185,7 @@ private:
     int rows_, cols_, fixedRows_, fixedCols_;
     int designedRows_, designedCols_, designedFixedRows_, designedFixedCols_;
     int row_ = 0, col_ = 0;
+    int topRow_ = 0;
     int mergeCells_ = 0;
     std::string format_, designedFormat_;
     std::vector<Cell> cells_;

@@ -46,6 +46,7 @@ void Grid::resize(int rows, int cols) {
     rows_ = rows;
     cols_ = cols;
     row_ = std::min(row_, std::max(0, rows - 1));
+    topRow_ = std::min(topRow_, std::max(0, rows - 1));
     col_ = std::min(col_, std::max(0, cols - 1));
     changed();
 }
@@ -130,6 +131,13 @@ void Grid::clear() {
 void Grid::setRow(int r) {
     if (r < 0 || r >= rows_) throw RunTimeError::subscriptOutOfRange();
     row_ = r;
+}
+void Grid::setTopRow(int r) {
+    if (r < 0 || r >= rows_) throw RunTimeError::subscriptOutOfRange();
+    if (topRow_ != r) {
+        topRow_ = r;
+        changed();
+    }
 }
 void Grid::setCol(int c) {
     if (c < 0 || c >= cols_) throw RunTimeError::subscriptOutOfRange();
@@ -242,7 +250,7 @@ void Grid::reset() {
     mergeRow_.clear();
     fixedRows_ = designedFixedRows_;
     fixedCols_ = designedFixedCols_;
-    row_ = col_ = 0;
+    row_ = col_ = topRow_ = 0;
     mergeCells_ = 0;
     resize(designedRows_, designedCols_);
     format_.clear();
