@@ -1,0 +1,348 @@
+#include "ui/places/frm_add_time_zone.h"
+
+#include <array>
+#include <functional>
+#include <utility>
+#include <vector>
+
+#include "calendar/form_routines.h"
+#include "platform/database.h"
+#include "platform/text.h"
+#include "platform/vb_number.h"
+#include "state/shared_records.h"
+#include "ui/places/place_forms.h"
+
+namespace jd {
+
+// ------------------------------------------------------------- decimal hours
+
+double FnDecimalHours(double hours, double minutes) { return toDouble(formatNumber(hours + minutes / 60, "00.00")); }
+
+HoursAndMinutes FnSplitDecimalHours(double value) {
+    std::string text = numberText(value);
+    // A value written with an exponent is read at its two decimals instead.
+    if (text.find('E') != std::string::npos) text = numberText(toDouble(formatNumber(value, "0.00")));
+    const auto point = text.find('.');
+    if (point == std::string::npos) return {text, "00"};
+    std::string hundredths = text.substr(point + 1, 2);
+    if (hundredths.size() == 1) hundredths += '0';
+    return {text.substr(0, point), std::to_string(std::stoi(hundredths) * 60 / 100)};
+}
+
+std::string FnAppendZoneKey(const std::string& zoneList, std::int32_t zoneKey) {
+    std::string joined;
+    bool listed = false;
+    for (const std::string& piece : split(zoneList, ",")) {
+        const std::string key = trim(piece);
+        if (key.empty()) continue;
+        listed = listed || wholeNumber(key) == zoneKey;
+        joined += (joined.empty() ? "" : ",") + key;
+    }
+    if (!listed) joined += (joined.empty() ? "" : ",") + std::to_string(zoneKey);
+    return joined;
+}
+
+// ------------------------------------------------------------------ the window
+
+frm_AddTimeZone::frm_AddTimeZone() : Window(kWindowName, kCaption) {
+    setWidth(12060);
+    setHeight(6780);
+    for (Grid* g : {&mshCity, &mshEditCity, &mshViewCity}) g->setDesignedFormat(kGridFormat);
+    layOut();
+
+    TabStrip1.onClick = [this] { TabStrip1_Click(); };
+    cbAddCountry.onClick = [this] { cbAddCountry_Click(); };
+    cbEditCountry.onClick = [this] { cbEditCountry_Click(); };
+    cmbCountry.onClick = [this] { cmbCountry_Click(); };
+    cbEditCity.onClick = [this] { cbEditCity_Click(); };
+    cmdAddSave.onClick = [this] { cmdAddSave_Click(); };
+    cmdEditUpdate.onClick = [this] { cmdEditUpdate_Click(); };
+    Command1.onClick = [this] { Command1_Click(); };
+
+    // Combo boxes: the type-ahead first, then Enter acts and every other key
+    // is discarded, so a combo's text is empty or one of its entries.
+    const auto combo = [this](ComboBox& c, std::function<void()> enter) {
+        c.onKeyPress = [this, enter = std::move(enter)](int& k) {
+            FnComboAutoComplete(k, *this);
+            const bool isEnter = k == key::Enter;
+            k = 0;
+            if (isEnter) enter();
+        };
+    };
+    const auto focusTo = [this](Control& next) { return [this, &next] { setFocus(next); }; };
+    combo(cbAddCountry, focusTo(txtAddCity));
+    combo(cbAddEW, [this] { cmdAddSave_Click(); });
+    combo(cbEditCountry, focusTo(cbEditCity));
+    combo(cbEditCity, focusTo(txtEditCity));
+    combo(cbEditEW, [this] { cmdEditUpdate_Click(); });
+    combo(cmbCountry, [this] { cmbCountry_Click(); });
+
+    // Text boxes: Enter moves on; the hours and minutes take digits only.
+    const auto text = [this](TextBox& box, Control& next, bool digits) {
+        box.onKeyPress = [this, &next, digits](int& k) {
+            if (k == key::Enter) {
+                k = 0;
+                setFocus(next);
+            } else if (digits) {
+                keepDigitKeys(k);
+            }
+        };
+    };
+    text(txtAddCity, txtAddLatDeg, false);
+    text(txtAddLatDeg, txtAddLAtMin, true);
+    text(txtAddLAtMin, cbAddEW, true);
+    text(txtEditCity, txtEditLatDeg, false);
+    text(txtEditLatDeg, txtEditLatMIn, true);
+    text(txtEditLatMIn, cbEditEW, true);
+}
+
+// Positions in twips; the controls of a frame are placed inside it.
+void frm_AddTimeZone::layOut() {
+    TabStrip1.move(120, 120, 11700, 360);
+    for (Frame* f : {&frameAdd, &frameEdit, &Frameview}) f->move(120, 480, 11700, 5460);
+    for (Frame* f : {&frameAddSave, &frameUpdate}) f->move(120, 120, 11460, 1680);
+    for (Frame* f : {&frameAddSearch, &frameEditSearch}) f->move(120, 1920, 11460, 3420);
+    for (Grid* g : {&mshCity, &mshEditCity}) g->move(120, 240, 11220, 3060);
+
+    cbAddCountry.move(1440, 240, 3600, 315);
+    lblAddCountry.move(120, 280, 1260, 285);
+    lblAddCity.move(120, 700, 1260, 285);
+    txtAddCity.move(1440, 660, 3600, 315);
+    lblAddHours.move(120, 1120, 1260, 285);
+    txtAddLatDeg.move(1440, 1080, 600, 315);
+    lblAddMinutes.move(2280, 1120, 900, 285);
+    txtAddLAtMin.move(3240, 1080, 600, 315);
+    lblAddEW.move(4080, 1120, 1260, 285);
+    cbAddEW.move(5400, 1080, 840, 315);
+    cmdAddSave.move(10080, 1080, 1200, 375);
+
+    lblEditCountry.move(120, 280, 1260, 285);
+    cbEditCountry.move(1440, 240, 3600, 315);
+    lblEditZone.move(5280, 280, 1080, 285);
+    cbEditCity.move(6420, 240, 3600, 315);
+    lblEditCity.move(120, 700, 1260, 285);
+    txtEditCity.move(1440, 660, 3600, 315);
+    lblEditHours.move(120, 1120, 1260, 285);
+    txtEditLatDeg.move(1440, 1080, 600, 315);
+    lblEditMinutes.move(2280, 1120, 900, 285);
+    txtEditLatMIn.move(3240, 1080, 600, 315);
+    lblEditEW.move(4080, 1120, 1260, 285);
+    cbEditEW.move(5400, 1080, 840, 315);
+    cmdEditUpdate.move(10080, 1080, 1200, 375);
+
+    lblViewCountry.move(240, 300, 1320, 285);
+    cmbCountry.move(1680, 260, 3600, 315);
+    mshViewCity.move(240, 780, 11220, 4500);
+
+    Command1.move(10620, 6060, 1200, 375);
+}
+
+void frm_AddTimeZone::onLoad() {
+    trapPlaceErrors(*this, [&] {
+        move(2550, 0);
+        frameAdd.setVisible(true);
+        frameEdit.setVisible(false);
+        for (ComboBox* c : {&cbAddEW, &cbEditEW}) {
+            c->clear();
+            c->addItem("E");
+            c->addItem("W");
+        }
+        FnFillCountryCombos();
+        Frameview.setVisible(false);
+    });
+}
+
+bool frm_AddTimeZone::refuse(bool failed, const char* message) {
+    if (failed) placeMessage(*this, message, MsgIcon::None, std::string(kCaption));
+    return failed;
+}
+
+// ------------------------------------------------------------------ the lists
+
+void frm_AddTimeZone::FnFillCountryCombos() {
+    trapPlaceErrors(*this, [&] {
+        for (ComboBox* c : {&cbAddCountry, &cbEditCountry, &cmbCountry}) c->clear();
+        Statement rows = placeConnection().query("select CountryID, CountryName from Country_Master order by CountryName");
+        while (rows.step()) {
+            const std::string name = rows.asText("CountryName");
+            const std::int32_t id = rows.asInt("CountryID");
+            for (ComboBox* c : {&cbAddCountry, &cbEditCountry, &cmbCountry}) c->addItem(name, id);
+        }
+    });
+}
+
+void frm_AddTimeZone::chooseCountry(ComboBox& combo, void (frm_AddTimeZone::*fill)()) {
+    trapPlaceErrors(*this, [&] {
+        if (combo.listIndex() >= 0) currentCountryId_ = combo.itemData(combo.listIndex());
+        {
+            Statement row = placeConnection().query("select TimeZoneID from Country_Master where CountryID = ?",
+                                                    currentCountryId_);
+            // A country that cannot be found has no zones to show.
+            currentZoneList_ = row.step() ? row.asText("TimeZoneID") : std::string();
+        }
+        (this->*fill)();
+    });
+}
+
+void frm_AddTimeZone::cbAddCountry_Click() { chooseCountry(cbAddCountry, &frm_AddTimeZone::FnFillAddTimeZoneGrid); }
+void frm_AddTimeZone::cbEditCountry_Click() { chooseCountry(cbEditCountry, &frm_AddTimeZone::FnFillEditTimeZones); }
+void frm_AddTimeZone::cmbCountry_Click() { chooseCountry(cmbCountry, &frm_AddTimeZone::FnFillViewTimeZoneGrid); }
+
+void frm_AddTimeZone::FnFillAddTimeZoneGrid() { fillZones(mshCity, nullptr); }
+void frm_AddTimeZone::FnFillEditTimeZones() { fillZones(mshEditCity, &cbEditCity); }
+void frm_AddTimeZone::FnFillViewTimeZoneGrid() { fillZones(mshViewCity, nullptr); }
+
+// The zones of the current zone list: the grid sorted by name, the Edit
+// panel's zone list in the country's own order.
+void frm_AddTimeZone::fillZones(Grid& grid, ComboBox* zoneCombo) {
+    trapPlaceErrors(*this, [&] {
+        if (zoneCombo) zoneCombo->clear();
+        grid.setFormatString(kGridFormat);
+        grid.setRows(1);
+        std::vector<std::array<std::string, 3>> zones;
+        Database& db = placeConnection();
+        for (const std::string& piece : split(currentZoneList_, ",")) {
+            const auto key = wholeNumber(piece);
+            if (!key) continue;
+            Statement row = db.query("select SNo, Place, TimeDifference, TimeZone from TimeZone where SNo = ?", *key);
+            if (!row.step()) continue;
+            const std::string hours =
+                row.isNull("TimeDifference") ? std::string() : numberText(row.asDouble("TimeDifference"));
+            zones.push_back({row.asText("Place"), hours, row.asText("TimeZone")});
+            if (zoneCombo) zoneCombo->addItem(row.asText("Place"), row.asInt("SNo"));
+        }
+        grid.setRows(static_cast<int>(zones.size()) + 1);
+        for (size_t n = 0; n < zones.size(); ++n)
+            for (int c = 0; c < 3; ++c) grid.setText(static_cast<int>(n) + 1, c, zones[n][static_cast<size_t>(c)]);
+        grid.sortStringAscending(0);
+    });
+}
+
+void frm_AddTimeZone::cbEditCity_Click() {
+    trapPlaceErrors(*this, [&] {
+        if (cbEditCity.listIndex() >= 0) editedZoneId_ = cbEditCity.itemData(cbEditCity.listIndex());
+        Statement row = placeConnection().query("select Place, TimeDifference, TimeZone from TimeZone where SNo = ?",
+                                                editedZoneId_);
+        if (!row.step()) return;
+        txtEditCity.setText(row.asText("Place"));
+        const HoursAndMinutes hm = FnSplitDecimalHours(row.asDouble("TimeDifference"));
+        txtEditLatDeg.setText(hm.hours);
+        txtEditLatMIn.setText(hm.minutes);
+        cbEditEW.setText(row.asText("TimeZone"));
+    });
+}
+
+// -------------------------------------------------------------- Save and Update
+
+// Tells how typed hours and minutes are stored; it only informs.
+void frm_AddTimeZone::confirmDecimalHours(const std::string& text) {
+    placeMessage(*this, text, MsgIcon::None, std::nullopt);
+}
+
+void frm_AddTimeZone::cmdAddSave_Click() {
+    trapPlaceErrors(*this, [&] {
+        if (refuse(cbAddCountry.text().empty(), "Select Country ") ||
+            refuse(txtAddCity.text().empty(), "Enter City ") ||
+            refuse(txtAddLatDeg.text().empty(), "Enter Time Hours") ||
+            refuse(txtAddLAtMin.text().empty(), "Enter Time Min") || refuse(cbAddEW.text().empty(), "Enter Zone"))
+            return;
+        const auto hours = wholeNumber(txtAddLatDeg.text());
+        if (refuse(!hours, "Enter Number ")) return;
+        const auto minutes = wholeNumber(txtAddLAtMin.text());
+        if (refuse(!minutes, "Enter Number ")) return;
+        const double value = FnDecimalHours(*hours, *minutes);
+        if (*minutes > 0)
+            confirmDecimalHours("Your Entered Time  " + txtAddLatDeg.text() + "  hours " + txtAddLAtMin.text() +
+                                "  Minutes " + "is saved as  " + numberText(value) + " hours");
+
+        // The zone and its place in the country's list are written together.
+        Database& db = placeConnection();
+        {
+            Transaction t(db);
+            db.execute("insert into TimeZone (Place, TimeDifference, TimeZone) values (?, ?, ?)",
+                       trim(txtAddCity.text()), value, trim(cbAddEW.text()));
+            const std::int32_t zoneKey = db.lastInsertKey();
+            std::string zoneList;
+            {
+                Statement country =
+                    db.query("select TimeZoneID from Country_Master where CountryID = ?", currentCountryId_);
+                if (!country.step()) throw placeRowGone("country");
+                zoneList = country.asText("TimeZoneID");
+            }
+            if (db.execute("update Country_Master set TimeZoneID = ? where CountryID = ?",
+                           FnAppendZoneKey(zoneList, zoneKey), currentCountryId_) != 1)
+                throw placeRowGone("country");
+            t.commit();
+        }
+
+        placeMessage(*this, "Details successfully saved", MsgIcon::Information, std::string(kCaption));
+        cbAddCountry_Click();
+        txtAddCity.setText({});
+        cbAddEW.setText({});
+        txtAddLatDeg.setText({});
+        txtAddLAtMin.setText({});
+    });
+}
+
+void frm_AddTimeZone::cmdEditUpdate_Click() {
+    trapPlaceErrors(*this, [&] {
+        if (refuse(cbEditCountry.text().empty(), "Select Country ") ||
+            refuse(cbEditCity.text().empty(), "Select Time Zone") ||
+            refuse(txtEditCity.text().empty(), "Enter Time Zone ") ||
+            refuse(txtEditLatDeg.text().empty(), "Enter Hours") ||
+            refuse(txtEditLatMIn.text().empty(), "Enter Minutes") || refuse(cbEditEW.text().empty(), "Add Zone"))
+            return;
+        const auto hours = wholeNumber(txtEditLatDeg.text());
+        if (refuse(!hours, "Enter Number ")) return;
+        const auto minutes = wholeNumber(txtEditLatMIn.text());
+        if (refuse(!minutes, "Enter Number ")) return;
+        const double value = FnDecimalHours(*hours, *minutes);
+        if (*minutes > 0)
+            confirmDecimalHours("Your Entered Time  " + txtEditLatDeg.text() + "  hours  " + txtEditLatMIn.text() +
+                                " Minutes " + " is saved as  " + numberText(value) + " hours");
+
+        // The name is stored as typed, blanks included.
+        if (placeConnection().execute("update TimeZone set Place = ?, TimeDifference = ?, TimeZone = ? where SNo = ?",
+                                      txtEditCity.text(), value, cbEditEW.text(), editedZoneId_) != 1)
+            throw placeRowGone("time zone");
+
+        placeMessage(*this, "Successfully Updated", MsgIcon::Information, std::string(kCaption));
+        cbEditCountry_Click();
+        cbEditCity.setText({});
+        txtEditCity.setText({});
+        txtEditLatDeg.setText({});
+        txtEditLatMIn.setText({});
+        cbEditEW.setText({});
+    });
+}
+
+// ------------------------------------------------------------ tabs and Cancel
+
+void frm_AddTimeZone::TabStrip1_Click() {
+    trapPlaceErrors(*this, [&] {
+        const int tab = TabStrip1.selectedIndex();
+        frameAdd.setVisible(tab == 1);
+        frameEdit.setVisible(tab == 2);
+        Frameview.setVisible(tab == 3);
+        if (tab == 1) {
+            for (ComboBox* c : {&cbAddCountry, &cbAddEW}) c->setText({});
+            for (TextBox* t : {&txtAddCity, &txtAddLatDeg, &txtAddLAtMin}) t->setText({});
+            mshCity.clear();
+        } else if (tab == 2) {
+            for (ComboBox* c : {&cbEditCountry, &cbEditEW}) c->setText({});
+            for (TextBox* t : {&txtEditCity, &txtEditLatDeg, &txtEditLatMIn}) t->setText({});
+        } else if (tab == 3) {
+            cmbCountry.setText({});
+        }
+    });
+}
+
+void frm_AddTimeZone::Command1_Click() {
+    WindowRegistry& windows = registry();
+    trapPlaceErrors(*this, [&] {
+        showBirthDetailsAgain(windows);
+        unload();
+    });
+}
+
+}  // namespace jd
