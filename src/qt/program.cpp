@@ -5,6 +5,8 @@
 #include "qt/converter_windows.h"
 #include "qt/main_frame.h"
 #include "qt/open_chart_window.h"
+#include "qt/personal_details_window.h"
+#include "qt/preferences_window.h"
 #include "qt/print_window.h"
 #include "qt/retrive_birth_data_window.h"
 #include "qt/save_chart_window.h"
@@ -17,6 +19,8 @@
 #include "ui/chart/frm_retrive_birth_data.h"
 #include "ui/chart/frm_save_chart.h"
 #include "ui/shell/about_us.h"
+#include "ui/shell/frm_details.h"
+#include "ui/shell/frm_preferences.h"
 #include "ui/shell/main_horoscope.h"
 #include "ui/shell/mdi_quill.h"
 
@@ -31,6 +35,8 @@ void defineProgramWindows(WindowRegistry& windows) {
     windows.define<Frm_Print>();
     windows.define<Frm_RetriveBirthData>();
     windows.define<Frm_SaveChart>();
+    windows.define<frm_Preferences>();
+    windows.define<frm_Details>();
     defineConverterWindows(windows);
 }
 
@@ -41,6 +47,8 @@ void addProgramViews(ViewFactory& views) {
     addOpenChartView(views);
     addRetriveBirthDataView(views);
     addSaveChartView(views);
+    addPreferencesView(views);
+    addPersonalDetailsView(views);
     addConverterViews(views);
 }
 
