@@ -90,8 +90,20 @@ frm_OpenChart::frm_OpenChart() : Window(kWindowName, kCaption, WindowKind::TopLe
     txtLatDetails.setLocked(true);
     txtLonDetails.setLocked(true);
 
-    // The two place masters come with windows the program does not have yet.
-    for (Control* c : std::initializer_list<Control*>{&cmdadd, &cmdTimeZoneHelp}) c->setEnabled(false);
+    // The picture buttons open the city or the time-zone master in place of
+    // this window; the master's Cancel shows this window again.
+    const auto openPlaceMaster = [this](const char* master) {
+        return [this, master] {
+            trapped([&] {
+                if (!registry().isDefined(master)) return;
+                state().gPlaceFormFromChart = true;
+                hide();
+                registry().get(master).show();
+            });
+        };
+    };
+    cmdadd.onClick = openPlaceMaster("frm_New_LatLon");
+    cmdTimeZoneHelp.onClick = openPlaceMaster("frm_AddTimeZone");
 
     // Enter moves along the chain; every other key of a combo box goes to the
     // type-ahead and is then discarded, so a box holds only list entries.

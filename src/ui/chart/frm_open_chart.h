@@ -83,8 +83,8 @@ public:
     TextBox txtLonDetails{"txtLonDetails"};
 
     // ---- buttons
-    CommandButton cmdadd{"cmdadd"};                    // the city master (not yet in the program)
-    CommandButton cmdTimeZoneHelp{"cmdTimeZoneHelp"};  // the time-zone master (not yet in the program)
+    CommandButton cmdadd{"cmdadd"};                    // opens the city master
+    CommandButton cmdTimeZoneHelp{"cmdTimeZoneHelp"};  // opens the time-zone master
     CommandButton cmdSave{"cmdSave", "&OK"};
     CommandButton CMDCANCEl{"CMDCANCEl", "&Cancel"};
 
