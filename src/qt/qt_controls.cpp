@@ -126,6 +126,8 @@ void focusIfModelHasFocus(QWidget* w, const Control& c) {
     if (c.hasFocus() && !w->hasFocus() && w->isVisible()) w->setFocus(Qt::OtherFocusReason);
 }
 
+bool sameEntry(const ListEntry& a, const ListEntry& b) { return a.itemData == b.itemData && a.text == b.text; }
+
 void lockDownLineEdit(QLineEdit* edit) {
     edit->setContextMenuPolicy(Qt::NoContextMenu);
     edit->setDragEnabled(false);
@@ -276,30 +278,93 @@ QtComboBox::QtComboBox(ComboBox& model, Window* owner, QWidget* parent)
         connect(edit, &QLineEdit::selectionChanged, this, [this] { takeSelection(); });
         connect(edit, &QLineEdit::cursorPositionChanged, this, [this] { takeSelection(); });
     }
-    // A pick from the drop-down list is the user's choice of that entry.
+    // A pick from the drop-down list is the user's choice of that entry, if
+    // the model still holds the entry the user saw there.
     connect(this, &QComboBox::activated, this, [this](int index) {
         if (updating_) return;
-        model_.choose(index);
+        const auto& entries = model_.entries();
+        if (index >= 0 && index < static_cast<int>(entries.size()) && index < static_cast<int>(shown_.size()) &&
+            entries[static_cast<size_t>(index)].text == shown_[static_cast<size_t>(index)].text)
+            model_.choose(index);
         refresh();
     });
-    sub_ = model_.subscribe([this] { refresh(); });
+    sub_ = model_.subscribe([this] { modelChanged(); });
     refresh();
 }
 
 QtComboBox::~QtComboBox() { model_.unsubscribe(sub_); }
 
-void QtComboBox::refresh() {
-    if (updating_) return;
+void QtComboBox::modelChanged() {
+    if (updating_) {
+        // Told while the widget is being updated: what changed is unknown.
+        missed_ = true;
+        scheduleRefresh();
+        return;
+    }
+    const auto have = static_cast<long>(shown_.size());
+    const auto need = static_cast<long>(model_.entries().size());
+    if (missed_ || (need != have + 1 && need != have - 1)) {
+        refresh();
+        return;
+    }
     updating_ = true;
-    bool same = count() == model_.listCount();
-    for (int i = 0; same && i < count(); ++i) {
-        const auto& entry = model_.entries()[static_cast<size_t>(i)];
-        same = itemText(i) == toQt(entry.text) && itemData(i).toInt() == entry.itemData;
+    followOneEntry();
+    showState();
+    updating_ = false;
+    scheduleRefresh();
+}
+
+void QtComboBox::scheduleRefresh() {
+    if (pending_) return;
+    pending_ = true;
+    QTimer::singleShot(0, this, [this] { catchUp(); });
+}
+
+void QtComboBox::replaceEntries(size_t at, size_t gone, size_t come) {
+    const auto& want = model_.entries();
+    const int row = static_cast<int>(at);
+    if (gone > 0) {
+        QComboBox::model()->removeRows(row, static_cast<int>(gone));
+        shown_.erase(shown_.begin() + row, shown_.begin() + row + static_cast<long>(gone));
     }
-    if (!same) {
-        clear();
-        for (const auto& entry : model_.entries()) addItem(toQt(entry.text), entry.itemData);
+    if (come > 0) {
+        QStringList texts;
+        texts.reserve(static_cast<qsizetype>(come));
+        for (size_t i = 0; i < come; ++i) texts << toQt(want[at + i].text);
+        insertItems(row, texts);
+        for (size_t i = 0; i < come; ++i) setItemData(row + static_cast<int>(i), want[at + i].itemData);
+        shown_.insert(shown_.begin() + row, want.begin() + row, want.begin() + row + static_cast<long>(come));
     }
+}
+
+void QtComboBox::followOneEntry() {
+    // One entry went in or out since the widget last matched the model (each
+    // change of the list is told): the entries after it are the same ones, so
+    // counting them from the end finds it, at once for an entry added at the
+    // end. Texts only are compared, since item data changes untold; the full
+    // check puts item data right.
+    const auto& want = model_.entries();
+    const size_t have = shown_.size(), need = want.size();
+    const size_t common = std::min(have, need);
+    size_t tail = 0;
+    while (tail < common && shown_[have - 1 - tail].text == want[need - 1 - tail].text) ++tail;
+    const size_t at = common - tail;
+    replaceEntries(at, have - at - tail, need - at - tail);
+}
+
+void QtComboBox::showEntries() {
+    // Keeps the entries both lists begin and end with; replaces those between.
+    const auto& want = model_.entries();
+    const size_t have = shown_.size(), need = want.size();
+    size_t head = 0;
+    while (head < have && head < need && sameEntry(shown_[head], want[head])) ++head;
+    size_t tail = 0;
+    while (tail < have - head && tail < need - head && sameEntry(shown_[have - 1 - tail], want[need - 1 - tail]))
+        ++tail;
+    replaceEntries(head, have - head - tail, need - head - tail);
+}
+
+void QtComboBox::showState() {
     if (currentIndex() != model_.listIndex()) setCurrentIndex(model_.listIndex());
     if (QLineEdit* edit = lineEdit()) {
         const QString t = toQt(model_.text());
@@ -308,7 +373,21 @@ void QtComboBox::refresh() {
     }
     applyControl(this, model_);
     focusIfModelHasFocus(this, model_);
+}
+
+void QtComboBox::refresh() {
+    if (updating_) return;
+    updating_ = true;
+    pending_ = false;
+    missed_ = false;
+    showEntries();
+    showState();
     updating_ = false;
+}
+
+void QtComboBox::showPopup() {
+    catchUp();
+    QComboBox::showPopup();
 }
 
 void QtComboBox::takeSelection() {
@@ -319,6 +398,7 @@ void QtComboBox::takeSelection() {
 }
 
 bool QtComboBox::routeKey(QKeyEvent* e) {
+    catchUp();
     model_.keyDown(keyCodeOf(e), shiftStateOf(e->modifiers()));
     const bool alt = e->modifiers() & Qt::AltModifier;
     if (e->key() == Qt::Key_F4 || (alt && (e->key() == Qt::Key_Down || e->key() == Qt::Key_Up))) {
@@ -358,6 +438,7 @@ bool QtComboBox::eventFilter(QObject* watched, QEvent* e) {
                 if (owner_) owner_->setFocus(model_);
                 return false;
             case QEvent::InputMethod: {
+                catchUp();
                 typeText(model_, static_cast<QInputMethodEvent*>(e)->commitString());
                 return true;
             }
@@ -368,7 +449,14 @@ bool QtComboBox::eventFilter(QObject* watched, QEvent* e) {
 }
 
 void QtComboBox::keyPressEvent(QKeyEvent* e) {
-    if (!routeKey(e)) e->ignore();
+    if (routeKey(e)) return;
+    // The keys reach the combo box itself (it holds the focus for its text
+    // part): those that only move the caret or the selection, the text part
+    // handles directly, past this filter, so the model sees them only once.
+    if (lineEdit() && isNavigation(e))
+        lineEdit()->event(e);
+    else
+        e->ignore();  // Tab and the like go to the focus chain
 }
 
 void QtComboBox::keyReleaseEvent(QKeyEvent* e) {

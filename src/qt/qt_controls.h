@@ -70,13 +70,21 @@ private:
     bool updating_ = false;
 };
 
+// Lists are filled entry by entry, thousands of them (the cities of a
+// country): the widget follows each added or removed entry at once, finding it
+// from the end of the list, and checks its whole list against the model once,
+// when the event loop next runs (item data changes without telling). A key or
+// the opening of the list first brings the widget up to date; a pick from the
+// list counts only while the model still holds the entry picked.
 class QtComboBox : public QComboBox {
     Q_OBJECT
 public:
     QtComboBox(ComboBox& model, Window* owner = nullptr, QWidget* parent = nullptr);
     ~QtComboBox() override;
+    // Shows the whole model now (also what the deferred catch-up calls).
     void refresh();
     ComboBox& model() { return model_; }
+    void showPopup() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -86,6 +94,15 @@ protected:
     void wheelEvent(QWheelEvent* e) override;
 
 private:
+    void modelChanged();
+    void scheduleRefresh();
+    void catchUp() {
+        if (pending_) refresh();
+    }
+    void followOneEntry();
+    void showEntries();
+    void replaceEntries(size_t at, size_t gone, size_t come);
+    void showState();
     bool routeKey(QKeyEvent* e);
     void takeSelection();
 
@@ -93,6 +110,9 @@ private:
     Window* owner_;
     int sub_;
     bool updating_ = false;
+    bool pending_ = false;  // the whole check is due
+    bool missed_ = false;   // a change was told while updating
+    std::vector<ListEntry> shown_;  // the entries the widget's list holds
 };
 
 class QtListBox : public QListWidget {

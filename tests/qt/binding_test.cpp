@@ -1,8 +1,11 @@
 // The Qt widgets show their models and send the user's input through them.
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <string>
+#include <vector>
 #include <QWidget>
 
 #include "platform/input_controls.h"
@@ -144,6 +147,77 @@ TEST_F(BindingTest, ComboTypeAheadRunsInTheKeyHandlerAndTheKeyIsDiscarded) {
     type(combo.lineEdit(), "x");  // matches nothing and is discarded
     EXPECT_EQ(combo.lineEdit()->text(), "India");
     EXPECT_EQ(model.listIndex(), 0);
+}
+
+TEST_F(BindingTest, ComboFollowsAThousandsLongListFilledEntryByEntryQuickly) {
+    ComboBox model{"txt_VC_City"};
+    QtComboBox combo(model, &window, &parent);
+    parent.show();
+    model.addItem("Kathmandu", 1);  // the list of the country picked before
+    model.setListIndex(0);
+    QApplication::processEvents();
+
+    QElapsedTimer clock;
+    clock.start();
+    model.clear();
+    for (int i = 0; i < 3000; ++i) model.addItem("City " + std::to_string(i), i * 7);
+    model.setListIndex(2461);
+    const qint64 ms = clock.elapsed();
+
+    auto shownAsModel = [&] {
+        if (combo.count() != model.listCount()) return false;
+        for (int i = 0; i < combo.count(); ++i)
+            if (combo.itemText(i).toStdString() != model.list(i) || combo.itemData(i).toInt() != model.itemData(i))
+                return false;
+        return true;
+    };
+    EXPECT_LT(ms, 300);
+    ASSERT_EQ(combo.count(), 3000);
+    EXPECT_TRUE(shownAsModel());
+    EXPECT_EQ(combo.currentIndex(), 2461);
+    EXPECT_EQ(combo.lineEdit()->text(), "City 2461");
+
+    // Entries put in and taken out anywhere, beside equal ones, show at once.
+    model.addItemAt(0, "City 0", 0);
+    model.addItemAt(1500, "Hyderabad", 99);
+    model.removeItem(2999);
+    model.removeItem(2);
+    EXPECT_TRUE(shownAsModel());
+    EXPECT_EQ(combo.currentIndex(), model.listIndex());
+    EXPECT_EQ(combo.lineEdit()->text(), "City 2461");
+
+    // Item data changes untold; the widget has it once the event loop runs.
+    model.setItemData(10, -5);
+    model.addItem("Zunheboto", 1);
+    QApplication::processEvents();
+    EXPECT_TRUE(shownAsModel());
+}
+
+TEST_F(BindingTest, CaretKeysAtAnEditableComboMoveTheCaretWhileCharactersGoThroughTheModel) {
+    ComboBox model{"txt_VC_City"};
+    QtComboBox combo(model, &window, &parent);
+    model.setText("Hyderabad");
+    std::vector<int> keyDowns;
+    model.onKeyDown = [&](int& k, int) { keyDowns.push_back(k); };
+    model.onKeyPress = [](int& k) {
+        if (k == 'x') k = 0;
+    };
+
+    press(&combo, Qt::Key_End);
+    EXPECT_EQ(combo.lineEdit()->cursorPosition(), 9);
+    EXPECT_EQ(model.selStart(), 9);
+    for (int k : {Qt::Key_Home, Qt::Key_Right, Qt::Key_Right, Qt::Key_Left}) press(&combo, k);
+    EXPECT_EQ(model.selStart(), 1);
+    press(&combo, Qt::Key_End, {}, Qt::ShiftModifier);
+    EXPECT_EQ(combo.lineEdit()->selectedText(), "yderabad");
+    EXPECT_EQ(model.selLength(), 8);
+
+    type(&combo, "x");  // swallowed by the window
+    EXPECT_EQ(model.text(), "Hyderabad");
+    type(&combo, "i");  // takes the selection's place
+    EXPECT_EQ(model.text(), "Hi");
+    EXPECT_EQ(combo.lineEdit()->text(), "Hi");
+    EXPECT_EQ(keyDowns, (std::vector<int>{35, 36, 39, 39, 37, 35, 'X', 'I'}));
 }
 
 TEST_F(BindingTest, GridShowsCellsFormatsClearAndMergeAfterTheRun) {
