@@ -87,6 +87,8 @@ public:
     std::string Txt_BI_TimeDiffEW;
 
     const ConverterDesign& design() const { return design_; }
+    // The day, month and year texts joined by "/" ("14/Jul/1965").
+    std::string dateText() const;
 
     // The handlers of the list choices (also run by the type-ahead and by
     // code that selects an entry).
@@ -102,8 +104,6 @@ protected:
 
     // The window's computation, run once every check has passed.
     virtual void compute() = 0;
-    // The date and time boxes as the day, month and year texts, and so on.
-    std::string dateText() const;
     // The sunrise of a date at the chosen place and zone, from the window's
     // own sunrise calculator; nothing when the Sun does not rise that day.
     std::optional<DateTime> sunriseOn(const DateTime& date);
