@@ -17,6 +17,7 @@
 #include "ui/converters/frm_birth_time_to_ishta_ghatika.h"
 #include "ui/converters/frm_ishtaghatika_to_birth_time.h"
 #include "ui/converters/ishta_ghatika.h"
+#include "ui/places/place_masters.h"
 
 namespace jd {
 namespace {
@@ -137,6 +138,7 @@ protected:
     }
 
     const ShownBox& lastBox() const { return fakes.messageBox.last(); }
+    std::string frontName() const { return windows->front() ? windows->front()->name() : std::string(); }
 };
 
 TEST_F(ConvertersTest, SampleBirthTimeGivesItsIshtaGhatika) {
@@ -424,6 +426,22 @@ TEST_F(ConvertersTest, LoadPresetsTheFirstWindowFromTheClockAndCancelClosesTheWi
     v.Command1.click();
     EXPECT_FALSE(windows->isLoaded(frm_IshtaghatikaToBirthTime::kWindowName));
     EXPECT_TRUE(windows->isLoaded(frm_BirthTimetoIshtaGhatika::kWindowName));
+}
+
+TEST_F(ConvertersTest, ThePictureButtonsOpenTheMastersOnceTheProgramHasThem) {
+    EXPECT_FALSE(open<frm_BirthTimetoIshtaGhatika>().Command6.enabled());
+    windows->unload(frm_BirthTimetoIshtaGhatika::kWindowName);
+
+    definePlaceMasters(*windows);
+    auto& w = open<frm_BirthTimetoIshtaGhatika>();
+    w.Command6.click();
+    EXPECT_EQ(frontName(), "frm_New_LatLon");
+    auto& v = open<frm_IshtaghatikaToBirthTime>();
+    v.Command5.click();
+    EXPECT_EQ(frontName(), "frm_AddTimeZone");
+    // Neither master will show a birth-details window on its Cancel.
+    EXPECT_FALSE(state().gPlaceFormFromChart);
+    EXPECT_TRUE(w.loaded() && v.loaded());
 }
 
 }  // namespace
