@@ -45,8 +45,8 @@ std::string FnAppendZoneKey(const std::string& zoneList, std::int32_t zoneKey) {
 // ------------------------------------------------------------------ the window
 
 frm_AddTimeZone::frm_AddTimeZone() : Window(kWindowName, kCaption) {
-    setWidth(12060);
-    setHeight(6780);
+    setWidth(12720);
+    setHeight(7080);
     for (Grid* g : {&mshCity, &mshEditCity, &mshViewCity}) g->setDesignedFormat(kGridFormat);
     layOut();
 
@@ -98,43 +98,43 @@ frm_AddTimeZone::frm_AddTimeZone() : Window(kWindowName, kCaption) {
 
 // Positions in twips; the controls of a frame are placed inside it.
 void frm_AddTimeZone::layOut() {
-    TabStrip1.move(120, 120, 11700, 360);
-    for (Frame* f : {&frameAdd, &frameEdit, &Frameview}) f->move(120, 480, 11700, 5460);
-    for (Frame* f : {&frameAddSave, &frameUpdate}) f->move(120, 120, 11460, 1680);
-    for (Frame* f : {&frameAddSearch, &frameEditSearch}) f->move(120, 1920, 11460, 3420);
-    for (Grid* g : {&mshCity, &mshEditCity}) g->move(120, 240, 11220, 3060);
+    TabStrip1.move(120, 120, 12300, 360);
+    for (Frame* f : {&frameAdd, &frameEdit, &Frameview}) f->move(120, 480, 12300, 5460);
+    for (Frame* f : {&frameAddSave, &frameUpdate}) f->move(120, 120, 12060, 1680);
+    for (Frame* f : {&frameAddSearch, &frameEditSearch}) f->move(120, 1920, 12060, 3420);
+    for (Grid* g : {&mshCity, &mshEditCity}) g->move(120, 240, 11820, 3060);
 
-    cbAddCountry.move(1440, 240, 3600, 315);
-    lblAddCountry.move(120, 280, 1260, 285);
-    lblAddCity.move(120, 700, 1260, 285);
-    txtAddCity.move(1440, 660, 3600, 315);
-    lblAddHours.move(120, 1120, 1260, 285);
-    txtAddLatDeg.move(1440, 1080, 600, 315);
-    lblAddMinutes.move(2280, 1120, 900, 285);
-    txtAddLAtMin.move(3240, 1080, 600, 315);
-    lblAddEW.move(4080, 1120, 1260, 285);
-    cbAddEW.move(5400, 1080, 840, 315);
-    cmdAddSave.move(10080, 1080, 1200, 375);
+    cbAddCountry.move(1680, 240, 3600, 315);
+    lblAddCountry.move(120, 280, 1500, 285);
+    lblAddCity.move(120, 700, 1500, 285);
+    txtAddCity.move(1680, 660, 3600, 315);
+    lblAddHours.move(120, 1120, 1500, 285);
+    txtAddLatDeg.move(1680, 1080, 600, 315);
+    lblAddMinutes.move(2520, 1120, 900, 285);
+    txtAddLAtMin.move(3480, 1080, 600, 315);
+    lblAddEW.move(4320, 1120, 1260, 285);
+    cbAddEW.move(5640, 1080, 840, 315);
+    cmdAddSave.move(10680, 1080, 1200, 375);
 
-    lblEditCountry.move(120, 280, 1260, 285);
-    cbEditCountry.move(1440, 240, 3600, 315);
-    lblEditZone.move(5280, 280, 1080, 285);
-    cbEditCity.move(6420, 240, 3600, 315);
-    lblEditCity.move(120, 700, 1260, 285);
-    txtEditCity.move(1440, 660, 3600, 315);
-    lblEditHours.move(120, 1120, 1260, 285);
-    txtEditLatDeg.move(1440, 1080, 600, 315);
-    lblEditMinutes.move(2280, 1120, 900, 285);
-    txtEditLatMIn.move(3240, 1080, 600, 315);
-    lblEditEW.move(4080, 1120, 1260, 285);
-    cbEditEW.move(5400, 1080, 840, 315);
-    cmdEditUpdate.move(10080, 1080, 1200, 375);
+    lblEditCountry.move(120, 280, 1500, 285);
+    cbEditCountry.move(1680, 240, 3600, 315);
+    lblEditZone.move(5520, 280, 1080, 285);
+    cbEditCity.move(6660, 240, 3600, 315);
+    lblEditCity.move(120, 700, 1500, 285);
+    txtEditCity.move(1680, 660, 3600, 315);
+    lblEditHours.move(120, 1120, 1500, 285);
+    txtEditLatDeg.move(1680, 1080, 600, 315);
+    lblEditMinutes.move(2520, 1120, 900, 285);
+    txtEditLatMIn.move(3480, 1080, 600, 315);
+    lblEditEW.move(4320, 1120, 1260, 285);
+    cbEditEW.move(5640, 1080, 840, 315);
+    cmdEditUpdate.move(10680, 1080, 1200, 375);
 
     lblViewCountry.move(240, 300, 1320, 285);
     cmbCountry.move(1680, 260, 3600, 315);
-    mshViewCity.move(240, 780, 11220, 4500);
+    mshViewCity.move(240, 780, 11820, 4500);
 
-    Command1.move(10620, 6060, 1200, 375);
+    Command1.move(11220, 6060, 1200, 375);
 }
 
 void frm_AddTimeZone::onLoad() {

@@ -23,8 +23,8 @@ constexpr std::array<const char*, 7> kCityColumns{"CityName",        "LatitudeDe
 }  // namespace
 
 frm_New_LatLon::frm_New_LatLon() : Window(kWindowName, kCaption) {
-    setWidth(10560);
-    setHeight(7500);
+    setWidth(12420);
+    setHeight(7740);
     for (Grid* g : {&mshCity, &mshEditCity, &mshViewCity}) g->setDesignedFormat(kGridFormat);
     layOut();
 
@@ -82,11 +82,11 @@ frm_New_LatLon::frm_New_LatLon() : Window(kWindowName, kCaption) {
 
 // Positions in twips; the controls of a frame are placed inside it.
 void frm_New_LatLon::layOut() {
-    TabStrip1.move(120, 120, 10200, 360);
-    for (Frame* f : {&frameAdd, &frameEdit, &Frameview}) f->move(120, 480, 10200, 6180);
-    for (Frame* f : {&frameAddSave, &frameUpdate}) f->move(120, 120, 9960, 1980);
-    for (Frame* f : {&frameAddSearch, &frameEditSearch}) f->move(120, 2220, 9960, 3840);
-    for (Grid* g : {&mshCity, &mshEditCity}) g->move(120, 240, 9720, 3480);
+    TabStrip1.move(120, 120, 12000, 360);
+    for (Frame* f : {&frameAdd, &frameEdit, &Frameview}) f->move(120, 480, 12000, 6180);
+    for (Frame* f : {&frameAddSave, &frameUpdate}) f->move(120, 120, 11760, 1980);
+    for (Frame* f : {&frameAddSearch, &frameEditSearch}) f->move(120, 2220, 11760, 3840);
+    for (Grid* g : {&mshCity, &mshEditCity}) g->move(120, 240, 11520, 3480);
 
     // Rows of the entry frames: country (and city), name, latitude, longitude.
     const auto coordinates = [](Label& degLabel, TextBox& deg, Label& letterLabel, ComboBox& letter, Label& minLabel,
@@ -104,7 +104,7 @@ void frm_New_LatLon::layOut() {
     txtAddCity.move(1500, 660, 3600, 315);
     coordinates(lblAddLatDeg, txtAddLatDeg, lblAddNS, cbAddNS, lblAddLatMin, txtAddLAtMin, 1080);
     coordinates(lblAddLonDeg, txtAddLonDeg, lblAddEW, cbAddEW, lblAddLonMin, txtAddLonMin, 1500);
-    cmdAddSave.move(8520, 1260, 1200, 375);
+    cmdAddSave.move(10320, 1260, 1200, 375);
 
     lblEditCountry.move(120, 280, 1320, 285);
     cbEditCountry.move(1500, 240, 3600, 315);
@@ -114,16 +114,16 @@ void frm_New_LatLon::layOut() {
     txtEditCity.move(1500, 660, 3600, 315);
     coordinates(lblEditLatDeg, txtEditLatDeg, lblEditNS, cbEditNS, lblEditLatMin, txtEditLatMIn, 1080);
     coordinates(lblEditLonDeg, txtEditLonDeg, lblEditEW, cbEditEW, lblEditLonMin, txtEditLonMin, 1500);
-    cmdEditUpdate.move(8520, 1260, 1200, 375);
+    cmdEditUpdate.move(10320, 1260, 1200, 375);
 
     lblViewCountry.move(240, 300, 1320, 285);
     cmbCountry.move(1620, 260, 3600, 315);
-    mshViewCity.move(240, 720, 9720, 4680);
+    mshViewCity.move(240, 720, 11520, 4680);
     lblCityName.move(240, 5620, 1320, 285);
     txtCityName.move(1620, 5580, 3600, 315);
     cmdFind.move(5400, 5550, 1200, 375);
 
-    cmdAddCLose1.move(9120, 6840, 1200, 375);
+    cmdAddCLose1.move(10920, 6780, 1200, 375);
 }
 
 void frm_New_LatLon::onLoad() {

@@ -1,0 +1,163 @@
+#include "qt/place_windows.h"
+
+#include <QPointer>
+#include <QTimer>
+#include <vector>
+
+#include "qt/qt_controls.h"
+#include "ui/places/frm_add_country.h"
+#include "ui/places/frm_add_time_zone.h"
+#include "ui/places/frm_new_lat_lon.h"
+
+namespace jd::qt {
+
+namespace {
+
+QWidget* newView(Window& w) {
+    auto* view = new QWidget;
+    view->setObjectName(QString::fromUtf8(w.name().c_str()));
+    view->setFont(QFont(QStringLiteral("Verdana"), 8));
+    return view;
+}
+
+// Tab order in the order the widgets are listed.
+void chain(const std::vector<QWidget*>& widgets) {
+    for (size_t i = 1; i < widgets.size(); ++i) QWidget::setTabOrder(widgets[i - 1], widgets[i]);
+}
+
+// Keeps a grid's widget scrolled so that the model's top row shows first,
+// once the widget has drawn the model's latest change.
+class TopRowFollower : public QObject {
+public:
+    TopRowFollower(Grid& model, QtGrid* grid) : QObject(grid), model_(model), grid_(grid) {
+        sub_ = model_.subscribe([this] {
+            if (pending_) return;
+            pending_ = true;
+            QTimer::singleShot(0, this, [this] {
+                pending_ = false;
+                const int top = model_.topRow();
+                if (!grid_ || top >= grid_->rowCount()) return;
+                if (QTableWidgetItem* it = grid_->item(top, 0)) {
+                    // Rows drawn in this same pass have no scroll range yet.
+                    grid_->doItemsLayout();
+                    grid_->scrollToItem(it, QAbstractItemView::PositionAtTop);
+                }
+            });
+        });
+    }
+    ~TopRowFollower() override { model_.unsubscribe(sub_); }
+
+private:
+    Grid& model_;
+    QPointer<QtGrid> grid_;
+    int sub_ = -1;
+    bool pending_ = false;
+};
+
+QWidget* countryView(Window& w) {
+    auto* model = dynamic_cast<frm_Add_Country*>(&w);
+    if (!model) return nullptr;
+    frm_Add_Country& m = *model;
+    QWidget* view = newView(m);
+    new QtTabStrip(m.TabStrip1, view);
+    const auto panel = [&](Frame& frame, Label& searchLabel, TextBox& search, Label& listLabel, ListBox& list,
+                           Label& nameLabel, TextBox& name, CommandButton& button) {
+        auto* f = new QtFrame(frame, view);
+        for (Label* l : {&nameLabel, &searchLabel, &listLabel}) new QtLabel(*l, f);
+        chain({new QtTextBox(name, &m, f), new QtButton(button, &m, f), new QtTextBox(search, &m, f),
+               new QtListBox(list, &m, f)});
+    };
+    panel(m.frameAdd, m.Label6, m.txtSearch, m.Label1, m.lstboxAdd, m.Label2, m.txtAddName, m.cmdAddSave);
+    panel(m.frameEdit, m.Label3, m.txtEditSearch, m.Label4, m.lstEditBox, m.Label5, m.txtEdit, m.cmdEditUpdate);
+    new QtButton(m.cmdAddCLose, &m, view);
+    return view;
+}
+
+QWidget* timeZoneView(Window& w) {
+    auto* model = dynamic_cast<frm_AddTimeZone*>(&w);
+    if (!model) return nullptr;
+    frm_AddTimeZone& m = *model;
+    QWidget* view = newView(m);
+    new QtTabStrip(m.TabStrip1, view);
+
+    auto* add = new QtFrame(m.frameAdd, view);
+    auto* addSave = new QtFrame(m.frameAddSave, add);
+    for (Label* l : {&m.lblAddCountry, &m.lblAddCity, &m.lblAddHours, &m.lblAddMinutes, &m.lblAddEW})
+        new QtLabel(*l, addSave);
+    chain({new QtComboBox(m.cbAddCountry, &m, addSave), new QtTextBox(m.txtAddCity, &m, addSave),
+           new QtTextBox(m.txtAddLatDeg, &m, addSave), new QtTextBox(m.txtAddLAtMin, &m, addSave),
+           new QtComboBox(m.cbAddEW, &m, addSave), new QtButton(m.cmdAddSave, &m, addSave)});
+    new QtGrid(m.mshCity, new QtFrame(m.frameAddSearch, add));
+
+    auto* edit = new QtFrame(m.frameEdit, view);
+    auto* update = new QtFrame(m.frameUpdate, edit);
+    for (Label* l : {&m.lblEditCountry, &m.lblEditZone, &m.lblEditCity, &m.lblEditHours, &m.lblEditMinutes,
+                     &m.lblEditEW})
+        new QtLabel(*l, update);
+    chain({new QtComboBox(m.cbEditCountry, &m, update), new QtComboBox(m.cbEditCity, &m, update),
+           new QtTextBox(m.txtEditCity, &m, update), new QtTextBox(m.txtEditLatDeg, &m, update),
+           new QtTextBox(m.txtEditLatMIn, &m, update), new QtComboBox(m.cbEditEW, &m, update),
+           new QtButton(m.cmdEditUpdate, &m, update)});
+    new QtGrid(m.mshEditCity, new QtFrame(m.frameEditSearch, edit));
+
+    auto* viewPanel = new QtFrame(m.Frameview, view);
+    new QtLabel(m.lblViewCountry, viewPanel);
+    new QtComboBox(m.cmbCountry, &m, viewPanel);
+    new QtGrid(m.mshViewCity, viewPanel);
+
+    new QtButton(m.Command1, &m, view);
+    return view;
+}
+
+QWidget* cityView(Window& w) {
+    auto* model = dynamic_cast<frm_New_LatLon*>(&w);
+    if (!model) return nullptr;
+    frm_New_LatLon& m = *model;
+    QWidget* view = newView(m);
+    new QtTabStrip(m.TabStrip1, view);
+
+    auto* add = new QtFrame(m.frameAdd, view);
+    auto* addSave = new QtFrame(m.frameAddSave, add);
+    for (Label* l : {&m.lblAddCountry, &m.lblAddCity, &m.lblAddLatDeg, &m.lblAddNS, &m.lblAddLatMin, &m.lblAddLonDeg,
+                     &m.lblAddEW, &m.lblAddLonMin})
+        new QtLabel(*l, addSave);
+    chain({new QtComboBox(m.cbAddCountry, &m, addSave), new QtTextBox(m.txtAddCity, &m, addSave),
+           new QtTextBox(m.txtAddLatDeg, &m, addSave), new QtComboBox(m.cbAddNS, &m, addSave),
+           new QtTextBox(m.txtAddLAtMin, &m, addSave), new QtTextBox(m.txtAddLonDeg, &m, addSave),
+           new QtComboBox(m.cbAddEW, &m, addSave), new QtTextBox(m.txtAddLonMin, &m, addSave),
+           new QtButton(m.cmdAddSave, &m, addSave)});
+    new QtGrid(m.mshCity, new QtFrame(m.frameAddSearch, add));
+
+    auto* edit = new QtFrame(m.frameEdit, view);
+    auto* update = new QtFrame(m.frameUpdate, edit);
+    for (Label* l : {&m.lblEditCountry, &m.lblEditCityList, &m.lblEditCity, &m.lblEditLatDeg, &m.lblEditNS,
+                     &m.lblEditLatMin, &m.lblEditLonDeg, &m.lblEditEW, &m.lblEditLonMin})
+        new QtLabel(*l, update);
+    chain({new QtComboBox(m.cbEditCountry, &m, update), new QtComboBox(m.cbEditCity, &m, update),
+           new QtTextBox(m.txtEditCity, &m, update), new QtTextBox(m.txtEditLatDeg, &m, update),
+           new QtComboBox(m.cbEditNS, &m, update), new QtTextBox(m.txtEditLatMIn, &m, update),
+           new QtTextBox(m.txtEditLonDeg, &m, update), new QtComboBox(m.cbEditEW, &m, update),
+           new QtTextBox(m.txtEditLonMin, &m, update), new QtButton(m.cmdEditUpdate, &m, update)});
+    new QtGrid(m.mshEditCity, new QtFrame(m.frameEditSearch, edit));
+
+    auto* viewPanel = new QtFrame(m.Frameview, view);
+    new QtLabel(m.lblViewCountry, viewPanel);
+    new QtLabel(m.lblCityName, viewPanel);
+    auto* country = new QtComboBox(m.cmbCountry, &m, viewPanel);
+    auto* grid = new QtGrid(m.mshViewCity, viewPanel);
+    new TopRowFollower(m.mshViewCity, grid);
+    chain({country, grid, new QtTextBox(m.txtCityName, &m, viewPanel), new QtButton(m.cmdFind, &m, viewPanel)});
+
+    new QtButton(m.cmdAddCLose1, &m, view);
+    return view;
+}
+
+}  // namespace
+
+void addPlaceMasterViews(ViewFactory& views) {
+    views.add(frm_Add_Country::kWindowName, countryView, ViewDecoration::Titled);
+    views.add(frm_AddTimeZone::kWindowName, timeZoneView, ViewDecoration::Titled);
+    views.add(frm_New_LatLon::kWindowName, cityView, ViewDecoration::Titled);
+}
+
+}  // namespace jd::qt
