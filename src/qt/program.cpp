@@ -6,6 +6,7 @@
 #include "qt/main_frame.h"
 #include "qt/open_chart_window.h"
 #include "qt/personal_details_window.h"
+#include "qt/place_windows.h"
 #include "qt/preferences_window.h"
 #include "qt/print_window.h"
 #include "qt/retrive_birth_data_window.h"
@@ -18,6 +19,7 @@
 #include "ui/chart/frm_print.h"
 #include "ui/chart/frm_retrive_birth_data.h"
 #include "ui/chart/frm_save_chart.h"
+#include "ui/places/place_masters.h"
 #include "ui/shell/about_us.h"
 #include "ui/shell/frm_details.h"
 #include "ui/shell/frm_preferences.h"
@@ -38,6 +40,7 @@ void defineProgramWindows(WindowRegistry& windows) {
     windows.define<frm_Preferences>();
     windows.define<frm_Details>();
     defineConverterWindows(windows);
+    definePlaceMasters(windows);
 }
 
 void addProgramViews(ViewFactory& views) {
@@ -50,6 +53,7 @@ void addProgramViews(ViewFactory& views) {
     addPreferencesView(views);
     addPersonalDetailsView(views);
     addConverterViews(views);
+    addPlaceMasterViews(views);
 }
 
 void startProgram(WindowRegistry& windows, const ViewFactory& views, MainFrame& frame, const QString& appFolder) {
