@@ -92,7 +92,6 @@ protected:
 
 TEST_F(TimeZoneMaster, SaveStoresTheZoneAndAppendsItsKeyToTheCountry) {
     frm_AddTimeZone& w = master();
-    EXPECT_EQ(w.left(), 2550);
     choose(w.cbAddCountry, "Atlantis");
     EXPECT_EQ(w.mshCity.rows(), 1);
 
@@ -122,7 +121,6 @@ TEST_F(TimeZoneMaster, SaveStoresTheZoneAndAppendsItsKeyToTheCountry) {
     EXPECT_EQ(column(w.mshCity, 0), (std::vector<std::string>{"Atlantic Time", "Poseidon Time"}));
     EXPECT_EQ(column(w.mshCity, 1), (std::vector<std::string>{"5", "5.5"}));
     EXPECT_EQ(column(w.mshCity, 2), (std::vector<std::string>{"W", "E"}));
-    EXPECT_EQ(w.mshCity.text(0, 1), "   Time Difference (in Hours)");
 }
 
 TEST_F(TimeZoneMaster, SaveChecksInOrderAndWritesNothingOnARefusal) {
@@ -169,8 +167,6 @@ TEST_F(TimeZoneMaster, EditShowsTheZoneInHoursAndMinutesAndUpdatesItAsTyped) {
     const std::int32_t zone = std::stoi(zoneList());
 
     w.TabStrip1.clickTab(2);
-    EXPECT_TRUE(w.frameEdit.visible());
-    EXPECT_FALSE(w.frameAdd.visible());
     choose(w.cbEditCountry, "Atlantis");
     choose(w.cbEditCity, "Poseidon Time");
     EXPECT_EQ(w.editedZoneId(), zone);
