@@ -5,6 +5,7 @@
 
 #include "calendar/calendar_errors.h"
 #include "calendar/form_routines.h"
+#include "calendar/place_lookup.h"
 #include "horoscope/chart_run.h"
 #include "platform/database.h"
 #include "platform/run_time_error.h"
@@ -61,11 +62,6 @@ bool isCalendarDate(const std::string& day, const std::string& month, const std:
 std::optional<double> wholePart(const std::string& text) {
     if (!isNumeric(text)) return std::nullopt;
     return vbInt(toDouble(text));
-}
-
-bool isLetterOf(const std::string& s, char a, char b) {
-    const std::string u = upperAscii(trim(s));
-    return u.size() == 1 && (u[0] == a || u[0] == b);
 }
 
 Database& connection() {
@@ -307,24 +303,15 @@ void frm_OpenChart::txt_VC_City_Click() {
     trapped([&] {
         const int index = txt_VC_City.listIndex();
         if (index < 0) return;
-        Statement row = connection().query("Select * From City_Master Where CityID = ?", txt_VC_City.itemData(index));
-        if (row.step()) {
-            const double latDeg = row.asDouble("LatitudeDegree");
-            const double latMin = row.asDouble("LatitudeMinute");
-            const std::string latNS = row.asText("Latitude_NS");
-            const double lonDeg = row.asDouble("LongitudeDegree");
-            const double lonMin = row.asDouble("LongitudeMinute");
-            const std::string lonEW = row.asText("Longitude_EW");
-            // A row without its hemisphere letters is no place to cast for.
-            if (isLetterOf(latNS, 'N', 'S') && isLetterOf(lonEW, 'E', 'W')) {
-                txt_VC_LatDeg = latDeg;
-                txt_VC_LatMin = latMin;
-                txt_VC_LatNS = latNS;
-                txt_VC_LonDeg = lonDeg;
-                txt_VC_LonMin = lonMin;
-                txt_VC_LonEW = lonEW;
-            }
-        }
+        // A row without its hemisphere letters is no place to cast for.
+        const auto city = FnReadCityCoordinates(connection(), txt_VC_City.itemData(index));
+        if (!city) return;
+        txt_VC_LatDeg = city->latDeg;
+        txt_VC_LatMin = city->latMin;
+        txt_VC_LatNS = city->latNS;
+        txt_VC_LonDeg = city->lonDeg;
+        txt_VC_LonMin = city->lonMin;
+        txt_VC_LonEW = city->lonEW;
     });
     showCityCoordinates();
 }
@@ -339,10 +326,8 @@ void frm_OpenChart::clearCityCoordinates() {
 // empty while no city's coordinates are known.
 void frm_OpenChart::showCityCoordinates() {
     const bool known = !txt_VC_LatNS.empty() && !txt_VC_LonEW.empty();
-    txtLatDetails.setText(known ? numberText(txt_VC_LatDeg) + " " + txt_VC_LatNS + " " + numberText(txt_VC_LatMin)
-                                : std::string());
-    txtLonDetails.setText(known ? numberText(txt_VC_LonDeg) + " " + txt_VC_LonEW + " " + numberText(txt_VC_LonMin)
-                                : std::string());
+    txtLatDetails.setText(known ? FnCoordinateText(txt_VC_LatDeg, txt_VC_LatNS, txt_VC_LatMin) : std::string());
+    txtLonDetails.setText(known ? FnCoordinateText(txt_VC_LonDeg, txt_VC_LonEW, txt_VC_LonMin) : std::string());
 }
 
 void frm_OpenChart::cbTimeZone_Click() {
@@ -357,15 +342,13 @@ void frm_OpenChart::cbTimeZone_Click() {
 }
 
 double frm_OpenChart::FnGetTimeZoneDifference(std::int32_t zoneSno) {
-    Statement row = connection().query("Select * From TimeZone Where SNo = ?", zoneSno);
-    if (!row.step()) {
+    const auto zone = FnReadTimeZone(connection(), zoneSno);
+    if (!zone) {
         txt_VC_TimeDiffEW.clear();
         return 0;
     }
-    const double hours = row.asDouble("TimeDifference");
-    const std::string ew = row.asText("TimeZone");
-    txt_VC_TimeDiffEW = isLetterOf(ew, 'E', 'W') ? ew : std::string();
-    return hours;
+    txt_VC_TimeDiffEW = FnIsPlaceLetter(zone->eastWest, 'E', 'W') ? zone->eastWest : std::string();
+    return zone->hours;
 }
 
 // ---------------------------------------------------------------- the commands
@@ -430,10 +413,10 @@ bool frm_OpenChart::FnValidateBirthDetails() {
              fails(!hour || *hour < 0 || *hour > 24, time, &cbHour) ||
              fails(!minute || *minute < 0 || *minute > 59, time, &cbMins) ||
              fails(txt_VC_Country.text().empty(), "Select Country", &txt_VC_Country) ||
-             fails(txt_VC_City.text().empty() || !isLetterOf(txt_VC_LatNS, 'N', 'S') ||
-                       !isLetterOf(txt_VC_LonEW, 'E', 'W'),
+             fails(txt_VC_City.text().empty() || !FnIsPlaceLetter(txt_VC_LatNS, 'N', 'S') ||
+                       !FnIsPlaceLetter(txt_VC_LonEW, 'E', 'W'),
                    "Select City", &txt_VC_City) ||
-             fails(cbTimeZone.text().empty() || !isLetterOf(txt_VC_TimeDiffEW, 'E', 'W'), "Select Timezone",
+             fails(cbTimeZone.text().empty() || !FnIsPlaceLetter(txt_VC_TimeDiffEW, 'E', 'W'), "Select Timezone",
                    &cbTimeZone));
 }
 

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "calendar/place_lookup.h"
 #include "horoscope/chart_host.h"
 #include "platform/database.h"
 #include "platform/services.h"
@@ -48,18 +49,18 @@ void Frm_RetriveBirthData::fnFillChart() {
 }
 
 double Frm_RetriveBirthData::FnGetZoneDifference(std::int32_t zoneSno) {
-    Statement row = sharedConnection().query("SELECT TimeDifference FROM TimeZone WHERE SNo = ?", zoneSno);
-    return row.step() ? row.asDouble(0) : 0;
+    const auto zone = FnReadTimeZone(sharedConnection(), zoneSno);
+    return zone ? zone->hours : 0;
 }
 
 std::string Frm_RetriveBirthData::FnGetZonePlace(std::int32_t zoneSno) {
-    Statement row = sharedConnection().query("SELECT Place FROM TimeZone WHERE SNo = ?", zoneSno);
-    return row.step() ? row.asText(0) : std::string();
+    const auto zone = FnReadTimeZone(sharedConnection(), zoneSno);
+    return zone ? zone->place : std::string();
 }
 
 std::string Frm_RetriveBirthData::FnGetZoneEW(std::int32_t zoneSno) {
-    Statement row = sharedConnection().query("SELECT TimeZone FROM TimeZone WHERE SNo = ?", zoneSno);
-    return row.step() ? row.asText(0) : std::string();
+    const auto zone = FnReadTimeZone(sharedConnection(), zoneSno);
+    return zone ? zone->eastWest : std::string();
 }
 
 void Frm_RetriveBirthData::List_VC_ChartName_Click() {
@@ -124,13 +125,12 @@ void Frm_RetriveBirthData::loadChosenChart() {
         w.txt_VC_LatDeg = chart->LatitudeDegree;
         w.txt_VC_LatNS = chart->Latitude_NS;
         w.txt_VC_LatMin = chart->LatitudeMinute;
-        w.txtLatDetails.setText(numberText(chart->LatitudeDegree) + " " + chart->Latitude_NS + " " +
-                                numberText(chart->LatitudeMinute));
+        w.txtLatDetails.setText(FnCoordinateText(chart->LatitudeDegree, chart->Latitude_NS, chart->LatitudeMinute));
         w.txt_VC_LonEW = chart->Longitude_EW;
         w.txt_VC_LonDeg = chart->LongitudeDegree;
         w.txt_VC_LonMin = chart->LongitudeMinute;
-        w.txtLonDetails.setText(numberText(chart->LongitudeDegree) + " " + chart->Longitude_EW + " " +
-                                numberText(chart->LongitudeMinute));
+        w.txtLonDetails.setText(
+            FnCoordinateText(chart->LongitudeDegree, chart->Longitude_EW, chart->LongitudeMinute));
 
         // The zone shows as a text in the form of the zone list's entries,
         // even when it is not the first zone of the country.

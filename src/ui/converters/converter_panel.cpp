@@ -5,6 +5,7 @@
 
 #include "calendar/calendar_errors.h"
 #include "calendar/form_routines.h"
+#include "calendar/place_lookup.h"
 #include "engine/cls_sunrise.h"
 #include "platform/database.h"
 #include "platform/run_time_error.h"
@@ -39,13 +40,6 @@ bool isCalendarDate(const std::string& day, const std::string& month, const std:
     if (textLength(month) != 3 || !allDigits(d) || d.size() > 2 || !allDigits(y) || y.size() > 4) return false;
     const int m = monthFromName(month);
     return m != 0 && DateTime::isValidDate(std::stoi(y), m, std::stoi(d));
-}
-
-// "N", "S", "E" or "W" in upper case when the text is one of the two letters,
-// else empty: the sunrise calculation reads the letters in upper case only.
-std::string letterOf(const std::string& s, char a, char b) {
-    const std::string u = upperAscii(trim(s));
-    return u.size() == 1 && (u[0] == a || u[0] == b) ? u : std::string();
 }
 
 Database& connection() {
@@ -276,22 +270,16 @@ void ConverterPanel::Cmb_VP_City_Click() {
     clearPlace();
     trapped([&] {
         const std::int32_t cityId = Cmb_VP_City.itemData(Cmb_VP_City.listIndex());
-        Statement row = connection().query("Select * From City_Master Where CityID = ?", cityId);
-        if (!row.step()) return;
-        const double latDeg = row.asDouble("LatitudeDegree");
-        const double latMin = row.asDouble("LatitudeMinute");
-        const std::string latNS = letterOf(row.asText("Latitude_NS"), 'N', 'S');
-        const double lonDeg = row.asDouble("LongitudeDegree");
-        const double lonMin = row.asDouble("LongitudeMinute");
-        const std::string lonEW = letterOf(row.asText("Longitude_EW"), 'E', 'W');
         // A row without its hemisphere letters is no place to compute for.
-        if (latNS.empty() || lonEW.empty()) return;
-        Txt_BI_LatDegree = latDeg;
-        Txt_BI_LatMinute = latMin;
-        CB_BI_Lat_NS = latNS;
-        Txt_BI_LonDegree = lonDeg;
-        Txt_BI_LonMinute = lonMin;
-        CB_BI_Lon_EW = lonEW;
+        const auto city = FnReadCityCoordinates(connection(), cityId);
+        if (!city) return;
+        // The sunrise calculation reads the letters in upper case only.
+        Txt_BI_LatDegree = city->latDeg;
+        Txt_BI_LatMinute = city->latMin;
+        CB_BI_Lat_NS = FnPlaceLetter(city->latNS, 'N', 'S');
+        Txt_BI_LonDegree = city->lonDeg;
+        Txt_BI_LonMinute = city->lonMin;
+        CB_BI_Lon_EW = FnPlaceLetter(city->lonEW, 'E', 'W');
         cityInForce_ = cityId;
     });
     showPlace();
@@ -308,12 +296,11 @@ void ConverterPanel::cbTimeZone_Click() {
 }
 
 void ConverterPanel::FnGetTimeZoneDifference(std::int32_t zoneSno) {
-    Statement row = connection().query("Select * From TimeZone Where SNo = ?", zoneSno);
-    if (!row.step()) return;
-    const double hours = row.asDouble("TimeDifference");
-    const std::string ew = letterOf(row.asText("TimeZone"), 'E', 'W');
-    if (ew.empty() || hours < 0) return;
-    Txt_BI_TimeDiff = hours;
+    const auto zone = FnReadTimeZone(connection(), zoneSno);
+    if (!zone) return;
+    const std::string ew = FnPlaceLetter(zone->eastWest, 'E', 'W');
+    if (ew.empty() || zone->hours < 0) return;
+    Txt_BI_TimeDiff = zone->hours;
     Txt_BI_TimeDiffEW = ew;
     zoneInForce_ = zoneSno;
 }
@@ -335,8 +322,8 @@ void ConverterPanel::clearZone() {
 // shortest form; empty while no city's coordinates are known.
 void ConverterPanel::showPlace() {
     if (!cityInForce_) return;
-    txtLatDetails.setText(numberText(Txt_BI_LatDegree) + " " + CB_BI_Lat_NS + " " + numberText(Txt_BI_LatMinute));
-    txtLonDetails.setText(numberText(Txt_BI_LonDegree) + " " + CB_BI_Lon_EW + " " + numberText(Txt_BI_LonMinute));
+    txtLatDetails.setText(FnCoordinateText(Txt_BI_LatDegree, CB_BI_Lat_NS, Txt_BI_LatMinute));
+    txtLonDetails.setText(FnCoordinateText(Txt_BI_LonDegree, CB_BI_Lon_EW, Txt_BI_LonMinute));
 }
 
 bool ConverterPanel::placeInForce() const {
