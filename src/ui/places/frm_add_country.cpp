@@ -67,12 +67,10 @@ void frm_Add_Country::FnFillCountryLists() {
     trapPlaceErrors(*this, [&] {
         lstboxAdd.clear();
         lstEditBox.clear();
-        Statement rows = placeConnection().query("select CountryID, CountryName from Country_Master order by CountryName");
-        while (rows.step()) {
-            const std::string name = rows.asText("CountryName");
+        forEachCountryByName([&](const std::string& name, std::int32_t id) {
             lstboxAdd.addItem(name);
-            lstEditBox.addItem(name, rows.asInt("CountryID"));
-        }
+            lstEditBox.addItem(name, id);
+        });
     });
 }
 

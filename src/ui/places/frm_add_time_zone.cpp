@@ -1,11 +1,8 @@
 #include "ui/places/frm_add_time_zone.h"
 
 #include <array>
-#include <functional>
-#include <utility>
 #include <vector>
 
-#include "calendar/form_routines.h"
 #include "platform/database.h"
 #include "platform/text.h"
 #include "platform/vb_number.h"
@@ -59,41 +56,20 @@ frm_AddTimeZone::frm_AddTimeZone() : Window(kWindowName, kCaption) {
     cmdEditUpdate.onClick = [this] { cmdEditUpdate_Click(); };
     Command1.onClick = [this] { Command1_Click(); };
 
-    // Combo boxes: the type-ahead first, then Enter acts and every other key
-    // is discarded, so a combo's text is empty or one of its entries.
-    const auto combo = [this](ComboBox& c, std::function<void()> enter) {
-        c.onKeyPress = [this, enter = std::move(enter)](int& k) {
-            FnComboAutoComplete(k, *this);
-            const bool isEnter = k == key::Enter;
-            k = 0;
-            if (isEnter) enter();
-        };
-    };
-    const auto focusTo = [this](Control& next) { return [this, &next] { setFocus(next); }; };
-    combo(cbAddCountry, focusTo(txtAddCity));
-    combo(cbAddEW, [this] { cmdAddSave_Click(); });
-    combo(cbEditCountry, focusTo(cbEditCity));
-    combo(cbEditCity, focusTo(txtEditCity));
-    combo(cbEditEW, [this] { cmdEditUpdate_Click(); });
-    combo(cmbCountry, [this] { cmbCountry_Click(); });
-
-    // Text boxes: Enter moves on; the hours and minutes take digits only.
-    const auto text = [this](TextBox& box, Control& next, bool digits) {
-        box.onKeyPress = [this, &next, digits](int& k) {
-            if (k == key::Enter) {
-                k = 0;
-                setFocus(next);
-            } else if (digits) {
-                keepDigitKeys(k);
-            }
-        };
-    };
-    text(txtAddCity, txtAddLatDeg, false);
-    text(txtAddLatDeg, txtAddLAtMin, true);
-    text(txtAddLAtMin, cbAddEW, true);
-    text(txtEditCity, txtEditLatDeg, false);
-    text(txtEditLatDeg, txtEditLatMIn, true);
-    text(txtEditLatMIn, cbEditEW, true);
+    // Combo boxes take only their entries; text boxes move on with Enter, and
+    // the hours and minutes take digits only.
+    wirePlaceComboKeys(*this, cbAddCountry, focusTo(*this, txtAddCity));
+    wirePlaceComboKeys(*this, cbAddEW, [this] { cmdAddSave_Click(); });
+    wirePlaceComboKeys(*this, cbEditCountry, focusTo(*this, cbEditCity));
+    wirePlaceComboKeys(*this, cbEditCity, focusTo(*this, txtEditCity));
+    wirePlaceComboKeys(*this, cbEditEW, [this] { cmdEditUpdate_Click(); });
+    wirePlaceComboKeys(*this, cmbCountry, [this] { cmbCountry_Click(); });
+    wirePlaceTextKeys(txtAddCity, false, focusTo(*this, txtAddLatDeg));
+    wirePlaceTextKeys(txtAddLatDeg, true, focusTo(*this, txtAddLAtMin));
+    wirePlaceTextKeys(txtAddLAtMin, true, focusTo(*this, cbAddEW));
+    wirePlaceTextKeys(txtEditCity, false, focusTo(*this, txtEditLatDeg));
+    wirePlaceTextKeys(txtEditLatDeg, true, focusTo(*this, txtEditLatMIn));
+    wirePlaceTextKeys(txtEditLatMIn, true, focusTo(*this, cbEditEW));
 }
 
 // Positions in twips; the controls of a frame are placed inside it.
@@ -142,11 +118,7 @@ void frm_AddTimeZone::onLoad() {
         move(2550, 0);
         frameAdd.setVisible(true);
         frameEdit.setVisible(false);
-        for (ComboBox* c : {&cbAddEW, &cbEditEW}) {
-            c->clear();
-            c->addItem("E");
-            c->addItem("W");
-        }
+        for (ComboBox* c : {&cbAddEW, &cbEditEW}) fillLetterCombo(*c, "E", "W");
         FnFillCountryCombos();
         Frameview.setVisible(false);
     });
@@ -160,15 +132,7 @@ bool frm_AddTimeZone::refuse(bool failed, const char* message) {
 // ------------------------------------------------------------------ the lists
 
 void frm_AddTimeZone::FnFillCountryCombos() {
-    trapPlaceErrors(*this, [&] {
-        for (ComboBox* c : {&cbAddCountry, &cbEditCountry, &cmbCountry}) c->clear();
-        Statement rows = placeConnection().query("select CountryID, CountryName from Country_Master order by CountryName");
-        while (rows.step()) {
-            const std::string name = rows.asText("CountryName");
-            const std::int32_t id = rows.asInt("CountryID");
-            for (ComboBox* c : {&cbAddCountry, &cbEditCountry, &cmbCountry}) c->addItem(name, id);
-        }
-    });
+    trapPlaceErrors(*this, [&] { fillCountryCombos({&cbAddCountry, &cbEditCountry, &cmbCountry}); });
 }
 
 void frm_AddTimeZone::chooseCountry(ComboBox& combo, void (frm_AddTimeZone::*fill)()) {

@@ -1,12 +1,10 @@
 #include "ui/places/frm_new_lat_lon.h"
 
 #include <array>
-#include <functional>
 #include <optional>
 #include <utility>
 #include <vector>
 
-#include "calendar/form_routines.h"
 #include "platform/database.h"
 #include "platform/text.h"
 #include "ui/places/place_forms.h"
@@ -38,46 +36,26 @@ frm_New_LatLon::frm_New_LatLon() : Window(kWindowName, kCaption) {
     cmdFind.onClick = [this] { cmdFind_Click(); };
     cmdAddCLose1.onClick = [this] { cmdAddCLose1_Click(); };
 
-    // Combo boxes: the type-ahead first, then Enter acts and every other key
-    // is discarded, so a combo box holds only its list's entries.
-    const auto combo = [this](ComboBox& c, std::function<void()> enter) {
-        c.onKeyPress = [this, enter = std::move(enter)](int& k) {
-            FnComboAutoComplete(k, *this);
-            const bool isEnter = k == key::Enter;
-            k = 0;
-            if (isEnter) enter();
-        };
-    };
-    // Text boxes: Enter acts; the degree and minute fields take digits only.
-    const auto text = [this](TextBox& box, bool digits, std::function<void()> enter) {
-        box.onKeyPress = [digits, enter = std::move(enter)](int& k) {
-            if (k == key::Enter) {
-                k = 0;
-                enter();
-            } else if (digits) {
-                keepDigitKeys(k);
-            }
-        };
-    };
-    const auto focusTo = [this](Control& next) { return [this, &next] { setFocus(next); }; };
-    combo(cbAddCountry, focusTo(txtAddCity));
-    text(txtAddCity, false, focusTo(txtAddLatDeg));
-    text(txtAddLatDeg, true, focusTo(cbAddNS));
-    combo(cbAddNS, focusTo(txtAddLAtMin));
-    text(txtAddLAtMin, true, focusTo(txtAddLonDeg));
-    text(txtAddLonDeg, true, focusTo(cbAddEW));
-    combo(cbAddEW, focusTo(txtAddLonMin));
-    text(txtAddLonMin, true, [this] { cmdAddSave_Click(); });
-    combo(cbEditCountry, focusTo(cbEditCity));
-    combo(cbEditCity, focusTo(txtEditCity));
-    text(txtEditCity, false, focusTo(txtEditLatDeg));
-    text(txtEditLatDeg, true, focusTo(cbEditNS));
-    combo(cbEditNS, focusTo(txtEditLatMIn));
-    text(txtEditLatMIn, true, focusTo(txtEditLonDeg));
-    text(txtEditLonDeg, true, focusTo(cbEditEW));
-    combo(cbEditEW, focusTo(txtEditLonMin));
-    text(txtEditLonMin, true, [this] { cmdEditUpdate_Click(); });
-    combo(cmbCountry, [this] { cmbCountry_Click(); });
+    // Combo boxes take only their entries; text boxes act on Enter, and the
+    // degree and minute fields take digits only.
+    wirePlaceComboKeys(*this, cbAddCountry, focusTo(*this, txtAddCity));
+    wirePlaceTextKeys(txtAddCity, false, focusTo(*this, txtAddLatDeg));
+    wirePlaceTextKeys(txtAddLatDeg, true, focusTo(*this, cbAddNS));
+    wirePlaceComboKeys(*this, cbAddNS, focusTo(*this, txtAddLAtMin));
+    wirePlaceTextKeys(txtAddLAtMin, true, focusTo(*this, txtAddLonDeg));
+    wirePlaceTextKeys(txtAddLonDeg, true, focusTo(*this, cbAddEW));
+    wirePlaceComboKeys(*this, cbAddEW, focusTo(*this, txtAddLonMin));
+    wirePlaceTextKeys(txtAddLonMin, true, [this] { cmdAddSave_Click(); });
+    wirePlaceComboKeys(*this, cbEditCountry, focusTo(*this, cbEditCity));
+    wirePlaceComboKeys(*this, cbEditCity, focusTo(*this, txtEditCity));
+    wirePlaceTextKeys(txtEditCity, false, focusTo(*this, txtEditLatDeg));
+    wirePlaceTextKeys(txtEditLatDeg, true, focusTo(*this, cbEditNS));
+    wirePlaceComboKeys(*this, cbEditNS, focusTo(*this, txtEditLatMIn));
+    wirePlaceTextKeys(txtEditLatMIn, true, focusTo(*this, txtEditLonDeg));
+    wirePlaceTextKeys(txtEditLonDeg, true, focusTo(*this, cbEditEW));
+    wirePlaceComboKeys(*this, cbEditEW, focusTo(*this, txtEditLonMin));
+    wirePlaceTextKeys(txtEditLonMin, true, [this] { cmdEditUpdate_Click(); });
+    wirePlaceComboKeys(*this, cmbCountry, [this] { cmbCountry_Click(); });
 }
 
 // Positions in twips; the controls of a frame are placed inside it.
@@ -132,15 +110,8 @@ void frm_New_LatLon::onLoad() {
         frameAdd.setVisible(true);
         frameEdit.setVisible(false);
         Frameview.setVisible(false);
-        for (ComboBox* c : {&cbAddEW, &cbEditEW, &cbAddNS, &cbEditNS}) c->clear();
-        for (ComboBox* c : {&cbAddEW, &cbEditEW}) {
-            c->addItem("E");
-            c->addItem("W");
-        }
-        for (ComboBox* c : {&cbAddNS, &cbEditNS}) {
-            c->addItem("N");
-            c->addItem("S");
-        }
+        for (ComboBox* c : {&cbAddEW, &cbEditEW}) fillLetterCombo(*c, "E", "W");
+        for (ComboBox* c : {&cbAddNS, &cbEditNS}) fillLetterCombo(*c, "N", "S");
         FnFillCountryCombos();
     });
 }
@@ -153,14 +124,7 @@ bool frm_New_LatLon::refuse(bool failed, const char* message) {
 // ------------------------------------------------------------------ the lists
 
 void frm_New_LatLon::FnFillCountryCombos() {
-    trapPlaceErrors(*this, [&] {
-        Statement rows = placeConnection().query("select CountryID, CountryName from Country_Master order by CountryName");
-        while (rows.step()) {
-            const std::string name = rows.asText("CountryName");
-            const std::int32_t id = rows.asInt("CountryID");
-            for (ComboBox* c : {&cbAddCountry, &cbEditCountry, &cmbCountry}) c->addItem(name, id);
-        }
-    });
+    trapPlaceErrors(*this, [&] { fillCountryCombos({&cbAddCountry, &cbEditCountry, &cmbCountry}); });
 }
 
 void frm_New_LatLon::fillCityGrid(Grid& grid, std::int32_t countryId) {

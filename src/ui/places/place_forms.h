@@ -1,8 +1,11 @@
 #pragma once
 // What the three place masters (countries, time zones, cities) share: the
-// database connection, the trapping of run-time errors, the digit boxes, the
-// checks of whole numbers, and the way back to the birth-details window.
+// database connection, the trapping of run-time errors, the keys of their
+// boxes, the country lists, the checks of whole numbers, and the way back to
+// the birth-details window.
 #include <cstdint>
+#include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,7 +16,10 @@
 
 namespace jd {
 
+class ComboBox;
+class Control;
 class Database;
+class TextBox;
 
 // The window the birth-details picture buttons hide before they open a master.
 inline constexpr const char* kBirthDetailsWindowName = "frm_OpenChart";
@@ -44,6 +50,26 @@ void placeMessage(Window& w, const std::string& text, MsgIcon icon, const std::o
 // The key filter of the boxes for degrees, minutes and hours: the digits 0 to
 // 9, Backspace and Enter reach the box; every other key is swallowed.
 void keepDigitKeys(int& keyAscii);
+
+// The keys of a master's combo box: the type-ahead first, then Enter runs
+// `enter` and every other key is discarded, so the box's text is empty or one
+// of its entries.
+void wirePlaceComboKeys(Window& w, ComboBox& combo, std::function<void()> enter);
+// The keys of a master's text box: Enter runs `enter`; a box for degrees,
+// minutes or hours (`digits`) takes only the keys keepDigitKeys lets through.
+void wirePlaceTextKeys(TextBox& box, bool digits, std::function<void()> enter);
+// What Enter does in a box that hands the focus on to the next control.
+std::function<void()> focusTo(Window& w, Control& next);
+
+// Runs `take` on every country of Country_Master in name order, with its
+// CountryID.
+void forEachCountryByName(const std::function<void(const std::string& name, std::int32_t id)>& take);
+// Empties the combo boxes and fills each with every country in name order,
+// the entry's item data its CountryID.
+void fillCountryCombos(std::initializer_list<ComboBox*> combos);
+// Empties the combo box and gives it the two letters of a direction or
+// hemisphere ("E" and "W", "N" and "S") to choose from.
+void fillLetterCombo(ComboBox& combo, const char* first, const char* second);
 
 // A whole number as the digit boxes hold it: digits only, blanks around them
 // allowed, within the 32-bit range. A sign, a decimal point or any other
