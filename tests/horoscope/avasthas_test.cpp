@@ -11,9 +11,7 @@
 namespace jd {
 namespace {
 
-using testing_support::Birth;
-using testing_support::ChartTest;
-using testing_support::setBirth;
+using namespace testing_support;
 
 TEST(AvasthaLookups, NinthOfTheSign) {
     const std::pair<double, int> cases[] = {
@@ -77,18 +75,7 @@ TEST_F(AvasthaTest, SumOfStarsGhatikaLagnaAndPlanetTerm) {
 
 TEST_F(AvasthaTest, NoAvasthaWithoutTheSunrise) {
     // Tromsø in the polar night: the Sun does not rise on 21 December.
-    Birth b;
-    b.day = "21";
-    b.month = "Dec";
-    b.year = "2000";
-    b.hour = "12";
-    b.minute = "0";
-    b.latDeg = "69";
-    b.latMin = "39";
-    b.lonDeg = "18";
-    b.lonMin = "57";
-    b.zoneHours = "1";
-    setBirth(b);
+    setBirth(tromsoNoon("Dec"));
     EXPECT_EQ(FnAvasthaName(1.0, "Sun", 2.0, 1), "");
     EXPECT_TRUE(boxes.shown().empty());
 }

@@ -13,9 +13,7 @@
 namespace jd {
 namespace {
 
-using testing_support::Birth;
-using testing_support::ChartTest;
-using testing_support::setBirth;
+using namespace testing_support;
 
 class BodyPositionsTest : public ChartTest {
 protected:
@@ -170,18 +168,7 @@ TEST_F(BodyPositionsTest, GulikaAndMaandiFollowTheChartAyanamsa) {
 
 TEST_F(BodyPositionsTest, NoSunsetLeavesGulikaAndMaandiOut) {
     // Tromsø under the midnight sun.
-    Birth b;
-    b.day = "21";
-    b.month = "Jun";
-    b.year = "2000";
-    b.hour = "12";
-    b.minute = "0";
-    b.latDeg = "69";
-    b.latMin = "39";
-    b.lonDeg = "18";
-    b.lonMin = "57";
-    b.zoneHours = "1";
-    setBirth(b);
+    setBirth(tromsoNoon("Jun"));
     state().positions.gGulikaLongitude = 123;  // from an earlier chart
     FnCalcBodyPositions(30);
     const BodyPositions& p = state().positions;

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "horoscope/name_tables.h"
-#include "platform/fake_services.h"
+#include "sample_birth.h"
 #include "state/result_windows.h"
 #include "state/shared_records.h"
 
@@ -25,18 +25,11 @@ bool allEmpty(const LabelArray& cells) {
     return true;
 }
 
-class ChartCellsTest : public ::testing::Test {
+class ChartCellsTest : public testing_support::ChartTest {
 protected:
     void SetUp() override {
-        resetState();
-        resultWindows().resetAll();
-        state().services.messageBox = &boxes;
-        state().prefs.gLanguage = "English";
+        ChartTest::SetUp();
         FnLoadNameTables();
-    }
-    void TearDown() override {
-        resetState();
-        resultWindows().resetAll();
     }
 
     // Longitudes chosen so that each body's sign is known: the lagna in the
@@ -70,8 +63,6 @@ protected:
         s.gGulikaSign = 12;
         s.gMaandiSign = 12;
     }
-
-    ScriptedMessageBox boxes;
 };
 
 TEST(HouseFromSign, CountsFromTheLagnaSignAsHouseOne) {

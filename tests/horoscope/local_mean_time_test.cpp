@@ -11,9 +11,7 @@
 namespace jd {
 namespace {
 
-using testing_support::Birth;
-using testing_support::ChartTest;
-using testing_support::setBirth;
+using namespace testing_support;
 
 class LocalMeanTimeTest : public ChartTest {
 protected:
@@ -148,18 +146,7 @@ TEST_F(LocalMeanTimeTest, LocalMeanTimeBeforeItsSunriseTakesThePreviousDay) {
 }
 
 TEST_F(LocalMeanTimeTest, NoSunriseLeavesTheIshtaGhatikaEmpty) {
-    Birth b;
-    b.day = "21";
-    b.month = "Dec";
-    b.year = "2000";
-    b.hour = "12";
-    b.minute = "0";
-    b.latDeg = "69";
-    b.latMin = "39";
-    b.lonDeg = "18";
-    b.lonMin = "57";
-    b.zoneHours = "1";
-    setBirth(b);
+    setBirth(tromsoNoon("Dec"));
     resultWindows().frm_UserDetails.txtIshtaGhati.setCaption("stale");
     EXPECT_FALSE(FnComputeLocalMeanTime().has_value());
     EXPECT_EQ(lmtLabel().caption(), "21/Dec/2000 12:15 PM");  // the local mean time needs no sunrise

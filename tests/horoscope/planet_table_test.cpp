@@ -64,18 +64,7 @@ TEST_F(PlanetTableTest, SampleChartInSanskrit) {
 }
 
 TEST_F(PlanetTableTest, NoAvasthasWithoutTheSunriseOfTheBirthDay) {
-    testing_support::Birth b;
-    b.day = "21";
-    b.month = "Dec";
-    b.year = "2000";
-    b.hour = "12";
-    b.minute = "0";
-    b.latDeg = "69";
-    b.latMin = "39";
-    b.lonDeg = "18";
-    b.lonMin = "57";
-    b.zoneHours = "1";
-    testing_support::setBirth(b);
+    testing_support::setBirth(testing_support::tromsoNoon("Dec"));
     FnFillPlanetTable();
     const Grid& g = resultWindows().Frm_PP.mshNirayana;
     EXPECT_EQ(g.text(1, 9), "----");

@@ -21,6 +21,23 @@ struct Birth {
     std::string zoneHours = "5.5", zoneEW = "E";
 };
 
+// Tromsø (69°39'N 18°57'E, zone 1 E) at noon on the 21st of a month of 2000:
+// in "Dec" the Sun does not rise (polar night), in "Jun" it does not set.
+inline Birth tromsoNoon(const std::string& month) {
+    Birth b;
+    b.day = "21";
+    b.month = month;
+    b.year = "2000";
+    b.hour = "12";
+    b.minute = "0";
+    b.latDeg = "69";
+    b.latMin = "39";
+    b.lonDeg = "18";
+    b.lonMin = "57";
+    b.zoneHours = "1";
+    return b;
+}
+
 inline void setBirth(const Birth& b) {
     BirthDetails& d = state().birth;
     d.gChartName = "Sample Chart";
