@@ -12,32 +12,12 @@ namespace jd {
 namespace {
 
 using testing_support::SavedChartTest;
-
-SavedChart sample(const std::string& chartName, const std::string& gender = "Male") {
-    SavedChart c;
-    c.ChartName = chartName;
-    c.Gender = gender;
-    c.Country = "90";
-    c.City = "Hyderabad";
-    c.ChartDay = 5;
-    c.ChartMonth = 7;
-    c.ChartYear = 1965;
-    c.ChartHour = 17;
-    c.ChartMinute = 30;
-    c.LatitudeDegree = 17;
-    c.Latitude_NS = "N";
-    c.LatitudeMinute = 23;
-    c.LongitudeDegree = 78;
-    c.Longitude_EW = "E";
-    c.LongitudeMinute = 27;
-    c.TimeDifference = 102;
-    return c;
-}
+using testing_support::storedChart;
 
 using ChartStoreTest = SavedChartTest;
 
 TEST_F(ChartStoreTest, RowsRoundTripAndNumbersStayNumbers) {
-    SavedChart c = sample("O'Brien, Seán~5-Jul-1965");
+    SavedChart c = storedChart("O'Brien, Seán~5-Jul-1965");
     c.City = "Côte d'Ivoire's \"city\"";
     c.Sno = insertChart(db(), c);
     ASSERT_GT(c.Sno, 0);
@@ -63,9 +43,9 @@ TEST_F(ChartStoreTest, RowsRoundTripAndNumbersStayNumbers) {
 }
 
 TEST_F(ChartStoreTest, NameCheckComparesTheNamePartExactly) {
-    insertChart(db(), sample("Sample~5-Jul-1965"));
-    insertChart(db(), sample("a~b~1-Jan-2000"));
-    insertChart(db(), sample("NoDate"));
+    insertChart(db(), storedChart("Sample~5-Jul-1965"));
+    insertChart(db(), storedChart("a~b~1-Jan-2000"));
+    insertChart(db(), storedChart("NoDate"));
     const struct {
         const char* name;
         bool used;
@@ -79,10 +59,10 @@ TEST_F(ChartStoreTest, NameCheckComparesTheNamePartExactly) {
 }
 
 TEST_F(ChartStoreTest, ListFiltersBySexInNameOrderWithoutRegardToCase) {
-    const int zoe = insertChart(db(), sample("zoe~1-Jan-2000", "Female"));
-    const int adam = insertChart(db(), sample("Adam~1-Jan-2000", "Male"));
-    const int bea = insertChart(db(), sample("bea~1-Jan-2000", "Female"));
-    const int blank = insertChart(db(), sample("Blank~1-Jan-2000", ""));
+    const int zoe = insertChart(db(), storedChart("zoe~1-Jan-2000", "Female"));
+    const int adam = insertChart(db(), storedChart("Adam~1-Jan-2000", "Male"));
+    const int bea = insertChart(db(), storedChart("bea~1-Jan-2000", "Female"));
+    const int blank = insertChart(db(), storedChart("Blank~1-Jan-2000", ""));
     db().execute("INSERT INTO GChartSave (Sno, ChartName) VALUES (7, 'Couple~1-Jan-2000')");
 
     using V = std::vector<SavedChartEntry>;

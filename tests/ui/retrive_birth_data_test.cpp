@@ -14,27 +14,7 @@ namespace {
 
 using testing_support::Entry;
 using testing_support::SavedChartTest;
-
-SavedChart stored(const std::string& chartName, const std::string& gender = "Male") {
-    SavedChart c;
-    c.ChartName = chartName;
-    c.Gender = gender;
-    c.Country = "90";  // India
-    c.City = "Hyderabad";
-    c.ChartDay = 5;
-    c.ChartMonth = 7;
-    c.ChartYear = 1965;
-    c.ChartHour = 17;
-    c.ChartMinute = 30;
-    c.LatitudeDegree = 17;
-    c.Latitude_NS = "N";
-    c.LatitudeMinute = 23;
-    c.LongitudeDegree = 78;
-    c.Longitude_EW = "E";
-    c.LongitudeMinute = 27;
-    c.TimeDifference = 102;
-    return c;
-}
+using testing_support::storedChart;
 
 class RetriveBirthDataTest : public SavedChartTest {
 protected:
@@ -66,8 +46,8 @@ TEST_F(RetriveBirthDataTest, FiltersAndTheirCaptions) {
     EXPECT_EQ(list.Lab_Details.caption(), "Select User Details");
     EXPECT_EQ(list.DataMode, 3);
 
-    insertChart(db(), stored("Ravi~1-Jan-1980", "Male"));
-    insertChart(db(), stored("anu~2-Feb-1982", "Female"));
+    insertChart(db(), storedChart("Ravi~1-Jan-1980", "Male"));
+    insertChart(db(), storedChart("anu~2-Feb-1982", "Female"));
     db().execute("INSERT INTO GChartSave (Sno, ChartName) VALUES (4, 'Ravi & Anu~1-Jan-2005')");
     const struct {
         const char* filter;
@@ -88,12 +68,12 @@ TEST_F(RetriveBirthDataTest, FiltersAndTheirCaptions) {
 }
 
 TEST_F(RetriveBirthDataTest, MenuShowsTheListAsItWasWhileTheToolbarBuildsItAfresh) {
-    insertChart(db(), stored("First~1-Jan-1980"));
+    insertChart(db(), storedChart("First~1-Jan-1980"));
     Frm_RetriveBirthData& list = openList();
     EXPECT_TRUE(list.visible());
     EXPECT_EQ(list.owner(), nullptr);
     list.hide();
-    insertChart(db(), stored("Second~1-Jan-1980"));
+    insertChart(db(), storedChart("Second~1-Jan-1980"));
 
     EXPECT_EQ(texts(openList().List_VC_ChartName), std::vector<std::string>{"First~1-Jan-1980"});
     EXPECT_EQ(texts(openList(true).List_VC_ChartName),
@@ -108,7 +88,7 @@ TEST_F(RetriveBirthDataTest, HoursComeBackOnTheTwelveHourClock) {
     } cases[] = {{0, "12", false}, {12, "12", true}, {17, "5", true}, {9, "9", false}};
     frm_OpenChart& w = chartWindow();
     for (const auto& c : cases) {
-        SavedChart s = stored("Hour~5-Jul-1965");
+        SavedChart s = storedChart("Hour~5-Jul-1965");
         s.ChartHour = c.stored;
         const std::int32_t sno = insertChart(db(), s);
         Frm_RetriveBirthData& list = openList(true);
@@ -120,7 +100,7 @@ TEST_F(RetriveBirthDataTest, HoursComeBackOnTheTwelveHourClock) {
 }
 
 TEST_F(RetriveBirthDataTest, ChosenChartFillsTheBirthDetailsWindowAndIsNotCast) {
-    SavedChart s = stored("Sample~5-Jul-1965", "Female");
+    SavedChart s = storedChart("Sample~5-Jul-1965", "Female");
     s.ChartMinute = 5;
     const std::int32_t sno = insertChart(db(), s);
     state().birth.gChartName = "Cast";
@@ -160,7 +140,7 @@ TEST_F(RetriveBirthDataTest, ChosenChartFillsTheBirthDetailsWindowAndIsNotCast) 
 }
 
 TEST_F(RetriveBirthDataTest, ChartOfAnotherCountryRefillsItsListsAndKeepsItsOwnZone) {
-    SavedChart perth = stored("Perth~1-Jan-1990");
+    SavedChart perth = storedChart("Perth~1-Jan-1990");
     perth.Country = "11";  // Australia: zones 11 Sydney, 12 Perth, 13 Adelaide
     perth.City = "Perth";
     perth.LatitudeDegree = 31;
@@ -189,7 +169,7 @@ TEST_F(RetriveBirthDataTest, ChartOfAnotherCountryRefillsItsListsAndKeepsItsOwnZ
 }
 
 TEST_F(RetriveBirthDataTest, ChartOfACountryNoLongerKnownLeavesTheCountryToChoose) {
-    SavedChart s = stored("Lost~1-Jan-1990");
+    SavedChart s = storedChart("Lost~1-Jan-1990");
     s.Country = "999999";
     insertChart(db(), s);
     frm_OpenChart& w = enter(Entry{});
@@ -200,7 +180,7 @@ TEST_F(RetriveBirthDataTest, ChartOfACountryNoLongerKnownLeavesTheCountryToChoos
 }
 
 TEST_F(RetriveBirthDataTest, OkWithoutAChoiceAsksForOne) {
-    insertChart(db(), stored("Sample~5-Jul-1965"));
+    insertChart(db(), storedChart("Sample~5-Jul-1965"));
     frm_OpenChart& w = chartWindow();
     Frm_RetriveBirthData& list = openList();
     list.Cmd_Submit.click();
@@ -211,7 +191,7 @@ TEST_F(RetriveBirthDataTest, OkWithoutAChoiceAsksForOne) {
 }
 
 TEST_F(RetriveBirthDataTest, AListOpenedByAnotherWindowWritesNothing) {
-    insertChart(db(), stored("Sample~5-Jul-1965"));
+    insertChart(db(), storedChart("Sample~5-Jul-1965"));
     frm_OpenChart& w = chartWindow();
     Frm_RetriveBirthData& list = openList();
     list.DataMode = 1;
@@ -223,7 +203,7 @@ TEST_F(RetriveBirthDataTest, AListOpenedByAnotherWindowWritesNothing) {
 
 TEST_F(RetriveBirthDataTest, ChartNumbersAboveSixteenBitsAreListedLoadedUpdatedAndDeleted) {
     db().execute("INSERT INTO sqlite_sequence (name, seq) VALUES ('ChartSave', 40000)");
-    const std::int32_t sno = insertChart(db(), stored("Late~5-Jul-1965"));
+    const std::int32_t sno = insertChart(db(), storedChart("Late~5-Jul-1965"));
     ASSERT_EQ(sno, 40001);
     Frm_RetriveBirthData& list = openList();
     ASSERT_EQ(list.List_VC_ChartName.itemData(0), 40001);
@@ -242,7 +222,7 @@ TEST_F(RetriveBirthDataTest, ChartNumbersAboveSixteenBitsAreListedLoadedUpdatedA
 }
 
 TEST_F(RetriveBirthDataTest, AZoneNoLongerKnownLoadsEmpty) {
-    SavedChart s = stored("NoZone~5-Jul-1965");
+    SavedChart s = storedChart("NoZone~5-Jul-1965");
     s.TimeDifference = 999999;
     insertChart(db(), s);
     openList().List_VC_ChartName.setListIndex(0);
@@ -253,7 +233,7 @@ TEST_F(RetriveBirthDataTest, AZoneNoLongerKnownLoadsEmpty) {
 }
 
 TEST_F(RetriveBirthDataTest, AnUnknownFilterIsReportedAndListsNothing) {
-    insertChart(db(), stored("Sample~5-Jul-1965"));
+    insertChart(db(), storedChart("Sample~5-Jul-1965"));
     Frm_RetriveBirthData& list = openList();
     list.DataGen = "Everyone";
     list.fnFillChart();

@@ -14,6 +14,7 @@ namespace {
 
 using testing_support::Entry;
 using testing_support::SavedChartTest;
+using testing_support::storedChart;
 
 class SaveChartTest : public SavedChartTest {
 protected:
@@ -39,24 +40,10 @@ TEST_F(SaveChartTest, InsertThenUpdateOfTheSameChart) {
     ASSERT_EQ(rowCount(), 1);
     const std::int32_t sno = w.txt_VC_UserId;
     ASSERT_NE(sno, 0);
-    SavedChart expected;
+    // The insert writes the day without its zero; the zone goes in as its
+    // number (102), not its 5.5 hours.
+    SavedChart expected = storedChart("Sample~5-Jul-1965");
     expected.Sno = sno;
-    expected.ChartName = "Sample~5-Jul-1965";  // the insert writes the day without its zero
-    expected.Gender = "Male";
-    expected.Country = "90";
-    expected.City = "Hyderabad";
-    expected.ChartDay = 5;
-    expected.ChartMonth = 7;
-    expected.ChartYear = 1965;
-    expected.ChartHour = 17;
-    expected.ChartMinute = 30;
-    expected.LatitudeDegree = 17;
-    expected.Latitude_NS = "N";
-    expected.LatitudeMinute = 23;
-    expected.LongitudeDegree = 78;
-    expected.Longitude_EW = "E";
-    expected.LongitudeMinute = 27;
-    expected.TimeDifference = 102;  // the zone's number, not its 5.5 hours
     EXPECT_EQ(rowOf(sno), expected);
     ASSERT_EQ(fakes.messageBox.shown().size(), 1u);
     EXPECT_EQ(fakes.messageBox.last(),

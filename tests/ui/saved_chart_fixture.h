@@ -66,6 +66,29 @@ struct Entry {
     int zone = 0;  // the entry of the zone list
 };
 
+// A row of ChartSave: a chart of Hyderabad, India (country 90, zone 102),
+// 5 Jul 1965 17:30, under the name and sex given.
+inline SavedChart storedChart(const std::string& chartName, const std::string& gender = "Male") {
+    SavedChart c;
+    c.ChartName = chartName;
+    c.Gender = gender;
+    c.Country = "90";
+    c.City = "Hyderabad";
+    c.ChartDay = 5;
+    c.ChartMonth = 7;
+    c.ChartYear = 1965;
+    c.ChartHour = 17;
+    c.ChartMinute = 30;
+    c.LatitudeDegree = 17;
+    c.Latitude_NS = "N";
+    c.LatitudeMinute = 23;
+    c.LongitudeDegree = 78;
+    c.Longitude_EW = "E";
+    c.LongitudeMinute = 27;
+    c.TimeDifference = 102;
+    return c;
+}
+
 class SavedChartTest : public ::testing::Test {
 protected:
     void SetUp() override {
