@@ -8,6 +8,7 @@
 #include "platform/database.h"
 #include "platform/input_controls.h"
 #include "platform/text.h"
+#include "platform/vb_date.h"
 #include "platform/vb_number.h"
 #include "platform/window.h"
 #include "state/shared_records.h"
@@ -19,38 +20,9 @@ namespace {
 // "Invalid procedure call or argument", as the run time's Chr does.
 std::string characterOf(int code) {
     if (code < 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) throw RunTimeError::invalidCall();
-    const auto c = static_cast<unsigned>(code);
-    std::string out;
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-    return out;
+    return utf8Character(static_cast<unsigned>(code));
 }
 
-// A time-zone key of a country's list: digits only (blanks around them
-// allowed), within the 32-bit range.
-std::optional<std::int32_t> zoneKey(const std::string& entry) {
-    const std::string s = trim(entry);
-    if (s.empty() || s.size() > 10) return std::nullopt;
-    for (char ch : s) {
-        if (ch < '0' || ch > '9') return std::nullopt;
-    }
-    const long long v = std::stoll(s);
-    if (v > INT32_MAX) return std::nullopt;
-    return static_cast<std::int32_t>(v);
-}
 
 }  // namespace
 
@@ -72,6 +44,19 @@ void FnComboAutoComplete(int& KeyAscii, Control* focused) {
 
 void FnComboAutoComplete(int& KeyAscii, Window& window) { FnComboAutoComplete(KeyAscii, window.focused()); }
 
+void FnFillDateCombos(ComboBox& day, ComboBox& month, ComboBox& year) {
+    for (ComboBox* c : {&day, &month, &year}) c->clear();
+    for (int d = 1; d <= 31; ++d) day.addItem(formatNumber(d, "00"));
+    for (int m = 1; m <= 12; ++m) month.addItem(monthAbbreviation(m));
+    for (int y = 1900; y <= 2050; ++y) year.addItem(std::to_string(y));
+}
+
+void FnShowDateInCombos(const DateTime& date, ComboBox& day, ComboBox& month, ComboBox& year) {
+    day.setText(formatNumber(date.day(), "00"));
+    month.setText(monthAbbreviation(date.month()));
+    year.setText(std::to_string(date.year()));
+}
+
 void FnFillTimeZoneCombo(std::int32_t CountryID, ComboBox& combo) {
     try {
         combo.clear();
@@ -83,7 +68,7 @@ void FnFillTimeZoneCombo(std::int32_t CountryID, ComboBox& combo) {
             if (country.step()) list = country.asText("TimeZoneID");
         }
         for (const std::string& entry : split(list, ",")) {
-            const auto key = zoneKey(entry);
+            const auto key = wholeNumber(entry);
             if (!key) continue;
             Statement zone = db.query("select * from TimeZone where SNo = ? order by Place", *key);
             if (!zone.step()) continue;
@@ -95,6 +80,14 @@ void FnFillTimeZoneCombo(std::int32_t CountryID, ComboBox& combo) {
     } catch (const RunTimeError& e) {
         FnShowCalendarError(e);
     }
+}
+
+std::optional<std::int32_t> wholeNumber(std::string_view text) {
+    const std::string t = trim(text);
+    if (!allDigits(t) || t.size() > 10) return std::nullopt;
+    const long long v = std::stoll(t);
+    if (v > INT32_MAX) return std::nullopt;
+    return static_cast<std::int32_t>(v);
 }
 
 void FnCenterFormOnScreen(Window& window) {

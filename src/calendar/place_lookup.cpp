@@ -1,10 +1,16 @@
 #include "calendar/place_lookup.h"
 
 #include "platform/database.h"
+#include "platform/input_controls.h"
 #include "platform/text.h"
 #include "platform/vb_number.h"
 
 namespace jd {
+
+void FnFillCountryCombo(Database& db, ComboBox& combo) {
+    Statement rows = db.query("Select * From Country_Master");
+    while (rows.step()) combo.addItem(rows.asText("CountryName"), rows.asInt("CountryID"));
+}
 
 std::string FnPlaceLetter(const std::string& text, char a, char b) {
     const std::string u = upperAscii(trim(text));

@@ -1,7 +1,7 @@
 #pragma once
-// Reading a place by its key: a city's coordinates from City_Master by its
-// CityID and a time zone from TimeZone by its SNo, each key bound as a query
-// value. The windows that let the user choose a city and a zone (the birth
+// Reading places: the countries for a country box, a city's coordinates from
+// City_Master by its CityID and a time zone from TimeZone by its SNo, each
+// key bound as a query value. The windows that let the user choose a city and a zone (the birth
 // details, the ishta ghatika converters, the saved-chart list) read them here
 // and decide themselves what a missing row means for them.
 #include <cstdint>
@@ -10,7 +10,12 @@
 
 namespace jd {
 
+class ComboBox;
 class Database;
+
+// Adds every country of Country_Master to the combo box in the table's own
+// order, each entry's item data its CountryID.
+void FnFillCountryCombo(Database& db, ComboBox& combo);
 
 // A hemisphere or direction letter: `a` or `b` in upper case when the text is
 // one of the two letters (either case, blanks around it allowed), else empty.

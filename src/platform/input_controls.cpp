@@ -24,26 +24,7 @@ size_t byteOffset(const std::string& s, int index) {
 // The first `count` characters of a UTF-8 text.
 std::string firstChars(const std::string& s, int count) { return s.substr(0, byteOffset(s, count)); }
 
-std::string encodeUtf8(int code) {
-    std::string out;
-    const auto c = static_cast<unsigned>(code);
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x110000) {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-    return out;
-}
+std::string encodeUtf8(int code) { return utf8Character(static_cast<unsigned>(code)); }
 
 char foldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 

@@ -33,6 +33,12 @@ bool equalsNoCase(std::string_view a, std::string_view b);
 int compareNoCase(std::string_view a, std::string_view b);
 bool startsWithNoCase(std::string_view s, std::string_view prefix);
 
+// Whether the text is one or more of the digits 0 to 9 and nothing else.
+bool allDigits(std::string_view s);
+
+// The UTF-8 bytes of one code point; empty for a code beyond U+10FFFF.
+std::string utf8Character(unsigned code);
+
 std::string upperAscii(std::string_view s);
 std::string lowerAscii(std::string_view s);
 

@@ -97,3 +97,9 @@ TEST(CaseFolding, AsciiLettersOnly) {
     EXPECT_EQ(jd::upperAscii("Tromsø e"), "TROMSø E");
     EXPECT_EQ(jd::lowerAscii("ÅRE North"), "Åre north");
 }
+
+TEST(Utf8Character, EachLengthOfSequenceAndNothingBeyondTheLastCodePoint) {
+    const std::pair<unsigned, std::string> cases[] = {
+        {'A', "A"}, {0xF8, "ø"}, {0x0905, "अ"}, {0x1F31E, "🌞"}, {0x10FFFF, "\xF4\x8F\xBF\xBF"}, {0x110000, ""}};
+    for (const auto& [code, bytes] : cases) EXPECT_EQ(jd::utf8Character(code), bytes) << code;
+}

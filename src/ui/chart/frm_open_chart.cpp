@@ -1,7 +1,6 @@
 #include "ui/chart/frm_open_chart.h"
 
 #include <optional>
-#include <string_view>
 
 #include "calendar/calendar_errors.h"
 #include "calendar/form_routines.h"
@@ -25,13 +24,6 @@ namespace {
 constexpr const char* kSavedChartList = "Frm_RetriveBirthData";
 
 std::string twoDigits(int n) { return formatNumber(n, "00"); }
-
-bool allDigits(std::string_view s) {
-    if (s.empty()) return false;
-    for (char c : s)
-        if (c < '0' || c > '9') return false;
-    return true;
-}
 
 // The year text as a whole number, or -1 when it is no string of digits. A
 // string longer than any year (after its leading zeros) reads as a number
@@ -248,20 +240,16 @@ void frm_OpenChart::onLoad() {
 }
 
 void frm_OpenChart::fillFixedLists() {
-    for (ComboBox* c : {&cbMins, &cbHour, &txt_Date, &txt_Month, &txt_Year}) c->clear();
-    for (int y = 1900; y <= 2050; ++y) txt_Year.addItem(std::to_string(y));
+    for (ComboBox* c : {&cbMins, &cbHour}) c->clear();
+    FnFillDateCombos(txt_Date, txt_Month, txt_Year);
     for (int h = 1; h <= 12; ++h) cbHour.addItem(twoDigits(h));
     for (int m = 0; m <= 59; ++m) cbMins.addItem(twoDigits(m));
-    for (int d = 1; d <= 31; ++d) txt_Date.addItem(twoDigits(d));
-    for (int m = 1; m <= 12; ++m) txt_Month.addItem(monthAbbreviation(m));
 }
 
 void frm_OpenChart::takeDefaultsFromClock() {
     Clock* clock = services().clock;
     const DateTime now = clock ? clock->now() : DateTime{};
-    txt_Date.setText(twoDigits(now.day()));
-    txt_Month.setText(monthAbbreviation(now.month()));
-    txt_Year.setText(std::to_string(now.year()));
+    FnShowDateInCombos(now, txt_Date, txt_Month, txt_Year);
     const std::string time = formatDate(now, "HH AM/PM");
     cbHour.setText(leftText(time, 2));
     if (rightText(time, 2) == "AM")
@@ -271,10 +259,7 @@ void frm_OpenChart::takeDefaultsFromClock() {
     cbMins.setText(twoDigits(now.minute()));
 }
 
-void frm_OpenChart::fillCountries() {
-    Statement rows = connection().query("Select * From Country_Master");
-    while (rows.step()) txt_VC_Country.addItem(rows.asText("CountryName"), rows.asInt("CountryID"));
-}
+void frm_OpenChart::fillCountries() { FnFillCountryCombo(connection(), txt_VC_Country); }
 
 void frm_OpenChart::onUnload() {
     state().gCurrentChartUserId = nullptr;

@@ -1,7 +1,6 @@
 #include "ui/converters/converter_panel.h"
 
 #include <initializer_list>
-#include <string_view>
 
 #include "calendar/calendar_errors.h"
 #include "calendar/form_routines.h"
@@ -25,13 +24,6 @@ constexpr const char* kCityMaster = "frm_New_LatLon";
 constexpr const char* kTimeZoneMaster = "frm_AddTimeZone";
 
 std::string twoDigits(int n) { return formatNumber(n, "00"); }
-
-bool allDigits(std::string_view s) {
-    if (s.empty()) return false;
-    for (char c : s)
-        if (c < '0' || c > '9') return false;
-    return true;
-}
 
 // Whether the day, month and year texts name a day of the calendar: a day of
 // one or two digits, a three-letter English month and a year of digits.
@@ -210,18 +202,13 @@ void ConverterPanel::onLoad() {
 }
 
 void ConverterPanel::fillFixedLists() {
-    for (ComboBox* c : {&Txt_VP_YEAR, &Txt_VP_Date, &Txt_VP_Month}) c->clear();
-    for (int d = 1; d <= 31; ++d) Txt_VP_Date.addItem(twoDigits(d));
-    for (int y = 1900; y <= 2050; ++y) Txt_VP_YEAR.addItem(std::to_string(y));
-    for (int m = 1; m <= 12; ++m) Txt_VP_Month.addItem(monthAbbreviation(m));
+    FnFillDateCombos(Txt_VP_Date, Txt_VP_Month, Txt_VP_YEAR);
 }
 
 void ConverterPanel::presetFromClock() {
     Clock* clock = services().clock;
     const DateTime now = clock ? clock->now() : DateTime{};
-    Txt_VP_Date.setText(twoDigits(now.day()));
-    Txt_VP_YEAR.setText(std::to_string(now.year()));
-    Txt_VP_Month.setText(monthAbbreviation(now.month()));
+    FnShowDateInCombos(now, Txt_VP_Date, Txt_VP_Month, Txt_VP_YEAR);
 
     cbHour.clear();
     cbMins.clear();
@@ -235,10 +222,7 @@ void ConverterPanel::presetFromClock() {
     }
 }
 
-void ConverterPanel::fillCountries() {
-    Statement rows = connection().query("Select * From Country_Master");
-    while (rows.step()) Cmb_VP_Country.addItem(rows.asText("CountryName"), rows.asInt("CountryID"));
-}
+void ConverterPanel::fillCountries() { FnFillCountryCombo(connection(), Cmb_VP_Country); }
 
 // ------------------------------------------------------------------ selections
 

@@ -75,16 +75,6 @@ void fillLetterCombo(ComboBox& combo, const char* first, const char* second) {
     combo.addItem(second);
 }
 
-std::optional<std::int32_t> wholeNumber(std::string_view text) {
-    const std::string t = trim(text);
-    if (t.empty() || t.size() > 10) return std::nullopt;
-    for (char c : t)
-        if (c < '0' || c > '9') return std::nullopt;
-    const long long v = std::stoll(t);
-    if (v > INT32_MAX) return std::nullopt;
-    return static_cast<std::int32_t>(v);
-}
-
 void showBirthDetailsAgain(WindowRegistry& windows) {
     if (!state().gPlaceFormFromChart) return;
     if (windows.isDefined(kBirthDetailsWindowName)) windows.get(kBirthDetailsWindowName).show();

@@ -1,15 +1,15 @@
 #pragma once
 // What the three place masters (countries, time zones, cities) share: the
 // database connection, the trapping of run-time errors, the keys of their
-// boxes, the country lists, the checks of whole numbers, and the way back to
-// the birth-details window.
+// boxes, the country lists, and the way back to the birth-details window.
+// Whole numbers are read with wholeNumber of the shared form routines.
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
 #include <optional>
 #include <string>
-#include <string_view>
 
+#include "calendar/form_routines.h"
 #include "platform/run_time_error.h"
 #include "platform/services.h"
 #include "platform/window.h"
@@ -70,12 +70,6 @@ void fillCountryCombos(std::initializer_list<ComboBox*> combos);
 // Empties the combo box and gives it the two letters of a direction or
 // hemisphere ("E" and "W", "N" and "S") to choose from.
 void fillLetterCombo(ComboBox& combo, const char* first, const char* second);
-
-// A whole number as the digit boxes hold it: digits only, blanks around them
-// allowed, within the 32-bit range. A sign, a decimal point or any other
-// character (pasted text) gives nothing, so no negative or fractional
-// degree, minute or hour is ever stored.
-std::optional<std::int32_t> wholeNumber(std::string_view text);
 
 // Cancel of the city and time-zone masters: when the birth-details window
 // opened the master, it is shown again and the flag is cleared.
