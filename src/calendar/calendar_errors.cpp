@@ -11,4 +11,12 @@ void FnShowCalendarError(const RunTimeError& e, const std::optional<std::string>
 
 RunTimeError noDatabaseConnection() { return {91, "Object variable or With block variable not set"}; }
 
+RunTimeError closedConnection() { return {kObjectClosedError, kObjectClosedText}; }
+
+Database& sharedDatabase(RunTimeError (*whenClosed)()) {
+    auto& db = state().gDbConnection;
+    if (!db) throw whenClosed();
+    return *db;
+}
+
 }  // namespace jd

@@ -11,8 +11,22 @@ namespace jd {
 
 void FnShowCalendarError(const RunTimeError& e, const std::optional<std::string>& title = std::nullopt);
 
+class Database;
+
 // The error of a routine that needs the shared database connection while
 // none is open.
 RunTimeError noDatabaseConnection();
+
+// The error of a statement that was never opened (no connection, or a list
+// filter a list does not know).
+inline constexpr int kObjectClosedError = 3704;
+inline constexpr const char* kObjectClosedText = "Operation is not allowed when the object is closed.";
+RunTimeError closedConnection();
+
+// The shared database connection, opened at start-up. While none is open the
+// error `whenClosed` gives is raised: noDatabaseConnection where a routine
+// uses the connection itself, closedConnection where it opens its
+// statements on it (saved charts, preferences, personal details).
+Database& sharedDatabase(RunTimeError (*whenClosed)() = noDatabaseConnection);
 
 }  // namespace jd

@@ -60,8 +60,7 @@ void FnShowDateInCombos(const DateTime& date, ComboBox& day, ComboBox& month, Co
 void FnFillTimeZoneCombo(std::int32_t CountryID, ComboBox& combo) {
     try {
         combo.clear();
-        if (!state().gDbConnection) throw noDatabaseConnection();
-        Database& db = *state().gDbConnection;
+        Database& db = sharedDatabase();
         std::string list;
         {
             Statement country = db.query("select * from Country_Master Where CountryID = ?", CountryID);

@@ -270,8 +270,7 @@ std::string FnPakshaName(double sun, double moon) { return tithiOf(sun, moon).Ti
 
 void FnReadCustomAyanamsa() {
     try {
-        if (!state().gDbConnection) throw noDatabaseConnection();
-        Statement st = state().gDbConnection->query("Select * From Preference");
+        Statement st = sharedDatabase().query("Select * From Preference");
         if (!st.step()) return;
         const double zeroYear = st.asDouble("customYear");
         const double progress = st.asDouble("customProgress");

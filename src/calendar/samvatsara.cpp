@@ -16,8 +16,7 @@ std::string samvatsaraDetails(int year) {
     s.gSamvatsaraYear = year;
     s.gSamvatsaraIndex = FnSamvatsaraYearno(year);
     s.found = false;
-    if (!state().gDbConnection) throw noDatabaseConnection();
-    const auto row = FnReadKaliyugaRow(*state().gDbConnection, s.gSamvatsaraIndex);
+    const auto row = FnReadKaliyugaRow(sharedDatabase(), s.gSamvatsaraIndex);
     if (!row) return {};
     s.gSamvatsaraName = row->yearname;
     s.gYearVal = row->YearVal;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <memory>
 
+#include "calendar/calendar_errors.h"
 #include "horoscope/chart_objects.h"
 #include "horoscope/error_boxes.h"
 #include "horoscope/lords.h"
@@ -150,8 +151,7 @@ void setPeriodRow(Grid& g, int row, const std::string& lord, const DateTime& sta
 Database& renewBhukthiConnection() {
     SharedState& s = state();
     s.gBhukthiConnection.reset();
-    if (!s.gDbConnection) throw RunTimeError(91, "Object variable or With block variable not set");
-    s.gBhukthiConnection = std::make_shared<Database>(s.gDbConnection->path());
+    s.gBhukthiConnection = std::make_shared<Database>(sharedDatabase().path());
     return *s.gBhukthiConnection;
 }
 

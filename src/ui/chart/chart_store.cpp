@@ -17,11 +17,7 @@ namespace jd {
 
 // ------------------------------------------------------------------ the table
 
-Database& sharedConnection() {
-    auto& db = state().gDbConnection;
-    if (!db) throw RunTimeError(kObjectClosedError, kObjectClosedText);
-    return *db;
-}
+Database& sharedConnection() { return sharedDatabase(closedConnection); }
 
 void showSavedChartError(Window& w, const std::exception& e) {
     const auto* rte = dynamic_cast<const RunTimeError*>(&e);
@@ -113,7 +109,7 @@ std::vector<SavedChartEntry> listCharts(Database& db, std::string_view filter) {
     else if (filter == "G")
         rows.emplace(db.query("SELECT Sno, ChartName FROM GChartSave ORDER BY ChartName, Sno"));
     else
-        throw RunTimeError(kObjectClosedError, kObjectClosedText);
+        throw closedConnection();
     std::vector<SavedChartEntry> entries;
     while (rows->step()) entries.push_back({toInt32(rows->asDouble(0)), rows->asText(1)});
     return entries;

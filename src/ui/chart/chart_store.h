@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "calendar/calendar_errors.h"
 #include "platform/run_time_error.h"
 
 namespace jd {
@@ -30,12 +31,7 @@ inline constexpr const char* kHoroSection = "Horo";
 // the table (deleted through another list or window in the meantime).
 inline constexpr const char* kSavedChartGone = "The saved chart no longer exists.";
 
-// The error of a statement that was never opened (no connection, or a list
-// filter the list does not know).
-inline constexpr int kObjectClosedError = 3704;
-inline constexpr const char* kObjectClosedText = "Operation is not allowed when the object is closed.";
-
-// The shared connection gDbConnection; raises the error above when the
+// The shared connection gDbConnection; raises closedConnection() when the
 // program has none open.
 Database& sharedConnection();
 

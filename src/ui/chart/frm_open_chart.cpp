@@ -56,12 +56,6 @@ std::optional<double> wholePart(const std::string& text) {
     return vbInt(toDouble(text));
 }
 
-Database& connection() {
-    auto& db = state().gDbConnection;
-    if (!db) throw noDatabaseConnection();
-    return *db;
-}
-
 }  // namespace
 
 std::string FnTwentyFourHour(const std::string& hourText, bool pm) {
@@ -259,7 +253,7 @@ void frm_OpenChart::takeDefaultsFromClock() {
     cbMins.setText(twoDigits(now.minute()));
 }
 
-void frm_OpenChart::fillCountries() { FnFillCountryCombo(connection(), txt_VC_Country); }
+void frm_OpenChart::fillCountries() { FnFillCountryCombo(sharedDatabase(), txt_VC_Country); }
 
 void frm_OpenChart::onUnload() {
     state().gCurrentChartUserId = nullptr;
@@ -275,7 +269,7 @@ void frm_OpenChart::txt_VC_Country_Click() {
         txt_VC_City.clear();
         FnFillTimeZoneCombo(countryId, cbTimeZone);
         Statement rows =
-            connection().query("Select * From City_Master Where CountryID = ? Order by CityName", countryId);
+            sharedDatabase().query("Select * From City_Master Where CountryID = ? Order by CityName", countryId);
         while (rows.step()) txt_VC_City.addItem(rows.asText("CityName"), rows.asInt("CityID"));
         if (cbTimeZone.listCount() > 0) cbTimeZone.setListIndex(0);
     });
@@ -289,7 +283,7 @@ void frm_OpenChart::txt_VC_City_Click() {
         const int index = txt_VC_City.listIndex();
         if (index < 0) return;
         // A row without its hemisphere letters is no place to cast for.
-        const auto city = FnReadCityCoordinates(connection(), txt_VC_City.itemData(index));
+        const auto city = FnReadCityCoordinates(sharedDatabase(), txt_VC_City.itemData(index));
         if (!city) return;
         txt_VC_LatDeg = city->latDeg;
         txt_VC_LatMin = city->latMin;
@@ -327,7 +321,7 @@ void frm_OpenChart::cbTimeZone_Click() {
 }
 
 double frm_OpenChart::FnGetTimeZoneDifference(std::int32_t zoneSno) {
-    const auto zone = FnReadTimeZone(connection(), zoneSno);
+    const auto zone = FnReadTimeZone(sharedDatabase(), zoneSno);
     if (!zone) {
         txt_VC_TimeDiffEW.clear();
         return 0;

@@ -34,12 +34,6 @@ bool isCalendarDate(const std::string& day, const std::string& month, const std:
     return m != 0 && DateTime::isValidDate(std::stoi(y), m, std::stoi(d));
 }
 
-Database& connection() {
-    auto& db = state().gDbConnection;
-    if (!db) throw noDatabaseConnection();
-    return *db;
-}
-
 }  // namespace
 
 ConverterPanel::ConverterPanel(const ConverterDesign& design)
@@ -222,7 +216,7 @@ void ConverterPanel::presetFromClock() {
     }
 }
 
-void ConverterPanel::fillCountries() { FnFillCountryCombo(connection(), Cmb_VP_Country); }
+void ConverterPanel::fillCountries() { FnFillCountryCombo(sharedDatabase(), Cmb_VP_Country); }
 
 // ------------------------------------------------------------------ selections
 
@@ -239,7 +233,7 @@ void ConverterPanel::Cmb_VP_Country_Click() {
         Cmb_VP_City.clear();
         countryId_ = Cmb_VP_Country.itemData(Cmb_VP_Country.listIndex());
         FnFillTimeZoneCombo(countryId_, cbTimeZone);
-        Statement rows = connection().query("Select * From City_Master Where CountryID = ?", countryId_);
+        Statement rows = sharedDatabase().query("Select * From City_Master Where CountryID = ?", countryId_);
         while (rows.step()) Cmb_VP_City.addItem(rows.asText("CityName"), rows.asInt("CityID"));
         if (cbTimeZone.listCount() > 0) cbTimeZone.setListIndex(0);
     });
@@ -255,7 +249,7 @@ void ConverterPanel::Cmb_VP_City_Click() {
     trapped([&] {
         const std::int32_t cityId = Cmb_VP_City.itemData(Cmb_VP_City.listIndex());
         // A row without its hemisphere letters is no place to compute for.
-        const auto city = FnReadCityCoordinates(connection(), cityId);
+        const auto city = FnReadCityCoordinates(sharedDatabase(), cityId);
         if (!city) return;
         // The sunrise calculation reads the letters in upper case only.
         Txt_BI_LatDegree = city->latDeg;
@@ -280,7 +274,7 @@ void ConverterPanel::cbTimeZone_Click() {
 }
 
 void ConverterPanel::FnGetTimeZoneDifference(std::int32_t zoneSno) {
-    const auto zone = FnReadTimeZone(connection(), zoneSno);
+    const auto zone = FnReadTimeZone(sharedDatabase(), zoneSno);
     if (!zone) return;
     const std::string ew = FnPlaceLetter(zone->eastWest, 'E', 'W');
     if (ew.empty() || zone->hours < 0) return;

@@ -87,7 +87,7 @@ void frm_Add_Country::cmdAddSave_Click() {
     trapPlaceErrors(*this, [&] {
         const std::string name = trim(txtAddName.text());
         if (refuse(name.empty(), "Enter a Country Name", &txtAddName)) return;
-        Database& db = placeConnection();
+        Database& db = sharedDatabase();
         {
             Transaction t(db);
             if (refuse(countryNameListed(db, name), "Country Name already Exists", &txtAddName)) return;
@@ -114,7 +114,7 @@ void frm_Add_Country::cmdEditUpdate_Click() {
             setFocus(txtEdit);
             return;
         }
-        Database& db = placeConnection();
+        Database& db = sharedDatabase();
         {
             Transaction t(db);
             if (refuse(countryNameListed(db, newName), "Country Name already Exists", nullptr)) return;

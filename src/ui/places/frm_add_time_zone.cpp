@@ -139,7 +139,7 @@ void frm_AddTimeZone::chooseCountry(ComboBox& combo, void (frm_AddTimeZone::*fil
     trapPlaceErrors(*this, [&] {
         if (combo.listIndex() >= 0) currentCountryId_ = combo.itemData(combo.listIndex());
         {
-            Statement row = placeConnection().query("select TimeZoneID from Country_Master where CountryID = ?",
+            Statement row = sharedDatabase().query("select TimeZoneID from Country_Master where CountryID = ?",
                                                     currentCountryId_);
             // A country that cannot be found has no zones to show.
             currentZoneList_ = row.step() ? row.asText("TimeZoneID") : std::string();
@@ -164,7 +164,7 @@ void frm_AddTimeZone::fillZones(Grid& grid, ComboBox* zoneCombo) {
         grid.setFormatString(kGridFormat);
         grid.setRows(1);
         std::vector<std::array<std::string, 3>> zones;
-        Database& db = placeConnection();
+        Database& db = sharedDatabase();
         for (const std::string& piece : split(currentZoneList_, ",")) {
             const auto key = wholeNumber(piece);
             if (!key) continue;
@@ -185,7 +185,7 @@ void frm_AddTimeZone::fillZones(Grid& grid, ComboBox* zoneCombo) {
 void frm_AddTimeZone::cbEditCity_Click() {
     trapPlaceErrors(*this, [&] {
         if (cbEditCity.listIndex() >= 0) editedZoneId_ = cbEditCity.itemData(cbEditCity.listIndex());
-        Statement row = placeConnection().query("select Place, TimeDifference, TimeZone from TimeZone where SNo = ?",
+        Statement row = sharedDatabase().query("select Place, TimeDifference, TimeZone from TimeZone where SNo = ?",
                                                 editedZoneId_);
         if (!row.step()) return;
         txtEditCity.setText(row.asText("Place"));
@@ -220,7 +220,7 @@ void frm_AddTimeZone::cmdAddSave_Click() {
                                 "  Minutes " + "is saved as  " + numberText(value) + " hours");
 
         // The zone and its place in the country's list are written together.
-        Database& db = placeConnection();
+        Database& db = sharedDatabase();
         {
             Transaction t(db);
             db.execute("insert into TimeZone (Place, TimeDifference, TimeZone) values (?, ?, ?)",
@@ -266,7 +266,7 @@ void frm_AddTimeZone::cmdEditUpdate_Click() {
                                 " Minutes " + " is saved as  " + numberText(value) + " hours");
 
         // The name is stored as typed, blanks included.
-        if (placeConnection().execute("update TimeZone set Place = ?, TimeDifference = ?, TimeZone = ? where SNo = ?",
+        if (sharedDatabase().execute("update TimeZone set Place = ?, TimeDifference = ?, TimeZone = ? where SNo = ?",
                                       txtEditCity.text(), value, cbEditEW.text(), editedZoneId_) != 1)
             throw placeRowGone("time zone");
 

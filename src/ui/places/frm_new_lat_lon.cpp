@@ -134,7 +134,7 @@ void frm_New_LatLon::fillCityGrid(Grid& grid, std::int32_t countryId) {
         for (int c = 0; c < grid.cols(); ++c) grid.setCellBackColor(0, c, 0xFFFFFFFFu);
         grid.setFormatString(kGridFormat);
         std::vector<std::array<std::string, 7>> cities;
-        Statement rows = placeConnection().query("select * from City_Master where CountryID = ? order by CityName",
+        Statement rows = sharedDatabase().query("select * from City_Master where CountryID = ? order by CityName",
                                                  countryId);
         while (rows.step()) {
             std::array<std::string, 7> city;
@@ -155,7 +155,7 @@ void frm_New_LatLon::FnFillViewCityGrid(std::int32_t countryId) { fillCityGrid(m
 void frm_New_LatLon::FnFillEditCityCombo() {
     trapPlaceErrors(*this, [&] {
         cbEditCity.clear();
-        Statement rows = placeConnection().query(
+        Statement rows = sharedDatabase().query(
             "select CityID, CityName from City_Master where CountryID = ? order by CityName", SelectedCountryID);
         while (rows.step()) cbEditCity.addItem(rows.asText("CityName"), rows.asInt("CityID"));
     });
@@ -180,7 +180,7 @@ void frm_New_LatLon::cmbCountry_Click() {
 void frm_New_LatLon::cbEditCity_Click() {
     trapPlaceErrors(*this, [&] {
         if (cbEditCity.listIndex() >= 0) EditCityID = cbEditCity.itemData(cbEditCity.listIndex());
-        Statement row = placeConnection().query("select * from City_Master where CityID = ?", EditCityID);
+        Statement row = sharedDatabase().query("select * from City_Master where CityID = ?", EditCityID);
         if (!row.step()) return;
         txtEditCity.setText(row.asText("CityName"));
         txtEditLatDeg.setText(row.asText("LatitudeDegree"));
@@ -215,7 +215,7 @@ void frm_New_LatLon::cmdAddSave_Click() {
         if (refuse(!latDeg || !lonDeg || !latMin || !lonMin, "Enter Number ")) return;
 
         const std::string name = trim(txtAddCity.text());
-        Database& db = placeConnection();
+        Database& db = sharedDatabase();
         bool listed = false;
         {
             Transaction t(db);
@@ -258,7 +258,7 @@ void frm_New_LatLon::cmdEditUpdate_Click() {
         if (refuse(!latDeg || !lonDeg || !lonMin || !latMin, "Enter Number ")) return;
 
         // The texts as they stand, the name's blanks included; the country stays.
-        if (placeConnection().execute(
+        if (sharedDatabase().execute(
                 "update City_Master set CityName = ?, LatitudeDegree = ?, Latitude_NS = ?, LatitudeMinute = ?,"
                 " LongitudeDegree = ?, Longitude_EW = ?, LongitudeMinute = ? where CityID = ?",
                 txtEditCity.text(), *latDeg, cbEditNS.text(), *latMin, *lonDeg, cbEditEW.text(), *lonMin,

@@ -12,12 +12,6 @@
 
 namespace jd {
 
-Database& placeConnection() {
-    auto& db = state().gDbConnection;
-    if (!db) throw noDatabaseConnection();
-    return *db;
-}
-
 RunTimeError placeRowGone(const std::string& what) { return {kDbNoCurrentRow, "The " + what + " no longer exists."}; }
 
 void showPlaceError(Window& w, const RunTimeError& e) {
@@ -58,7 +52,7 @@ std::function<void()> focusTo(Window& w, Control& next) {
 }
 
 void forEachCountryByName(const std::function<void(const std::string& name, std::int32_t id)>& take) {
-    Statement rows = placeConnection().query("select CountryID, CountryName from Country_Master order by CountryName");
+    Statement rows = sharedDatabase().query("select CountryID, CountryName from Country_Master order by CountryName");
     while (rows.step()) take(rows.asText("CountryName"), rows.asInt("CountryID"));
 }
 

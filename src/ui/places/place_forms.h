@@ -1,14 +1,16 @@
 #pragma once
 // What the three place masters (countries, time zones, cities) share: the
-// database connection, the trapping of run-time errors, the keys of their
-// boxes, the country lists, and the way back to the birth-details window.
-// Whole numbers are read with wholeNumber of the shared form routines.
+// trapping of run-time errors, the keys of their boxes, the country lists,
+// and the way back to the birth-details window. The masters reach the
+// database through sharedDatabase() and read whole numbers with wholeNumber()
+// of the shared form routines.
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
 #include <optional>
 #include <string>
 
+#include "calendar/calendar_errors.h"
 #include "calendar/form_routines.h"
 #include "platform/run_time_error.h"
 #include "platform/services.h"
@@ -18,15 +20,10 @@ namespace jd {
 
 class ComboBox;
 class Control;
-class Database;
 class TextBox;
 
 // The window the birth-details picture buttons hide before they open a master.
 inline constexpr const char* kBirthDetailsWindowName = "frm_OpenChart";
-
-// The shared connection; "Object variable or With block variable not set"
-// while none is open.
-Database& placeConnection();
 
 // An update that met no row: the row was removed under the window. Raised so
 // that the handler reports it and nothing is claimed to be saved.

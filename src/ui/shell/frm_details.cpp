@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "calendar/calendar_errors.h"
 #include "platform/database.h"
 #include "platform/run_time_error.h"
 #include "state/shared_records.h"
@@ -14,12 +15,6 @@ namespace {
 // the same row).
 constexpr std::array<const char*, 8> kColumns{"Name", "Address", "Address2", "City",
                                               "Country", "Zipcode", "Phone", "EMail"};
-
-Database& connection() {
-    auto& db = state().gDbConnection;
-    if (!db) throw RunTimeError(3704, "Operation is not allowed when the object is closed.");
-    return *db;
-}
 
 }  // namespace
 
@@ -84,7 +79,7 @@ void frm_Details::onLoad() {
 
 void frm_Details::readStoredDetails() {
     // The first row, as the report takes it; a missing value shows empty.
-    Statement rs = connection().query("SELECT * FROM PersonalDetails ORDER BY rowid LIMIT 1");
+    Statement rs = sharedDatabase(closedConnection).query("SELECT * FROM PersonalDetails ORDER BY rowid LIMIT 1");
     if (!rs.step()) {
         txtName.setText(kDefaultName);
         for (TextBox* box : boxes())
@@ -106,7 +101,7 @@ void frm_Details::cmdNew_Click() {
     // editable as they were.
     trapped([&] {
         for (TextBox* box : boxes()) box->setText("");
-        connection().execute("DELETE FROM PersonalDetails");
+        sharedDatabase(closedConnection).execute("DELETE FROM PersonalDetails");
     });
 }
 
@@ -114,7 +109,7 @@ void frm_Details::cmdSave_Click() {
     trapped([&] {
         // The old row goes only together with the new one's arrival: a
         // failed insert leaves the stored details as they were.
-        Database& db = connection();
+        Database& db = sharedDatabase(closedConnection);
         {
             Transaction t(db);
             db.execute("DELETE FROM PersonalDetails");

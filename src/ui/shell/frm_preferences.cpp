@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <span>
 
+#include "calendar/calendar_errors.h"
 #include "calendar/form_routines.h"
 #include "horoscope/chart_run.h"
 #include "platform/database.h"
@@ -82,13 +83,6 @@ void takeDaysOfText(const std::string& text, double& days) {
         }
 }
 
-// The shared connection, opened at start-up.
-Database& connection() {
-    auto& db = state().gDbConnection;
-    if (!db) throw RunTimeError(3704, "Operation is not allowed when the object is closed.");
-    return *db;
-}
-
 }  // namespace
 
 frm_Preferences::frm_Preferences() : Window(kWindowName, kCaption) {
@@ -162,7 +156,7 @@ void frm_Preferences::fillLists() {
 }
 
 void frm_Preferences::readStoredRow() {
-    Statement rs = connection().query("Select * From Preference");
+    Statement rs = sharedDatabase(closedConnection).query("Select * From Preference");
     rs.step();  // an empty table leaves no current row: the first read raises
     // Value by value, so a read that fails keeps the values read before it.
     working_.daysInYear = rs.asDouble("DayInYear");
@@ -246,7 +240,7 @@ void frm_Preferences::refreshCodesFromControls() {
 
 void frm_Preferences::storeRow() {
     const WorkingCopy& w = working_;
-    const int changed = connection().execute(
+    const int changed = sharedDatabase(closedConnection).execute(
         "UPDATE Preference SET Ayanamsa = ?, Bhava = ?, DayInYear = ?, ChartStyle = ?, PreferLanguage = ?, "
         "CustomYear = ?, CustomProgress = ? WHERE PreID = ?",
         w.ayanamsa, w.bhava, w.daysInYear, w.chartStyle, w.language, w.zeroYear, w.progression, "1");
