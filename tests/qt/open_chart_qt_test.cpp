@@ -28,6 +28,7 @@
 #include "state/result_windows.h"
 #include "state/shared_records.h"
 #include "ui/chart/frm_open_chart.h"
+#include "ui/result_window_stand_ins.h"
 
 namespace jd::qt {
 namespace {
@@ -47,20 +48,6 @@ struct TempDatabase {
         fs::remove_all(dir, ignored);
     }
 };
-
-template <const char* Name>
-class ResultWindow : public Window {
-public:
-    static constexpr const char* kWindowName = Name;
-    ResultWindow() : Window(Name, Name) {}
-
-protected:
-    void onUnload() override { resultWindows().reset(Name); }
-};
-
-constexpr char kUserDetails[] = "frm_UserDetails", kRasi[] = "frm_rasi", kNavamsa[] = "frm_Navamsa",
-               kBhavaChart[] = "frm_BhavaChart", kCBhava[] = "frm_CBhava", kPP[] = "Frm_PP",
-               kVargas[] = "Frm_Vargas", kAVargas[] = "Frm_AVargas", kDasa[] = "Frm_Dasa";
 
 void press(QWidget* w, int qtKey, const QString& text = {}) {
     QKeyEvent down(QEvent::KeyPress, qtKey, Qt::NoModifier, text);
@@ -106,15 +93,7 @@ protected:
         static const TempDatabase db;
         state().gDbConnection = Database::open(db.path);
         windows = std::make_unique<WindowRegistry>(fakes.services());
-        windows->define<ResultWindow<kUserDetails>>();
-        windows->define<ResultWindow<kRasi>>();
-        windows->define<ResultWindow<kNavamsa>>();
-        windows->define<ResultWindow<kBhavaChart>>();
-        windows->define<ResultWindow<kCBhava>>();
-        windows->define<ResultWindow<kPP>>();
-        windows->define<ResultWindow<kVargas>>();
-        windows->define<ResultWindow<kAVargas>>();
-        windows->define<ResultWindow<kDasa>>();
+        testing_support::defineResultWindowStandIns(*windows);
         state().gWindows = windows.get();
         model = &windows->get<frm_OpenChart>();
         model->show();

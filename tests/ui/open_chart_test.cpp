@@ -4,105 +4,32 @@
 #include "ui/chart/frm_open_chart.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/database.h"
-#include "platform/database_build.h"
-#include "platform/fake_services.h"
 #include "platform/window.h"
+#include "result_window_stand_ins.h"
+#include "saved_chart_fixture.h"
 #include "state/result_windows.h"
 #include "state/shared_records.h"
 
 namespace jd {
 namespace {
 
-namespace fs = std::filesystem;
+using namespace testing_support;
 
-// The database built once per run into a temporary folder; each test works
-// on its own copy.
-struct TempFolder {
-    fs::path path = fs::temp_directory_path() / ("jd_open_chart_tests_" + std::to_string(::getpid()));
-    TempFolder() { fs::create_directories(path); }
-    ~TempFolder() {
-        std::error_code ignored;
-        fs::remove_all(path, ignored);
-    }
-};
-
-const TempFolder& folder() {
-    static const TempFolder f;
-    return f;
-}
-
-const std::string& builtDatabase() {
-    static const std::string path = [] {
-        const std::string db = (folder().path / "DBTessel.db").string();
-        buildDatabase(db, std::string(JD_SOURCE_DIR) + "/data");
-        return db;
-    }();
-    return path;
-}
-
-// A result window as the chart run finds it by name: its contents live in
-// resultWindows() and go back to their designed state when it unloads.
-template <const char* Name>
-class ResultWindow : public Window {
-public:
-    static constexpr const char* kWindowName = Name;
-    ResultWindow() : Window(Name, Name) {}
-
-protected:
-    void onUnload() override { resultWindows().reset(Name); }
-};
-
-constexpr char kUserDetails[] = "frm_UserDetails", kRasi[] = "frm_rasi", kNavamsa[] = "frm_Navamsa",
-               kBhavaChart[] = "frm_BhavaChart", kCBhava[] = "frm_CBhava", kPP[] = "Frm_PP",
-               kVargas[] = "Frm_Vargas", kAVargas[] = "Frm_AVargas", kDasa[] = "Frm_Dasa", kPrint[] = "Frm_Print";
-
-class OpenChartTest : public ::testing::Test {
+class OpenChartTest : public SavedChartTest {
 protected:
     void SetUp() override {
-        resetState();
-        resultWindows().resetAll();
-        fakes.clock.set(DateTime::of(2024, 3, 7, 13, 30, 0));
-        state().services = fakes.services();
+        SavedChartTest::SetUp();
         state().prefs.gAyanamsaName = "Lahiri";
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        const fs::path copy = folder().path / (std::string(info->name()) + ".db");
-        fs::copy_file(builtDatabase(), copy, fs::copy_options::overwrite_existing);
-        state().gDbConnection = Database::open(copy.string());
-
-        windows = std::make_unique<WindowRegistry>(fakes.services());
-        windows->define<ResultWindow<kUserDetails>>();
-        windows->define<ResultWindow<kRasi>>();
-        windows->define<ResultWindow<kNavamsa>>();
-        windows->define<ResultWindow<kBhavaChart>>();
-        windows->define<ResultWindow<kCBhava>>();
-        windows->define<ResultWindow<kPP>>();
-        windows->define<ResultWindow<kVargas>>();
-        windows->define<ResultWindow<kAVargas>>();
-        windows->define<ResultWindow<kDasa>>();
-        windows->define<ResultWindow<kPrint>>();
-        state().gWindows = windows.get();
-    }
-    void TearDown() override {
-        windows.reset();
-        resetState();
-        resultWindows().resetAll();
+        defineResultWindowStandIns(*windows);
+        windows->define<ResultWindowStandIn<kPrint>>();
     }
 
-    Database& db() { return *state().gDbConnection; }
-
-    frm_OpenChart& open() {
-        frm_OpenChart& w = windows->get<frm_OpenChart>();
-        w.show();
-        return w;
-    }
+    frm_OpenChart& open() { return chartWindow(); }
 
     // The user types the keys into a box that has the focus.
     template <class Box>
@@ -111,12 +38,6 @@ protected:
         for (unsigned char c : keys) box.pressKey(c);
     }
 
-    static int indexOf(const ComboBox& c, const std::string& text) {
-        for (int i = 0; i < c.listCount(); ++i)
-            if (c.list(i) == text) return i;
-        ADD_FAILURE() << text << " is not in " << c.name();
-        return -1;
-    }
     static void choose(ComboBox& c, const std::string& text) { c.choose(indexOf(c, text)); }
 
     // A whole chart entered by choosing from the lists.
@@ -133,10 +54,6 @@ protected:
         choose(w.txt_VC_City, city);
     }
 
-    std::vector<std::string> boxTexts() const { return fakes.messageBox.texts(); }
-
-    FakeServices fakes;
-    std::unique_ptr<WindowRegistry> windows;
 };
 
 // ---------------------------------------------------------------- the defaults
