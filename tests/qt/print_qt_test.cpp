@@ -15,6 +15,7 @@
 
 #include "platform/fake_services.h"
 #include "platform/window.h"
+#include "qt/pdf_pages.h"
 #include "qt/print_window.h"
 #include "qt/qt_app.h"
 #include "qt/qt_printer.h"
@@ -25,16 +26,7 @@
 namespace jd::qt {
 namespace {
 
-// The number of pages of a PDF that Qt wrote.
-int pdfPages(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return -1;
-    const QByteArray data = f.readAll();
-    int pages = 0;
-    for (qsizetype at = data.indexOf("/Type /Page"); at >= 0; at = data.indexOf("/Type /Page", at + 1))
-        if (data.mid(at, 12) != "/Type /Pages") ++pages;
-    return pages;
-}
+using testing::pdfPages;
 
 bool fixedPitch(const QFont& f) {
     const QFontMetricsF fm(f);
