@@ -49,6 +49,47 @@ std::string firstLine(const std::string& s) {
 RunTimeError invalidPropertyValue() { return {380, "Invalid property value"}; }
 RunTimeError invalidPropertyArrayIndex() { return {381, "Invalid property array index"}; }
 
+namespace {
+
+// The entries of a combo box or list box, with the index of the selected
+// entry (-1 = none) following them as entries are inserted and removed.
+
+void checkEntryIndex(const std::vector<ListEntry>& entries, int index) {
+    if (index < 0 || index >= static_cast<int>(entries.size())) throw invalidPropertyArrayIndex();
+}
+
+ListEntry& entryAt(std::vector<ListEntry>& entries, int index) {
+    checkEntryIndex(entries, index);
+    return entries[static_cast<size_t>(index)];
+}
+
+const ListEntry& entryAt(const std::vector<ListEntry>& entries, int index) {
+    checkEntryIndex(entries, index);
+    return entries[static_cast<size_t>(index)];
+}
+
+// Inserts before `index` (0..count); returns it.
+int insertEntry(std::vector<ListEntry>& entries, int& selected, int index, std::string text, std::int32_t itemData) {
+    if (index < 0 || index > static_cast<int>(entries.size())) throw RunTimeError::invalidCall();
+    entries.insert(entries.begin() + index, ListEntry{std::move(text), itemData});
+    if (selected >= index) ++selected;
+    return index;
+}
+
+// Removes the entry; true when it was the selected one (none is selected then).
+bool eraseEntry(std::vector<ListEntry>& entries, int& selected, int index) {
+    checkEntryIndex(entries, index);
+    entries.erase(entries.begin() + index);
+    if (selected == index) {
+        selected = -1;
+        return true;
+    }
+    if (selected > index) --selected;
+    return false;
+}
+
+}  // namespace
+
 // ---------------------------------------------------------------- EditableText
 
 int EditableText::length() const { return textLength(text_); }
@@ -189,31 +230,18 @@ void TextBox::reset() {
 
 ComboBox::ComboBox(std::string name, ComboStyle style) : Control(std::move(name)), style_(style) {}
 
-void ComboBox::checkIndex(int index) const {
-    if (index < 0 || index >= listCount()) throw invalidPropertyArrayIndex();
-}
-
 int ComboBox::addItem(std::string text, std::int32_t itemData) {
     return addItemAt(listCount(), std::move(text), itemData);
 }
 
 int ComboBox::addItemAt(int index, std::string text, std::int32_t itemData) {
-    if (index < 0 || index > listCount()) throw RunTimeError::invalidCall();
-    entries_.insert(entries_.begin() + index, ListEntry{std::move(text), itemData});
-    if (listIndex_ >= index) ++listIndex_;
+    insertEntry(entries_, listIndex_, index, std::move(text), itemData);
     changed();
     return index;
 }
 
 void ComboBox::removeItem(int index) {
-    checkIndex(index);
-    entries_.erase(entries_.begin() + index);
-    if (listIndex_ == index) {
-        listIndex_ = -1;
-        if (!editable()) edit_.assign({});
-    } else if (listIndex_ > index) {
-        --listIndex_;
-    }
+    if (eraseEntry(entries_, listIndex_, index) && !editable()) edit_.assign({});
     changed();
 }
 
@@ -224,20 +252,11 @@ void ComboBox::clear() {
     changed();
 }
 
-const std::string& ComboBox::list(int index) const {
-    checkIndex(index);
-    return entries_[static_cast<size_t>(index)].text;
-}
+const std::string& ComboBox::list(int index) const { return entryAt(entries_, index).text; }
 
-std::int32_t ComboBox::itemData(int index) const {
-    checkIndex(index);
-    return entries_[static_cast<size_t>(index)].itemData;
-}
+std::int32_t ComboBox::itemData(int index) const { return entryAt(entries_, index).itemData; }
 
-void ComboBox::setItemData(int index, std::int32_t data) {
-    checkIndex(index);
-    entries_[static_cast<size_t>(index)].itemData = data;
-}
+void ComboBox::setItemData(int index, std::int32_t data) { entryAt(entries_, index).itemData = data; }
 
 void ComboBox::setListIndex(int index) {
     if (index < -1 || index >= listCount()) throw invalidPropertyValue();
@@ -335,20 +354,13 @@ int ListBox::addItem(std::string text, std::int32_t itemData) {
 }
 
 int ListBox::addItemAt(int index, std::string text, std::int32_t itemData) {
-    if (index < 0 || index > listCount()) throw RunTimeError::invalidCall();
-    entries_.insert(entries_.begin() + index, ListEntry{std::move(text), itemData});
-    if (listIndex_ >= index) ++listIndex_;
+    insertEntry(entries_, listIndex_, index, std::move(text), itemData);
     changed();
     return index;
 }
 
 void ListBox::removeItem(int index) {
-    if (index < 0 || index >= listCount()) throw invalidPropertyArrayIndex();
-    entries_.erase(entries_.begin() + index);
-    if (listIndex_ == index)
-        listIndex_ = -1;
-    else if (listIndex_ > index)
-        --listIndex_;
+    eraseEntry(entries_, listIndex_, index);
     changed();
 }
 
@@ -358,20 +370,11 @@ void ListBox::clear() {
     changed();
 }
 
-const std::string& ListBox::list(int index) const {
-    if (index < 0 || index >= listCount()) throw invalidPropertyArrayIndex();
-    return entries_[static_cast<size_t>(index)].text;
-}
+const std::string& ListBox::list(int index) const { return entryAt(entries_, index).text; }
 
-std::int32_t ListBox::itemData(int index) const {
-    if (index < 0 || index >= listCount()) throw invalidPropertyArrayIndex();
-    return entries_[static_cast<size_t>(index)].itemData;
-}
+std::int32_t ListBox::itemData(int index) const { return entryAt(entries_, index).itemData; }
 
-void ListBox::setItemData(int index, std::int32_t data) {
-    if (index < 0 || index >= listCount()) throw invalidPropertyArrayIndex();
-    entries_[static_cast<size_t>(index)].itemData = data;
-}
+void ListBox::setItemData(int index, std::int32_t data) { entryAt(entries_, index).itemData = data; }
 
 void ListBox::setListIndex(int index) {
     if (index < -1 || index >= listCount()) throw invalidPropertyValue();
@@ -382,12 +385,12 @@ void ListBox::setListIndex(int index) {
 }
 
 bool ListBox::selected(int index) const {
-    if (index < 0 || index >= listCount()) throw invalidPropertyArrayIndex();
+    checkEntryIndex(entries_, index);
     return index == listIndex_;
 }
 
 void ListBox::setSelected(int index, bool on) {
-    if (index < 0 || index >= listCount()) throw invalidPropertyArrayIndex();
+    checkEntryIndex(entries_, index);
     if (on)
         setListIndex(index);
     else if (index == listIndex_)

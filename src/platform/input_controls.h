@@ -205,8 +205,6 @@ public:
     std::function<void()> onChange;
 
 private:
-    void checkIndex(int index) const;
-
     ComboStyle style_;
     std::vector<ListEntry> entries_;
     int listIndex_ = -1;
