@@ -44,6 +44,14 @@ void FnComboAutoComplete(int& KeyAscii, Control* focused) {
 
 void FnComboAutoComplete(int& KeyAscii, Window& window) { FnComboAutoComplete(KeyAscii, window.focused()); }
 
+void FnSelectAllOnFocus(std::initializer_list<ComboBox*> combos) {
+    for (ComboBox* c : combos)
+        c->onGotFocus = [c] {
+            c->setSelStart(0);
+            c->setSelLength(textLength(c->text()));
+        };
+}
+
 void FnFillDateCombos(ComboBox& day, ComboBox& month, ComboBox& year) {
     for (ComboBox* c : {&day, &month, &year}) c->clear();
     for (int d = 1; d <= 31; ++d) day.addItem(formatNumber(d, "00"));

@@ -3,6 +3,7 @@
 // lists of a birth date, the time-zone list of a country, whole numbers as
 // typed or listed, and the placing of a window on the screen.
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string_view>
 
@@ -26,6 +27,10 @@ class Window;
 void FnComboAutoComplete(int& KeyAscii, Control* focused);
 // The same on the control that has the focus in the window.
 void FnComboAutoComplete(int& KeyAscii, Window& window);
+
+// Makes each combo box select its whole text when it gets the focus, so what
+// the user types next replaces it or starts the type-ahead afresh.
+void FnSelectAllOnFocus(std::initializer_list<ComboBox*> combos);
 
 // Empties the three boxes of a birth date and gives them their lists: the
 // days "01" to "31", the months "Jan" to "Dec" and the years 1900 to 2050.

@@ -123,14 +123,8 @@ frm_OpenChart::frm_OpenChart() : Window(kWindowName, kCaption, WindowKind::TopLe
             k = 0;
         }
     };
-    // A combo box that gets the focus selects its whole text, so what the
-    // user types next replaces it (the year) or starts the type-ahead afresh.
-    for (ComboBox* c : {&cbGender, &txt_Date, &txt_Month, &txt_Year, &cbHour, &cbMins, &txt_VC_Country,
-                        &txt_VC_City, &cbTimeZone})
-        c->onGotFocus = [c] {
-            c->setSelStart(0);
-            c->setSelLength(textLength(c->text()));
-        };
+    FnSelectAllOnFocus({&cbGender, &txt_Date, &txt_Month, &txt_Year, &cbHour, &cbMins, &txt_VC_Country, &txt_VC_City,
+                        &cbTimeZone});
     const auto swallow = [](int& k) { k = 0; };
     txtLatDetails.onKeyPress = swallow;
     txtLonDetails.onKeyPress = swallow;

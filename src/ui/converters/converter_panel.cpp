@@ -128,15 +128,8 @@ void ConverterPanel::wireKeys() {
     const auto swallow = [](int& k) { k = 0; };
     txtLatDetails.onKeyPress = swallow;
     txtLonDetails.onKeyPress = swallow;
-
-    // A combo box that gets the focus selects its whole text, so what the
-    // user types next starts the type-ahead afresh.
-    for (ComboBox* c : {&Txt_VP_Date, &Txt_VP_Month, &Txt_VP_YEAR, &cbHour, &cbMins, &Cmb_VP_Country, &Cmb_VP_City,
-                        &cbTimeZone})
-        c->onGotFocus = [c] {
-            c->setSelStart(0);
-            c->setSelLength(textLength(c->text()));
-        };
+    FnSelectAllOnFocus(
+        {&Txt_VP_Date, &Txt_VP_Month, &Txt_VP_YEAR, &cbHour, &cbMins, &Cmb_VP_Country, &Cmb_VP_City, &cbTimeZone});
 }
 
 // Positions in twips inside the window.
