@@ -60,7 +60,7 @@ protected:
     }
 
     void saveHoro(const std::string& key, const std::string& value) {
-        fakes.settings.SaveSetting(kSettingsApp, kSettingsSection, key, value);
+        fakes.settings.SaveSetting(kHoroApplication, kHoroSection, key, value);
     }
 
     std::string frontName() const { return windows.front() ? windows.front()->name() : std::string(); }

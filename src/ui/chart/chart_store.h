@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "calendar/calendar_errors.h"
+#include "state/horo_settings.h"
 #include "platform/run_time_error.h"
 
 namespace jd {
@@ -24,8 +25,6 @@ class Window;
 class frm_OpenChart;
 
 // Where the chart saved last is kept: application name and section.
-inline constexpr const char* kHoroApplication = "Pellmar";
-inline constexpr const char* kHoroSection = "Horo";
 
 // What the user is told when the chart the window was linked to has gone from
 // the table (deleted through another list or window in the meantime).

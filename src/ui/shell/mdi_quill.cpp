@@ -177,7 +177,7 @@ void MDIQuill::FNInitialize() {
         BirthDetails chart = state().birth;
         const SettingsStore* settings = services().settings;
         for (const HoroKey& k : kHoroKeys) {
-            std::string value = settings ? settings->GetSetting(kSettingsApp, kSettingsSection, k.key, k.sample)
+            std::string value = settings ? settings->GetSetting(kHoroApplication, kHoroSection, k.key, k.sample)
                                          : std::string(k.sample);
             switch (k.kind) {
                 case KeyKind::Text: break;

@@ -9,14 +9,13 @@
 
 #include "horoscope/chart_host.h"
 #include "platform/window.h"
+#include "state/horo_settings.h"
 #include "ui/shell/menu_command.h"
 #include "ui/shell/on_load_class.h"
 
 namespace jd {
 
-// The settings the last saved chart is kept under.
-inline constexpr const char* kSettingsApp = "Pellmar";
-inline constexpr const char* kSettingsSection = "Horo";
+// The help file beside the program and its opening topic; the database file.
 inline constexpr const char* kHelpFileName = "HollinHelp.html";
 inline constexpr int kHelpTopic = 1000;
 inline constexpr const char* kDatabaseFileName = "DBTessel.db";
