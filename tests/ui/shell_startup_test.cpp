@@ -2,6 +2,11 @@
 // last (or the sample chart) cast into the result windows, the navigator.
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "horoscope/chart_run.h"
 #include "shell_fixture.h"
 
@@ -97,6 +102,14 @@ TEST_F(StartUp, PreferencesOfTheStoredRowAreInForceForTheFirstChart) {
     EXPECT_FALSE(resultWindows().frm_rasi.Frame_SouthBride.visible());
 }
 
+// The name of a table's case: its description, blanks as underscores.
+const auto byWhat = [](const auto& info) {
+    std::string n = info.param.what;
+    for (char& ch : n)
+        if (ch == ' ') ch = '_';
+    return n;
+};
+
 // A start-up that cannot read its database shows one critical box and stops:
 // the frame stays with its menus, nothing is computed, no window is shown.
 struct BrokenDatabase {
@@ -140,39 +153,85 @@ INSTANTIATE_TEST_SUITE_P(Cases, StartUpWithBrokenDatabase,
                          ::testing::Values(BrokenDatabase{"missing file", nullptr, "does not exist"},
                                            BrokenDatabase{"no preference row", "DELETE FROM Preference;", "No current row"},
                                            BrokenDatabase{"no preference table", "DROP TABLE Preference;", "Preference"}),
-                         [](const auto& info) {
-                             std::string n = info.param.what;
-                             for (char& ch : n)
-                                 if (ch == ' ') ch = '_';
-                             return n;
-                         });
+                         byWhat);
 
-// A stored number key that is no number ends the reading of the chart with
-// one critical box: nothing is cast, yet the navigator and the birth-details
-// window come up with their designed texts.
-class StartUpWithBadNumberKey : public ShellTest, public ::testing::WithParamInterface<const char*> {};
+// The keys of the chart saved last as start-up reads them. A key that cannot
+// be read (a number that is no number, a date or a time that does not exist,
+// a hemisphere or zone letter other than its two) ends the reading with one
+// critical box: nothing is cast, yet the navigator and the birth-details
+// window come up with their designed texts. A section that reads well is cast
+// at its moment.
+struct HoroSection {
+    const char* what;
+    bool saved;  // false: no section at all
+    std::vector<std::pair<const char*, const char*>> changes;  // over a good section
+    std::optional<DateTime> cast;  // the moment cast; nothing: one box, no cast
+};
 
-TEST_P(StartUpWithBadNumberKey, ShowsOneBoxCastsNothingAndShowsTheWindows) {
-    saveHoro("Name", "Stored Chart");
-    saveHoro(GetParam(), "12x");
+class StartUpReadingTheSavedChart : public ShellTest, public ::testing::WithParamInterface<HoroSection> {};
+
+TEST_P(StartUpReadingTheSavedChart, CastsAGoodSectionAndStopsWithOneBoxOnABadKey) {
+    const HoroSection& c = GetParam();
+    if (c.saved) {
+        // As a save writes it, the letters typed in lower case.
+        const std::pair<const char*, const char*> good[] = {
+            {"Name", "Stored Chart"}, {"Day", "05"},      {"Month", "July"},   {"Year", "1984"},
+            {"Hour", "21"},           {"Min", "07"},      {"Sex", "Female"},   {"City", "Buenos Aires"},
+            {"Country", "Argentina"}, {"LatNS", "s"},     {"LatMin", "36"},    {"LatDeg", "34"},
+            {"LonEW", "w"},           {"LonMin", "22"},   {"LonDeg", "58"},    {"TimeDiff", "3"},
+            {"TimeDiffEW", "w"},      {"TimeZone", "Argentina  (3 hrs W)"},
+        };
+        for (const auto& [k, v] : good) saveHoro(k, v);
+        for (const auto& [k, v] : c.changes) saveHoro(k, v);
+    }
+    const int saves = fakes.settings.saveCount();
 
     start();
 
-    ASSERT_EQ(fakes.messageBox.shown().size(), 1u);
+    if (c.cast) {
+        EXPECT_TRUE(fakes.messageBox.shown().empty()) << fakes.messageBox.texts().front();
+        EXPECT_EQ(state().gBirthDateTime, *c.cast);
+        EXPECT_EQ(resultWindows().frm_UserDetails.txtGName.caption(), c.saved ? "Stored Chart" : "Sample Chart");
+        EXPECT_NE(state().positions.gSunLongitude, 0);
+        return;
+    }
+    ASSERT_EQ(fakes.messageBox.shown().size(), 1u) << ::testing::PrintToString(fakes.messageBox.texts());
     EXPECT_EQ(fakes.messageBox.last().text, "Type mismatch");
     EXPECT_EQ(fakes.messageBox.last().icon, MsgIcon::Critical);
+    EXPECT_EQ(fakes.messageBox.last().title, std::nullopt);
     EXPECT_EQ(state().birth.gChartName, "") << "the birth details stay as they were";
+    EXPECT_EQ(state().gBirthDateTime, DateTime());
+    EXPECT_EQ(state().positions.gSunLongitude, 0);
+    EXPECT_EQ(fakes.settings.saveCount(), saves) << "the section is left as it is";
     EXPECT_TRUE(windows.isLoaded(frm_MainHoroscope::kWindowName));
     ASSERT_TRUE(windows.isLoaded("frm_UserDetails"));
     EXPECT_EQ(frontName(), "frm_UserDetails");
     EXPECT_EQ(resultWindows().frm_UserDetails.txtGName.caption(), "NAME");
     EXPECT_EQ(resultWindows().frm_UserDetails.lblGName.caption(), "Name");
     EXPECT_EQ(resultWindows().frm_rasi.Lab_GM_GirlHouse[0].caption(), "");
-    EXPECT_EQ(state().positions.gSunLongitude, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, StartUpWithBadNumberKey,
-                         ::testing::Values("LatMin", "LatDeg", "LonMin", "LonDeg", "TimeDiff"));
+INSTANTIATE_TEST_SUITE_P(
+    Sections, StartUpReadingTheSavedChart,
+    ::testing::Values(
+        HoroSection{"good", true, {}, DateTime::of(1984, 7, 5, 21, 7, 0)},
+        HoroSection{"missing", false, {}, DateTime::of(1965, 7, 14, 14, 15, 0)},
+        HoroSection{"day 45 month Foo hour 99", true, {{"Day", "45"}, {"Month", "Foo"}, {"Hour", "99"}}, {}},
+        HoroSection{"29 Feb 1900", true, {{"Day", "29"}, {"Month", "Feb"}, {"Year", "1900"}}, {}},
+        HoroSection{"31 Apr", true, {{"Day", "31"}, {"Month", "Apr"}}, {}},
+        HoroSection{"hour 24", true, {{"Hour", "24"}}, {}},
+        HoroSection{"minute 60", true, {{"Min", "60"}}, {}},
+        HoroSection{"year 1799", true, {{"Year", "1799"}}, {}},
+        HoroSection{"month Foo", true, {{"Month", "Foo"}}, {}},
+        HoroSection{"LatNS X", true, {{"LatNS", "X"}}, {}},
+        HoroSection{"LonEW X", true, {{"LonEW", "X"}}, {}},
+        HoroSection{"TimeDiffEW X", true, {{"TimeDiffEW", "X"}}, {}},
+        HoroSection{"LatMin 12x", true, {{"LatMin", "12x"}}, {}},
+        HoroSection{"LatDeg 12x", true, {{"LatDeg", "12x"}}, {}},
+        HoroSection{"LonMin 12x", true, {{"LonMin", "12x"}}, {}},
+        HoroSection{"LonDeg 12x", true, {{"LonDeg", "12x"}}, {}},
+        HoroSection{"TimeDiff 12x", true, {{"TimeDiff", "12x"}}, {}}),
+    byWhat);
 
 }  // namespace
 }  // namespace jd

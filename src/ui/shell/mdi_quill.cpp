@@ -1,9 +1,16 @@
 #include "ui/shell/mdi_quill.h"
 
+#include <cstdint>
+#include <optional>
+
+#include "calendar/form_routines.h"
+#include "calendar/place_lookup.h"
 #include "horoscope/chart_run.h"
 #include "platform/database.h"
+#include "platform/date_time.h"
 #include "platform/run_time_error.h"
 #include "platform/text.h"
+#include "platform/vb_date.h"
 #include "platform/vb_number.h"
 #include "state/shared_records.h"
 #include "ui/shell/window_names.h"
@@ -22,13 +29,15 @@ std::string inAppFolder(const std::string& fileName) {
     return folder.back() == '/' ? folder + fileName : folder + "/" + fileName;
 }
 
-// The keys of the last saved chart, each with the sample chart's value.
+// The keys of the last saved chart, each with the sample chart's value. A
+// letter key holds one of its two letters.
 enum class KeyKind { Text, Letter, Number };
 struct HoroKey {
     const char* key;
     std::string BirthDetails::*field;
     KeyKind kind;
     const char* sample;
+    const char* letters = "";
 };
 const HoroKey kHoroKeys[] = {
     {"Name", &BirthDetails::gChartName, KeyKind::Text, "Sample Chart"},
@@ -40,15 +49,38 @@ const HoroKey kHoroKeys[] = {
     {"Sex", &BirthDetails::gGender, KeyKind::Text, "Male"},
     {"City", &BirthDetails::gCity, KeyKind::Text, "Sample City"},
     {"Country", &BirthDetails::gCountry, KeyKind::Text, "India"},
-    {"LatNS", &BirthDetails::gLatNS, KeyKind::Letter, "N"},
+    {"LatNS", &BirthDetails::gLatNS, KeyKind::Letter, "N", "NS"},
     {"LatMin", &BirthDetails::gLatMin, KeyKind::Number, "20"},
     {"LatDeg", &BirthDetails::gLatDeg, KeyKind::Number, "17"},
-    {"LonEW", &BirthDetails::gLonEW, KeyKind::Letter, "E"},
+    {"LonEW", &BirthDetails::gLonEW, KeyKind::Letter, "E", "EW"},
     {"LonMin", &BirthDetails::gLonMin, KeyKind::Number, "30"},
     {"LonDeg", &BirthDetails::gLonDeg, KeyKind::Number, "78"},
     {"TimeDiff", &BirthDetails::gZoneHours, KeyKind::Number, "5.5"},
-    {"TimeDiffEW", &BirthDetails::gZoneEW, KeyKind::Letter, "E"},
+    {"TimeDiffEW", &BirthDetails::gZoneEW, KeyKind::Letter, "E", "EW"},
 };
+
+// A part of the birth moment: digits only, at most `digits` of them, blanks
+// around them allowed, as the chart's date reading takes it ("05" as a save
+// writes it).
+std::optional<int> momentPart(const std::string& text, std::size_t digits) {
+    const std::optional<std::int32_t> n = wholeNumber(text);
+    if (!n || trim(text).size() > digits) return std::nullopt;
+    return *n;
+}
+
+// Whether the birth date and time name a moment the chart can be cast for: a
+// day of the calendar in the years 1800 to 3000 that the birth details
+// accept, the month by its English name or its first three letters in any
+// case, an hour 0 to 23 and a minute 0 to 59.
+bool isBirthMoment(const BirthDetails& b) {
+    const auto day = momentPart(b.gBirthDay, 2);
+    const auto year = momentPart(b.gBirthYear, 4);
+    const auto hour = momentPart(b.gBirthHour, 2);
+    const auto minute = momentPart(b.gBirthMinute, 2);
+    const int month = monthFromName(trim(b.gBirthMonth));
+    return day && year && hour && minute && month != 0 && *year >= 1800 && *year <= 3000 &&
+           DateTime::isValidDate(*year, month, *day) && *hour <= 23 && *minute <= 59;
+}
 
 }  // namespace
 
@@ -181,11 +213,18 @@ void MDIQuill::FNInitialize() {
                                          : std::string(k.sample);
             switch (k.kind) {
                 case KeyKind::Text: break;
-                case KeyKind::Letter: value = upperAscii(value); break;
+                case KeyKind::Letter:
+                    value = FnPlaceLetter(value, k.letters[0], k.letters[1]);
+                    if (value.empty()) throw RunTimeError::typeMismatch();
+                    break;
                 case KeyKind::Number: value = numberText(toDouble(value)); break;
             }
             chart.*k.field = std::move(value);
         }
+        // A date or time the chart cannot read is no chart to cast: it fails
+        // here once, as a number key that is no number does, rather than in
+        // every step of the run.
+        if (!isBirthMoment(chart)) throw RunTimeError::typeMismatch();
 
         FnCastHoroscope([&chart] { state().birth = chart; });
     } catch (const RunTimeError& e) {
