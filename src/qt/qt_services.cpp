@@ -1,15 +1,19 @@
 #include "qt/qt_services.h"
 
 #include <QAbstractEventDispatcher>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSettings>
+#include <QSpacerItem>
 #include <QStandardPaths>
 #include <QTextBrowser>
 #include <QThread>
@@ -24,6 +28,21 @@ namespace jd::qt {
 
 namespace {
 QString toQt(const std::string& s) { return QString::fromStdString(s); }
+
+// Room beside a caption for the window manager's title-bar buttons.
+constexpr int kTitleButtonsWidth = 150;
+
+// Makes a box at least as wide as its caption in the application's font and
+// the title-bar buttons beside it, so the caption shows whole. QMessageBox
+// sizes itself from its layout and ignores a minimum width, so the room is a
+// spacer in a row of its own across the layout's columns.
+void widenForCaption(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid) return;
+    const int width = QFontMetrics(QApplication::font()).horizontalAdvance(box.windowTitle()) + kTitleButtonsWidth;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+}
 }  // namespace
 
 // ------------------------------------------------------------------ message box
@@ -46,6 +65,7 @@ MsgResult QtMessageBox::show(const std::string& text, MsgIcon icon, MsgButtons b
         case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
         case MsgButtons::OKCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
     }
+    widenForCaption(box);
     switch (box.exec()) {
         case QMessageBox::Yes: return MsgResult::Yes;
         case QMessageBox::No: return MsgResult::No;

@@ -1,8 +1,13 @@
-// The Qt services: printing into a PDF, the settings file, dialog filters.
+// The Qt services: printing into a PDF, the settings file, message boxes,
+// dialog filters.
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFontMetrics>
+#include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
 
 #include "qt/pdf_pages.h"
 #include "qt/qt_app.h"
@@ -12,6 +17,21 @@ namespace jd::qt {
 namespace {
 
 using testing::pdfPages;
+
+// Runs `act` on the modal dialog of type D once its event loop runs; the
+// act must close it. Without such a dialog the test fails and the modal
+// widget is closed, so nothing hangs.
+template <typename D>
+void whenShown(std::function<void(D&)> act) {
+    QTimer::singleShot(0, [act] {
+        if (auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget())) {
+            act(*dialog);
+            return;
+        }
+        ADD_FAILURE() << "no such dialog shown";
+        if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+    });
+}
 
 TEST(QtPrinter, ASheetStartsOnlyWhenSomethingFollowsAndAFullSheetContinues) {
     testing::app();
@@ -46,6 +66,19 @@ TEST(QtSettingsStore, KeepsTextsAcrossInstancesAndIgnoresLetterCase) {
     const QtSettingsStore again(ini);
     EXPECT_EQ(again.GetSetting("pellmar", "HORO", "latdeg", "0"), "17");
     EXPECT_EQ(again.GetSetting("Pellmar", "Horo", "Name", "Sample Chart"), "Sample Chart");
+}
+
+TEST(QtMessageBox, IsWideEnoughForItsWholeCaptionAndTheTitleBarButtons) {
+    testing::app();
+    const QString title = QStringLiteral("Enter Birth Details");
+    int width = 0;
+    whenShown<QMessageBox>([&](QMessageBox& box) {
+        width = box.width();
+        box.done(QMessageBox::Ok);
+    });
+    QtMessageBox boxes;
+    EXPECT_EQ(boxes.show("Enter Name", MsgIcon::Information, MsgButtons::OK, title.toStdString()), MsgResult::OK);
+    EXPECT_GE(width, QFontMetrics(QApplication::font()).horizontalAdvance(title) + 150);
 }
 
 TEST(QtSaveFileDialog, FiltersBecomeQtFilters) {
