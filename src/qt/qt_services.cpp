@@ -147,7 +147,7 @@ QString QtSaveFileDialog::qtFilter(const std::string& filter) {
 }
 
 std::optional<std::string> QtSaveFileDialog::showSave(const SaveDialogOptions& options) {
-    QFileDialog dialog(parent_.data(), toQt(options.title), QString(), qtFilter(options.filter));
+    QFileDialog dialog(parent_.data(), toQt(options.title), lastFolder_, qtFilter(options.filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     if (!options.defaultExtension.empty()) dialog.setDefaultSuffix(toQt(options.defaultExtension));
@@ -156,6 +156,7 @@ std::optional<std::string> QtSaveFileDialog::showSave(const SaveDialogOptions& o
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     const QString path = dialog.selectedFiles().constFirst();
     if (path.isEmpty()) return std::nullopt;
+    lastFolder_ = QFileInfo(path).absolutePath();
     return QDir::toNativeSeparators(path).toStdString();
 }
 

@@ -66,6 +66,8 @@ public:
     int height() const override;
 };
 
+// The save form of the file dialog. Once a file has been chosen in it, it
+// opens in that file's folder for the rest of the run.
 class QtSaveFileDialog : public SaveFileDialog {
 public:
     explicit QtSaveFileDialog(QWidget* parent = nullptr) : parent_(parent) {}
@@ -76,6 +78,7 @@ public:
 
 private:
     QPointer<QWidget> parent_;
+    QString lastFolder_;
 };
 
 // Separate browser windows, one per name, reused while open.

@@ -1,8 +1,10 @@
-// The Qt services: printing into a PDF, the settings file, message boxes,
-// dialog filters.
+// The Qt services: printing into a PDF, the settings file, message boxes, the
+// save dialog.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFontMetrics>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -79,6 +81,34 @@ TEST(QtMessageBox, IsWideEnoughForItsWholeCaptionAndTheTitleBarButtons) {
     QtMessageBox boxes;
     EXPECT_EQ(boxes.show("Enter Name", MsgIcon::Information, MsgButtons::OK, title.toStdString()), MsgResult::OK);
     EXPECT_GE(width, QFontMetrics(QApplication::font()).horizontalAdvance(title) + 150);
+}
+
+TEST(QtSaveFileDialog, OpensInTheFolderLastSavedTo) {
+    testing::app();
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir("reports"));
+    const QString folder = QDir(dir.path()).absoluteFilePath("reports");
+    const QString report = folder + QStringLiteral("/chart.txt");
+    QtSaveFileDialog dialogs;
+    const SaveDialogOptions text{"Text Files | *.Txt", "", "", false, ""};
+
+    whenShown<QFileDialog>([&](QFileDialog& d) {
+        d.selectFile(report);
+        QMetaObject::invokeMethod(&d, "accept");
+    });
+    EXPECT_EQ(dialogs.showSave(text), QDir::toNativeSeparators(report).toStdString());
+
+    // Browsing elsewhere and cancelling saves nothing: the folder stays.
+    QString openedIn;
+    for (int i = 0; i < 2; ++i) {
+        whenShown<QFileDialog>([&](QFileDialog& d) {
+            openedIn = d.directory().absolutePath();
+            d.setDirectory(dir.path());
+            QMetaObject::invokeMethod(&d, "reject");
+        });
+        EXPECT_EQ(dialogs.showSave(text), std::nullopt);
+        EXPECT_EQ(openedIn.toStdString(), folder.toStdString()) << i;
+    }
 }
 
 TEST(QtSaveFileDialog, FiltersBecomeQtFilters) {
