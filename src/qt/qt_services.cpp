@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -98,6 +99,19 @@ int QtScreen::height() const {
     const QScreen* s = QGuiApplication::primaryScreen();
     return static_cast<int>(pixelsToTwips(s ? s->size().height() : 768));
 }
+
+// ---------------------------------------------------------------- busy cursor
+
+void QtBusyCursor::show() {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    // The caller holds the event loop (a statement waiting for the database
+    // file): let the windowing system take the new shape and the windows
+    // their pending repaints now, but leave the user's clicks and keys
+    // queued, so the user can start nothing inside the wait.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void QtBusyCursor::restore() { QGuiApplication::restoreOverrideCursor(); }
 
 // ------------------------------------------------------------------- settings
 

@@ -1,11 +1,13 @@
 // The Qt services: printing into a PDF, the settings file, message boxes, the
-// save dialog.
+// busy cursor, the save dialog.
 #include <gtest/gtest.h>
 
+#include <QCursor>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -81,6 +83,16 @@ TEST(QtMessageBox, IsWideEnoughForItsWholeCaptionAndTheTitleBarButtons) {
     QtMessageBox boxes;
     EXPECT_EQ(boxes.show("Enter Name", MsgIcon::Information, MsgButtons::OK, title.toStdString()), MsgResult::OK);
     EXPECT_GE(width, QFontMetrics(QApplication::font()).horizontalAdvance(title) + 150);
+}
+
+TEST(QtBusyCursor, ShowsTheWaitShapeUntilRestored) {
+    testing::app();
+    QtBusyCursor busy;
+    busy.show();
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    busy.restore();
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 TEST(QtSaveFileDialog, OpensInTheFolderLastSavedTo) {
