@@ -152,6 +152,7 @@ Database& renewBhukthiConnection() {
     SharedState& s = state();
     s.gBhukthiConnection.reset();
     s.gBhukthiConnection = std::make_shared<Database>(sharedDatabase().path());
+    s.gBhukthiConnection->setBusyCursor(sharedDatabase().busyCursor());
     return *s.gBhukthiConnection;
 }
 

@@ -8,13 +8,19 @@
 #include <filesystem>
 #include <limits>
 #include <system_error>
+#include <thread>
 #include <utility>
 
 #include "platform/run_time_error.h"
+#include "platform/services.h"
 
 namespace jd {
 
 namespace {
+
+// How long a statement waits for another connection to release the file
+// before it fails with "database is locked".
+constexpr std::chrono::milliseconds kBusyWait{5000};
 
 // Table and column names are compared without regard to case, as the
 // database itself compares them (ASCII letters only).
@@ -134,6 +140,7 @@ int Statement::parameterIndex(std::string_view name) const {
 
 bool Statement::step() {
     const int rc = sqlite3_step(stmt_);
+    db_->endWait();
     if (rc == SQLITE_ROW) {
         hasRow_ = true;
         return true;
@@ -278,6 +285,7 @@ Transaction::~Transaction() {
     // Nothing may escape a destructor; a failed rollback leaves SQLite to
     // undo the open transaction when the connection closes.
     sqlite3_exec(db_.handle(), "ROLLBACK TO jd_unit; RELEASE jd_unit", nullptr, nullptr, nullptr);
+    db_.endWait();
 }
 
 void Transaction::commit() {
@@ -312,7 +320,7 @@ Database::Database(const std::string& path, Mode mode) : path_(path) {
     sqlite3_extended_result_codes(db_, 0);
     // Several connections of the program may meet on the file; a short wait
     // lets one finish before another is refused.
-    sqlite3_busy_timeout(db_, 5000);
+    sqlite3_busy_handler(db_, &Database::onBusy, this);
     if (mode == Mode::CreateIfMissing) return;
 
     // SQLite opens any file lazily: read the schema now, so that a file which
@@ -334,6 +342,29 @@ Database::Database(const std::string& path, Mode mode) : path_(path) {
 
 Database::~Database() { sqlite3_close_v2(db_); }
 
+int Database::onBusy(void* self, int retries) {
+    auto& db = *static_cast<Database*>(self);
+    if (retries == 0) {
+        // The cursor is set on the first retry only: a statement that gets
+        // the file at once never shows it.
+        if (db.busyCursor_ && !db.shownCursor_) {
+            db.shownCursor_ = db.busyCursor_;
+            db.shownCursor_->show();
+        }
+        db.waitStart_ = std::chrono::steady_clock::now();
+    }
+    const auto left = kBusyWait - (std::chrono::steady_clock::now() - db.waitStart_);
+    if (left <= decltype(left)::zero()) return 0;
+    // Short steps at first, as the other connection may be nearly done.
+    const std::chrono::milliseconds step{retries < 10 ? 5 : 50};
+    std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(step, left));
+    return 1;
+}
+
+void Database::endWait() {
+    if (BusyCursor* cursor = std::exchange(shownCursor_, nullptr)) cursor->restore();
+}
+
 void Database::raise(int rc, std::string_view context) const {
     std::string message = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);
     if (!context.empty()) message = std::string(context) + ": " + message;
@@ -344,6 +375,7 @@ Statement Database::prepare(std::string_view sql) {
     sqlite3_stmt* stmt = nullptr;
     const char* tail = nullptr;
     const int rc = sqlite3_prepare_v2(db_, sql.data(), static_cast<int>(sql.size()), &stmt, &tail);
+    endWait();
     if (rc != SQLITE_OK) raise(rc);
     if (!stmt) {
         throw RunTimeError(kDbErrorBase + SQLITE_MISUSE, "No statement in: " + std::string(sql));
@@ -362,6 +394,7 @@ Statement Database::prepare(std::string_view sql) {
 void Database::executeScript(const std::string& sql) {
     char* err = nullptr;
     const int rc = sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &err);
+    endWait();
     if (rc != SQLITE_OK) {
         std::string message = err ? err : sqlite3_errstr(rc);
         sqlite3_free(err);

@@ -2,7 +2,8 @@
 // The SQLite database layer: one connection to the database file beside the
 // program, statements with every value bound as a parameter, rows read by
 // column name without regard to case, transactions that roll back unless
-// committed.
+// committed. A statement that finds the file locked by another connection
+// waits up to five seconds for it, showing the busy cursor, before it fails.
 //
 // Every failure raises jd::RunTimeError with a number of the database range:
 //   3000 + SQLite's primary result code, with SQLite's own message
@@ -12,6 +13,7 @@
 // Conversions of a column value raise the run time's own errors: Invalid use
 // of Null (94) for a number read from an empty value, Type mismatch (13) for a
 // text that is no number, Overflow (6) for a number out of the asked range.
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -24,6 +26,8 @@ struct sqlite3;
 struct sqlite3_stmt;
 
 namespace jd {
+
+class BusyCursor;
 
 inline constexpr int kDbErrorBase = 3000;       // + SQLite's primary result code
 inline constexpr int kDbFileMissing = 3900;     // the file does not exist
@@ -197,9 +201,26 @@ public:
     // The error of SQLite's result code rc, with the connection's message.
     [[noreturn]] void raise(int rc, std::string_view context = {}) const;
 
+    // The cursor shown while a statement of this connection waits for another
+    // connection to release the file (nullptr: none). It shows from SQLite's
+    // first retry until the call that waited returns, whether the wait ended
+    // in the lock or in "database is locked".
+    void setBusyCursor(BusyCursor* cursor) { busyCursor_ = cursor; }
+    BusyCursor* busyCursor() const { return busyCursor_; }
+
 private:
+    friend class Statement;
+    friend class Transaction;
+    // SQLite's busy handler: waits in short sleeps, kBusyWait in all.
+    static int onBusy(void* self, int retries);
+    // Restores the cursor a wait of the call just ended has shown.
+    void endWait();
+
     std::string path_;
     sqlite3* db_ = nullptr;
+    BusyCursor* busyCursor_ = nullptr;
+    BusyCursor* shownCursor_ = nullptr;  // the cursor showing for the current wait
+    std::chrono::steady_clock::time_point waitStart_;
 };
 
 }  // namespace jd

@@ -101,6 +101,19 @@ private:
     int w_, h_;
 };
 
+// Counts how often the busy shape was shown and restored.
+class RecordingBusyCursor : public BusyCursor {
+public:
+    void show() override { ++shown_; }
+    void restore() override { ++restored_; }
+    int shown() const { return shown_; }
+    int restored() const { return restored_; }
+
+private:
+    int shown_ = 0;
+    int restored_ = 0;
+};
+
 // One call made on the printer.
 struct PrinterCall {
     enum class Kind { FontName, FontSize, PrintLine, NewPage, EndDoc };
@@ -180,13 +193,15 @@ struct FakeServices {
     MemorySettingsStore settings;
     CountingEventLoop eventLoop;
     FixedScreen screen;
+    RecordingBusyCursor busyCursor;
     RecordingPrinter printer;
     ScriptedSaveDialog saveDialog;
     RecordingBrowser browser;
     RecordingHelp help;
 
     Services services() {
-        return Services{&messageBox, &clock, &settings, &eventLoop, &screen, &printer, &saveDialog, &browser, &help};
+        return Services{&messageBox, &clock, &settings, &eventLoop, &screen,
+                        &busyCursor, &printer, &saveDialog, &browser, &help};
     }
 };
 

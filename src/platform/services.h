@@ -1,7 +1,8 @@
 #pragma once
 // What the program asks of the desktop around it, each as a small interface:
 // message boxes, the clock, the per-user settings store, the event loop, the
-// screen, the printer, the save dialog, a separate browser window, help.
+// screen, the busy cursor, the printer, the save dialog, a separate browser
+// window, help.
 // The Qt front implements them for the real program; fake_services.h holds
 // the test doubles. Windows reach them through one `Services` holder.
 #include <optional>
@@ -67,6 +68,17 @@ public:
     virtual int height() const = 0;
 };
 
+// The mouse pointer's busy (hourglass) shape, shown while the program waits
+// on something outside it with its event loop stopped.
+class BusyCursor {
+public:
+    virtual ~BusyCursor() = default;
+    // Shows the busy shape over every window of the program, drawn at once.
+    virtual void show() = 0;
+    // Gives the pointer back the shape it had before show().
+    virtual void restore() = 0;
+};
+
 // The system's default printer, driven line by line.
 class Printer {
 public:
@@ -123,6 +135,7 @@ struct Services {
     SettingsStore* settings = nullptr;
     EventLoop* eventLoop = nullptr;
     Screen* screen = nullptr;
+    BusyCursor* busyCursor = nullptr;
     Printer* printer = nullptr;
     SaveFileDialog* saveDialog = nullptr;
     BrowserPane* browser = nullptr;

@@ -1,15 +1,20 @@
 #include "qt/qt_services.h"
 
 #include <QAbstractEventDispatcher>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSettings>
+#include <QSpacerItem>
 #include <QStandardPaths>
 #include <QTextBrowser>
 #include <QThread>
@@ -24,6 +29,21 @@ namespace jd::qt {
 
 namespace {
 QString toQt(const std::string& s) { return QString::fromStdString(s); }
+
+// Room beside a caption for the window manager's title-bar buttons.
+constexpr int kTitleButtonsWidth = 150;
+
+// Makes a box at least as wide as its caption in the application's font and
+// the title-bar buttons beside it, so the caption shows whole. QMessageBox
+// sizes itself from its layout and ignores a minimum width, so the room is a
+// spacer in a row of its own across the layout's columns.
+void widenForCaption(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid) return;
+    const int width = QFontMetrics(QApplication::font()).horizontalAdvance(box.windowTitle()) + kTitleButtonsWidth;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+}
 }  // namespace
 
 // ------------------------------------------------------------------ message box
@@ -46,6 +66,7 @@ MsgResult QtMessageBox::show(const std::string& text, MsgIcon icon, MsgButtons b
         case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
         case MsgButtons::OKCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
     }
+    widenForCaption(box);
     switch (box.exec()) {
         case QMessageBox::Yes: return MsgResult::Yes;
         case QMessageBox::No: return MsgResult::No;
@@ -78,6 +99,19 @@ int QtScreen::height() const {
     const QScreen* s = QGuiApplication::primaryScreen();
     return static_cast<int>(pixelsToTwips(s ? s->size().height() : 768));
 }
+
+// ---------------------------------------------------------------- busy cursor
+
+void QtBusyCursor::show() {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    // The caller holds the event loop (a statement waiting for the database
+    // file): let the windowing system take the new shape and the windows
+    // their pending repaints now, but leave the user's clicks and keys
+    // queued, so the user can start nothing inside the wait.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void QtBusyCursor::restore() { QGuiApplication::restoreOverrideCursor(); }
 
 // ------------------------------------------------------------------- settings
 
@@ -127,7 +161,7 @@ QString QtSaveFileDialog::qtFilter(const std::string& filter) {
 }
 
 std::optional<std::string> QtSaveFileDialog::showSave(const SaveDialogOptions& options) {
-    QFileDialog dialog(parent_.data(), toQt(options.title), QString(), qtFilter(options.filter));
+    QFileDialog dialog(parent_.data(), toQt(options.title), lastFolder_, qtFilter(options.filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     if (!options.defaultExtension.empty()) dialog.setDefaultSuffix(toQt(options.defaultExtension));
@@ -136,6 +170,7 @@ std::optional<std::string> QtSaveFileDialog::showSave(const SaveDialogOptions& o
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     const QString path = dialog.selectedFiles().constFirst();
     if (path.isEmpty()) return std::nullopt;
+    lastFolder_ = QFileInfo(path).absolutePath();
     return QDir::toNativeSeparators(path).toStdString();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The services of the program as Qt provides them: message boxes, the clock,
-// per-user settings, the event loop, the screen, the printer, the save dialog,
-// separate browser windows and the help window.
+// per-user settings, the event loop, the screen, the busy cursor, the printer,
+// the save dialog, separate browser windows and the help window.
 #include <QPointer>
 #include <QString>
 #include <QTextBrowser>
@@ -66,6 +66,15 @@ public:
     int height() const override;
 };
 
+// The application's override cursor in the wait shape.
+class QtBusyCursor : public BusyCursor {
+public:
+    void show() override;
+    void restore() override;
+};
+
+// The save form of the file dialog. Once a file has been chosen in it, it
+// opens in that file's folder for the rest of the run.
 class QtSaveFileDialog : public SaveFileDialog {
 public:
     explicit QtSaveFileDialog(QWidget* parent = nullptr) : parent_(parent) {}
@@ -76,6 +85,7 @@ public:
 
 private:
     QPointer<QWidget> parent_;
+    QString lastFolder_;
 };
 
 // Separate browser windows, one per name, reused while open.
@@ -108,13 +118,15 @@ struct QtServices {
     QtSettingsStore settings;
     QtEventLoop eventLoop;
     QtScreen screen;
+    QtBusyCursor busyCursor;
     QtPrinter printer;
     QtSaveFileDialog saveDialog;
     QtBrowserWindows browser;
     QtHelp help;
 
     Services services() {
-        return Services{&messageBox, &clock, &settings, &eventLoop, &screen, &printer, &saveDialog, &browser, &help};
+        return Services{&messageBox, &clock, &settings, &eventLoop, &screen,
+                        &busyCursor, &printer, &saveDialog, &browser, &help};
     }
 };
 

@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <limits>
 #include <stdexcept>
 #include <string>
 
+#include "platform/fake_services.h"
 #include "platform/run_time_error.h"
 
 namespace fs = std::filesystem;
@@ -274,6 +276,50 @@ TEST_F(DatabaseTest, FailuresCarryANumberAndSQLitesMessage) {
     auto st = db->query("SELECT CityName FROM City WHERE CityID = 99");
     EXPECT_FALSE(st.step());
     EXPECT_EQ(errorOf([&] { st.asText("CityName"); }).number(), jd::kDbNoCurrentRow);
+}
+
+// A busy cursor that also notes when it was shown and restored.
+class TimedBusyCursor : public jd::RecordingBusyCursor {
+public:
+    using Clock = std::chrono::steady_clock;
+    void show() override {
+        RecordingBusyCursor::show();
+        shownAt = Clock::now();
+    }
+    void restore() override {
+        RecordingBusyCursor::restore();
+        restoredAt = Clock::now();
+    }
+    Clock::time_point shownAt, restoredAt;
+};
+
+TEST_F(DatabaseTest, ALockedFileShowsTheBusyCursorWhileTheStatementWaitsAndThenFails) {
+    using namespace std::chrono_literals;
+    auto db = namesDatabase();
+    TimedBusyCursor cursor;
+    db->setBusyCursor(&cursor);
+    db->execute("INSERT INTO City (CityName) VALUES ('Ujjain')");
+    EXPECT_EQ(cursor.shown(), 0) << "a statement that gets the file at once shows nothing";
+
+    Database other(path("names.db"));
+    other.executeScript("BEGIN EXCLUSIVE");
+    const auto start = TimedBusyCursor::Clock::now();
+    const auto locked = errorOf([&] { db->query("SELECT count(*) FROM City").step(); });
+    const auto end = TimedBusyCursor::Clock::now();
+    EXPECT_EQ(locked.number(), jd::kDbErrorBase + 5);
+    EXPECT_EQ(locked.description(), "database is locked");
+    EXPECT_GE(end - start, 4900ms);
+    EXPECT_LT(end - start, 7000ms);
+    EXPECT_EQ(cursor.shown(), 1);
+    EXPECT_EQ(cursor.restored(), 1);
+    EXPECT_LT(cursor.shownAt - start, 500ms) << "shown at the first retry";
+    EXPECT_GE(cursor.restoredAt - start, 4900ms) << "restored when the statement ends";
+
+    other.executeScript("COMMIT");
+    auto count = db->query("SELECT count(*) FROM City");
+    ASSERT_TRUE(count.step());
+    EXPECT_EQ(count.asInt(0), 1);
+    EXPECT_EQ(cursor.shown(), 1);
 }
 
 }  // namespace

@@ -1,8 +1,17 @@
-// The Qt services: printing into a PDF, the settings file, dialog filters.
+// The Qt services: printing into a PDF, the settings file, message boxes, the
+// busy cursor, the save dialog.
 #include <gtest/gtest.h>
 
+#include <QCursor>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
 
 #include "qt/pdf_pages.h"
 #include "qt/qt_app.h"
@@ -12,6 +21,21 @@ namespace jd::qt {
 namespace {
 
 using testing::pdfPages;
+
+// Runs `act` on the modal dialog of type D once its event loop runs; the
+// act must close it. Without such a dialog the test fails and the modal
+// widget is closed, so nothing hangs.
+template <typename D>
+void whenShown(std::function<void(D&)> act) {
+    QTimer::singleShot(0, [act] {
+        if (auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget())) {
+            act(*dialog);
+            return;
+        }
+        ADD_FAILURE() << "no such dialog shown";
+        if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+    });
+}
 
 TEST(QtPrinter, ASheetStartsOnlyWhenSomethingFollowsAndAFullSheetContinues) {
     testing::app();
@@ -46,6 +70,57 @@ TEST(QtSettingsStore, KeepsTextsAcrossInstancesAndIgnoresLetterCase) {
     const QtSettingsStore again(ini);
     EXPECT_EQ(again.GetSetting("pellmar", "HORO", "latdeg", "0"), "17");
     EXPECT_EQ(again.GetSetting("Pellmar", "Horo", "Name", "Sample Chart"), "Sample Chart");
+}
+
+TEST(QtMessageBox, IsWideEnoughForItsWholeCaptionAndTheTitleBarButtons) {
+    testing::app();
+    const QString title = QStringLiteral("Enter Birth Details");
+    int width = 0;
+    whenShown<QMessageBox>([&](QMessageBox& box) {
+        width = box.width();
+        box.done(QMessageBox::Ok);
+    });
+    QtMessageBox boxes;
+    EXPECT_EQ(boxes.show("Enter Name", MsgIcon::Information, MsgButtons::OK, title.toStdString()), MsgResult::OK);
+    EXPECT_GE(width, QFontMetrics(QApplication::font()).horizontalAdvance(title) + 150);
+}
+
+TEST(QtBusyCursor, ShowsTheWaitShapeUntilRestored) {
+    testing::app();
+    QtBusyCursor busy;
+    busy.show();
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    busy.restore();
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST(QtSaveFileDialog, OpensInTheFolderLastSavedTo) {
+    testing::app();
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir("reports"));
+    const QString folder = QDir(dir.path()).absoluteFilePath("reports");
+    const QString report = folder + QStringLiteral("/chart.txt");
+    QtSaveFileDialog dialogs;
+    const SaveDialogOptions text{"Text Files | *.Txt", "", "", false, ""};
+
+    whenShown<QFileDialog>([&](QFileDialog& d) {
+        d.selectFile(report);
+        QMetaObject::invokeMethod(&d, "accept");
+    });
+    EXPECT_EQ(dialogs.showSave(text), QDir::toNativeSeparators(report).toStdString());
+
+    // Browsing elsewhere and cancelling saves nothing: the folder stays.
+    QString openedIn;
+    for (int i = 0; i < 2; ++i) {
+        whenShown<QFileDialog>([&](QFileDialog& d) {
+            openedIn = d.directory().absolutePath();
+            d.setDirectory(dir.path());
+            QMetaObject::invokeMethod(&d, "reject");
+        });
+        EXPECT_EQ(dialogs.showSave(text), std::nullopt);
+        EXPECT_EQ(openedIn.toStdString(), folder.toStdString()) << i;
+    }
 }
 
 TEST(QtSaveFileDialog, FiltersBecomeQtFilters) {

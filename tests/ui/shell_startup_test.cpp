@@ -46,6 +46,12 @@ TEST_F(StartUp, WithoutSavedChartCastsTheSampleChartAndShowsTheNavigator) {
     EXPECT_EQ(state().gActiveWindowName, "");
     EXPECT_FALSE(main.waitPanel().PicMask.visible());
 
+    // The program's connections show its busy cursor while they wait for the
+    // database file.
+    ASSERT_TRUE(state().gDbConnection && state().gBhukthiConnection);
+    EXPECT_EQ(state().gDbConnection->busyCursor(), &fakes.busyCursor);
+    EXPECT_EQ(state().gBhukthiConnection->busyCursor(), &fakes.busyCursor);
+
     // Start-up enabled the menus whose windows the program has.
     EXPECT_TRUE(main.mnuBirthDetails.enabled());
     EXPECT_TRUE(main.mnuTools.enabled());

@@ -57,6 +57,7 @@ std::optional<std::int32_t> Frm_SaveChart::SC_SaveChart() {
     // The name check and the insert run on a connection of their own, in one
     // transaction, so no chart of the same name can come between them.
     Database db(sharedConnection().path());
+    db.setBusyCursor(sharedConnection().busyCursor());
     std::optional<std::int32_t> key;
     {
         Transaction t(db);

@@ -169,6 +169,7 @@ void MDIQuill::startUp() {
         panel_.PicIn.setWidth(0);
 
         state().gDbConnection = Database::open(inAppFolder(kDatabaseFileName));
+        state().gDbConnection->setBusyCursor(services().busyCursor);
 
         OnLoadClass& prefs = onLoadClass();
         prefs.FnPreferences(*state().gDbConnection);
