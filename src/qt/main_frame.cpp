@@ -252,7 +252,6 @@ bool MainFrame::eventFilter(QObject* watched, QEvent* e) {
             if (v.decoration == ViewDecoration::Lasting) return true;
             // Closing a window's picture unloads the window, which drops
             // the picture in turn.
-            e->ignore();
             Window* w = v.window;
             QMetaObject::invokeMethod(this, [this, w, name = name] {
                 if (views_by_name_.count(name) && w->loaded()) guarded(registry_, [&] { registry_->unload(*w); });

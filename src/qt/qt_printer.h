@@ -16,7 +16,7 @@ namespace jd::qt {
 // ends, so that the font size can be chosen for the whole job: the size
 // asked for, or the largest smaller one at which the longest page fits the
 // sheet's printable height, so that every page comes out on one sheet. A
-// page still too long at the smallest size used goes on with the next sheet
+// page still too long at the smallest size goes on with the next sheet
 // rather than past the paper's edge. A new sheet starts only when something
 // is printed after newPage(), so no blank sheet comes out at the end. The
 // font is the one asked for when the system has it with a fixed pitch, else
@@ -56,7 +56,6 @@ private:
     QPageSize paper_;
     QString fontName_ = QStringLiteral("Courier New");
     double fontSize_ = 11;
-    bool started_ = false;  // something has been printed in the job under way
     bool pageBreakPending_ = false;
     std::vector<QStringList> pages_;  // the lines of each page of the job
     int sheets_ = 0;
