@@ -1,12 +1,14 @@
 #include "qt/main_frame.h"
 
 #include <QAbstractEventDispatcher>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QThread>
+#include <utility>
 
 #include "platform/run_time_error.h"
 #include "qt/twips.h"
@@ -41,6 +43,9 @@ MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent), mdi_(new QMdiArea(t
     setWindowTitle(QString::fromLatin1(kFrameCaption));
     setCentralWidget(mdi_);
     mdi_->setBackground(QColor(171, 171, 171));
+    // The area scrolls to child windows that reach past its edges.
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     resize(1024, 700);
 }
 
@@ -63,7 +68,9 @@ void MainFrame::attach(WindowRegistry& registry, const ViewFactory& views) {
         for (auto& [name, v] : views_by_name_) {
             if (v.sub != sub || !v.window || !v.window->loaded()) continue;
             Window* w = v.window;
+            QMdiSubWindow* const outer = std::exchange(activating_, sub);
             guarded(registry_, [&] { registry_->bringToFront(*w); });
+            activating_ = outer;
             return;
         }
     });
@@ -138,6 +145,8 @@ void MainFrame::createView(Window& w) {
     if (!view) return;
     View v;
     v.window = &w;
+    v.decoration = entry->decoration;
+    v.focus = entry->focus;
     if (entry->decoration == ViewDecoration::Separate) {
         view->setParent(this, Qt::Window);
         view->hide();
@@ -147,6 +156,8 @@ void MainFrame::createView(Window& w) {
         sub->setObjectName(toQt(w.name()));
         sub->setWidget(view);
         if (entry->decoration == ViewDecoration::Frameless) sub->setWindowFlags(Qt::FramelessWindowHint);
+        if (entry->decoration == ViewDecoration::Lasting)
+            sub->setWindowFlags(Qt::CustomizeWindowHint | Qt::WindowTitleHint);
         syncing_ = true;
         mdi_->addSubWindow(sub);
         sub->hide();
@@ -194,6 +205,14 @@ void MainFrame::place(View& v) {
 
 void MainFrame::activate(View& v) {
     if (v.sub) {
+        if (QMdiSubWindow* keeper = focusKeeper(); keeper && keeper != v.sub) {
+            // The window comes over the one that keeps the focus. The area
+            // raises a sub-window it activates once it has told of it, so
+            // the front is raised again after that.
+            v.sub->raise();
+            QMetaObject::invokeMethod(this, [this] { raiseFront(); }, Qt::QueuedConnection);
+            return;
+        }
         mdi_->setActiveSubWindow(v.sub);
         v.sub->raise();
     } else {
@@ -202,13 +221,37 @@ void MainFrame::activate(View& v) {
     }
 }
 
+// The sub-window of a view that keeps the focus, while the user works in it:
+// the area is activating it, or it is the active one and holds the focus
+// while no menu command runs.
+QMdiSubWindow* MainFrame::focusKeeper() const {
+    QMdiSubWindow* sub = activating_;
+    if (!sub && !commandRunning_) {
+        sub = mdi_->activeSubWindow();
+        if (sub && !sub->isAncestorOf(QApplication::focusWidget())) sub = nullptr;
+    }
+    if (!sub) return nullptr;
+    for (const auto& [name, v] : views_by_name_)
+        if (v.sub == sub) return v.focus == ViewFocus::Kept ? sub : nullptr;
+    return nullptr;
+}
+
+void MainFrame::raiseFront() {
+    Window* w = registry_ ? registry_->front() : nullptr;
+    if (!w) return;
+    const auto it = views_by_name_.find(w->name());
+    if (it != views_by_name_.end() && it->second.sub && it->second.sub->isVisible()) it->second.sub->raise();
+}
+
 bool MainFrame::eventFilter(QObject* watched, QEvent* e) {
     if (e->type() == QEvent::Close && !syncing_ && registry_) {
         for (auto& [name, v] : views_by_name_) {
             if (v.outer != watched || !v.window) continue;
+            e->ignore();
+            // A lasting window stays until the program closes it.
+            if (v.decoration == ViewDecoration::Lasting) return true;
             // Closing a window's picture unloads the window, which drops
             // the picture in turn.
-            e->ignore();
             Window* w = v.window;
             QMetaObject::invokeMethod(this, [this, w, name = name] {
                 if (views_by_name_.count(name) && w->loaded()) guarded(registry_, [&] { registry_->unload(*w); });
@@ -252,7 +295,11 @@ void MainFrame::addMenuCommand(QWidget* menu, MenuCommand& cmd) {
     action->setEnabled(cmd.enabled());
     if (!cmd.isSeparator() && !cmd.hasSubmenu()) {
         MenuCommand* c = &cmd;
-        connect(action, &QAction::triggered, this, [this, c] { guarded(registry_, [c] { c->click(); }); });
+        connect(action, &QAction::triggered, this, [this, c] {
+            const bool outer = std::exchange(commandRunning_, true);
+            guarded(registry_, [c] { c->click(); });
+            commandRunning_ = outer;
+        });
     }
     QPointer<QAction> a(action);
     MenuCommand* c = &cmd;

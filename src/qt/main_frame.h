@@ -57,6 +57,8 @@ private:
         Window* window = nullptr;
         QWidget* outer = nullptr;  // the sub-window, or the separate window
         QMdiSubWindow* sub = nullptr;
+        ViewDecoration decoration = ViewDecoration::Titled;
+        ViewFocus focus = ViewFocus::ToFront;
         int windowSub = -1;  // subscription to the window's caption and geometry
     };
 
@@ -65,6 +67,8 @@ private:
     void dropView(const std::string& name);
     void place(View& v);
     void activate(View& v);
+    QMdiSubWindow* focusKeeper() const;
+    void raiseFront();
     void bindMain(MDIQuill& main);
     void unbindMain();
     void addMenuCommand(QWidget* menu, MenuCommand& cmd);
@@ -79,6 +83,8 @@ private:
     std::vector<std::pair<MenuCommand*, int>> menuSubs_;
     WaitPanelWidget* waitPanel_ = nullptr;  // owned by the area
     bool syncing_ = false;  // the frame itself is moving the sub-windows
+    QMdiSubWindow* activating_ = nullptr;  // the area is activating this sub-window
+    bool commandRunning_ = false;          // a menu command is running
     bool closing_ = false;
 };
 

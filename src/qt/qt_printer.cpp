@@ -1,11 +1,13 @@
 #include "qt/qt_printer.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QStringList>
+#include <algorithm>
+#include <cmath>
 
 #include "platform/run_time_error.h"
 
@@ -24,107 +26,132 @@ bool hasFixedPitch(const QFont& font) {
     return w > 0;
 }
 
+// The lines of a page up to the last one that shows something: blank lines
+// at its end take no room on the sheet.
+int usedLines(const QStringList& page) {
+    for (auto i = page.size(); i > 0; --i)
+        if (!page[i - 1].trimmed().isEmpty()) return static_cast<int>(i);
+    return 0;
+}
+
+void startSheet(QPrinter& printer) {
+    if (!printer.newPage()) throw RunTimeError(482, "Printer error");
+}
+
 }  // namespace
 
 QFont QtPrinter::printFont(const QString& name, double points) {
-    QFont asked(name);
-    asked.setStyleHint(QFont::TypeWriter);
-    asked.setPointSizeF(points);
-    if (hasFixedPitch(asked)) return asked;
+    for (const QString& family : {name, QStringLiteral("Liberation Mono")}) {
+        QFont f(family);
+        f.setStyleHint(QFont::TypeWriter);
+        f.setPointSizeF(points);
+        // The font itself, not one the system offers in its place.
+        if (QFontInfo(f).family().compare(family, Qt::CaseInsensitive) == 0 && hasFixedPitch(f)) return f;
+    }
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     fixed.setPointSizeF(points);
     return fixed;
 }
 
-QtPrinter::QtPrinter(QString pdfPath) : pdfPath_(std::move(pdfPath)) {}
+double QtPrinter::fittingFontSize(double points, double lineHeight, int lines, double printableHeight) {
+    if (lines <= 0 || lineHeight <= 0) return points;
+    // A line's height grows with the font's size.
+    const double fitting = std::floor(10 * points * printableHeight / (lines * lineHeight)) / 10;
+    return std::max(kSmallestPoints, std::min(points, fitting));
+}
+
+QtPrinter::QtPrinter(QString pdfPath, QPageSize paper) : pdfPath_(std::move(pdfPath)), paper_(std::move(paper)) {}
 
 QtPrinter::~QtPrinter() {
-    if (painter_) painter_->end();
+    // A job not ended is sent as it stands.
+    try {
+        endDoc();
+    } catch (...) {
+    }
 }
 
 bool QtPrinter::isInstalled() const { return !pdfPath_.isEmpty() || !QPrinterInfo::defaultPrinter().isNull(); }
 
-void QtPrinter::setFontName(const std::string& name) {
-    fontName_ = QString::fromStdString(name);
-    applyFont();
-}
+void QtPrinter::setFontName(const std::string& name) { fontName_ = QString::fromStdString(name); }
 
-void QtPrinter::setFontSize(double points) {
-    fontSize_ = points;
-    applyFont();
-}
-
-void QtPrinter::applyFont() {
-    if (painter_) painter_->setFont(printFont(fontName_, fontSize_));
-}
-
-void QtPrinter::begin() {
-    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    if (!pdfPath_.isEmpty()) {
-        printer_->setOutputFormat(QPrinter::PdfFormat);
-        printer_->setOutputFileName(pdfPath_);
-    }
-    painter_ = std::make_unique<QPainter>();
-    if (!painter_->begin(printer_.get())) {
-        painter_.reset();
-        printer_.reset();
-        throw RunTimeError(482, "Printer error");
-    }
-    y_ = 0;
-    sheets_ = 1;
-    pageBreakPending_ = false;
-    applyFont();
-}
-
-void QtPrinter::startSheet() {
-    if (!printer_->newPage()) throw RunTimeError(482, "Printer error");
-    ++sheets_;
-}
+void QtPrinter::setFontSize(double points) { fontSize_ = points; }
 
 void QtPrinter::printLine(const std::string& text) {
-    if (!painter_) begin();
+    if (pages_.empty() || pageBreakPending_) pages_.emplace_back();
+    pageBreakPending_ = false;
     QString t = QString::fromStdString(text);
     t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    const QFontMetricsF fm(painter_->font(), printer_.get());
-    const double pageHeight = printer_->pageLayout().paintRectPixels(printer_->resolution()).height();
-    for (const QString& line : t.split(QLatin1Char('\n'))) {
-        // Blank lines only move down the sheet; a sheet is begun for the
-        // first line that shows something, so blank lines never make a sheet
-        // of their own.
-        if (line.trimmed().isEmpty()) {
-            y_ += fm.lineSpacing();
-            continue;
-        }
-        if (pageBreakPending_) {
-            pageBreakPending_ = false;
-            startSheet();
-        }
-        // A line that would cross the bottom of the sheet goes on the next
-        // one (a sheet always takes at least one line).
-        if (y_ > 0 && y_ + fm.height() > pageHeight) {
-            startSheet();
-            y_ = 0;
-        }
-        painter_->drawText(QPointF(0, y_ + fm.ascent()), line);
-        y_ += fm.lineSpacing();
-    }
+    pages_.back() += t.split(QLatin1Char('\n'));
 }
 
 void QtPrinter::newPage() {
-    if (!painter_) return;
-    // The next sheet begins with what is printed next.
-    pageBreakPending_ = true;
-    y_ = 0;
+    // The next page begins with what is printed next.
+    if (!pages_.empty()) pageBreakPending_ = true;
 }
 
 void QtPrinter::endDoc() {
-    const bool ended = !painter_ || painter_->end();
-    painter_.reset();
-    printer_.reset();
+    const std::vector<QStringList> pages = std::move(pages_);
+    pages_.clear();
     pageBreakPending_ = false;
-    y_ = 0;
-    if (!ended) throw RunTimeError(482, "Printer error");
+    if (pages.empty()) return;
+
+    QPrinter printer(QPrinter::HighResolution);
+    if (!pdfPath_.isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdfPath_);
+    }
+    if (paper_.isValid()) printer.setPageSize(paper_);
+    QPainter painter;
+    if (!painter.begin(&printer)) throw RunTimeError(482, "Printer error");
+    const double sheetHeight = printer.pageLayout().paintRectPixels(printer.resolution()).height();
+
+    int longest = 0;
+    for (const QStringList& page : pages) longest = std::max(longest, usedLines(page));
+    QFont font = printFont(fontName_, fontSize_);
+    const auto pageHeight = [&](double points) {
+        font.setPointSizeF(points);
+        const QFontMetricsF fm(font, &printer);
+        return (longest - 1) * fm.lineSpacing() + fm.height();
+    };
+    double points = fittingFontSize(fontSize_, QFontMetricsF(font, &printer).lineSpacing(), longest, sheetHeight);
+    // A font's lines do not grow exactly with its size: smaller still until
+    // the longest page really fits.
+    while (points > kSmallestPoints && pageHeight(points) > sheetHeight)
+        points = std::max(kSmallestPoints, points - 0.1);
+    font.setPointSizeF(points);
+    painter.setFont(font);
+    const QFontMetricsF fm(font, &printer);
+    printedPoints_ = points;
+    sheets_ = 1;
+
+    double y = 0;
+    for (std::size_t p = 0; p < pages.size(); ++p) {
+        const QStringList& page = pages[p];
+        const int used = usedLines(page);
+        // A page that shows nothing makes no sheet of its own.
+        if (p > 0) {
+            if (used == 0) continue;
+            startSheet(printer);
+            ++sheets_;
+            y = 0;
+        }
+        for (int i = 0; i < used; ++i) {
+            // Blank lines only move down the sheet.
+            if (!page[i].trimmed().isEmpty()) {
+                // A line that would cross the bottom of the sheet goes on
+                // the next one (a sheet always takes at least one line).
+                if (y > 0 && y + fm.height() > sheetHeight) {
+                    startSheet(printer);
+                    ++sheets_;
+                    y = 0;
+                }
+                painter.drawText(QPointF(0, y + fm.ascent()), page[i]);
+            }
+            y += fm.lineSpacing();
+        }
+    }
+    if (!painter.end()) throw RunTimeError(482, "Printer error");
 }
 
 }  // namespace jd::qt

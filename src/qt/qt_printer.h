@@ -2,26 +2,30 @@
 // The printer as Qt drives it: the system's default printer, without a
 // printer dialog, or a PDF file when one is named (for looking at the output).
 #include <QFont>
+#include <QPageSize>
 #include <QString>
-#include <memory>
+#include <QStringList>
 #include <string>
+#include <vector>
 
 #include "platform/services.h"
 
-class QPainter;
-class QPrinter;
-
 namespace jd::qt {
 
-// Prints line by line from the top of the sheet. A new sheet starts only when
-// something is printed after newPage(), so no blank sheet comes out at the
-// end; a sheet that fills up goes on with the next one rather than drawing
-// past the paper's edge. The font is the one asked for when the system has
-// it, else a fixed-pitch font of the same size, so text laid out in columns
-// keeps its shape.
+// Collects the lines of a job page by page and prints them when the job
+// ends, so that the font size can be chosen for the whole job: the size
+// asked for, or the largest smaller one at which the longest page fits the
+// sheet's printable height, so that every page comes out on one sheet. A
+// page still too long at the smallest size goes on with the next sheet
+// rather than past the paper's edge. A new sheet starts only when something
+// is printed after newPage(), so no blank sheet comes out at the end. The
+// font is the one asked for when the system has it with a fixed pitch, else
+// Liberation Mono (made to the measure of Courier New), else the system's
+// fixed-pitch font, so text laid out in columns keeps its shape.
 class QtPrinter : public Printer {
 public:
-    explicit QtPrinter(QString pdfPath = {});
+    // A PDF file is written on the paper given, or on the default paper.
+    explicit QtPrinter(QString pdfPath = {}, QPageSize paper = {});
     ~QtPrinter() override;
     QtPrinter(const QtPrinter&) = delete;
     QtPrinter& operator=(const QtPrinter&) = delete;
@@ -33,26 +37,29 @@ public:
     void newPage() override;
     void endDoc() override;
 
-    // The font text is printed in for a font name and size: that font when
-    // the system has it with a fixed pitch, else the system's fixed-pitch
-    // font at that size.
+    // Below this size a page is no longer made smaller: it runs over.
+    static constexpr double kSmallestPoints = 6;
+
+    // The font text is printed in for a font name and size (above).
     static QFont printFont(const QString& name, double points);
-    // Sheets begun in the job under way, or in the last one ended.
+    // The largest size up to `points`, in steps of a tenth of a point, at
+    // which `lines` lines fit `printableHeight`, given the height of a line
+    // at `points` (both heights in the same unit); never below
+    // kSmallestPoints.
+    static double fittingFontSize(double points, double lineHeight, int lines, double printableHeight);
+    // Sheets of the last job ended, and the font size it was printed in.
     int sheets() const { return sheets_; }
+    double printedPoints() const { return printedPoints_; }
 
 private:
-    void begin();
-    void applyFont();
-    void startSheet();
-
     QString pdfPath_;
+    QPageSize paper_;
     QString fontName_ = QStringLiteral("Courier New");
     double fontSize_ = 11;
-    std::unique_ptr<QPrinter> printer_;
-    std::unique_ptr<QPainter> painter_;
     bool pageBreakPending_ = false;
-    double y_ = 0;
+    std::vector<QStringList> pages_;  // the lines of each page of the job
     int sheets_ = 0;
+    double printedPoints_ = 0;
 };
 
 }  // namespace jd::qt

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPrinter>
 #include <QPushButton>
@@ -77,22 +78,76 @@ TEST(QtPrinter, BlankLinesAndBreaksWithNothingAfterThemMakeNoSheet) {
     EXPECT_EQ(pdfPages(pdf), 2);
 }
 
-TEST(QtPrinter, SampleReportPrintsEachPageOnNewSheetsAndRunsOverRatherThanOffThePaper) {
+// The pieces of a report that show something: each takes one sheet.
+int pagesShowingText(const std::string& report) {
+    int pages = 0;
+    for (const std::string& piece : FnSplitReportPages(report))
+        if (piece.find_first_not_of(" \r\n") != std::string::npos) ++pages;
+    return pages;
+}
+
+TEST(QtPrinter, SampleReportPrintsEachPageOnASheetOfItsOwn) {
     testing::app();
     const std::string report = sampleReport();
     ASSERT_GT(report.size(), 10000u);
-    const auto pieces = FnSplitReportPages(report);
 
     // Kept beside the tests for a look at the printed sheets.
     const QString pdf = QString::fromStdString(std::string(JD_BINARY_DIR) + "/sample_report.pdf");
     QFile::remove(pdf);
     QtPrinter printer(pdf);
     FnPrintReport(printer, report, true);
-    const int sheets = printer.sheets();
-    EXPECT_EQ(pdfPages(pdf), sheets);
-    EXPECT_GE(sheets, static_cast<int>(pieces.size()));
-    // A page that does not fit takes one more sheet, never more.
-    EXPECT_LE(sheets, 2 * static_cast<int>(pieces.size()));
+    EXPECT_EQ(printer.sheets(), pagesShowingText(report));
+    EXPECT_EQ(pdfPages(pdf), printer.sheets());
+}
+
+// The longest page of the report fits US Letter, the shorter of the usual
+// papers, in the fixed-pitch fonts a machine may have, whatever their line
+// height: the size comes down as far as it must.
+TEST(QtPrinter, SampleReportTakesOneSheetAPageOnLetterInEveryFixedPitchFont) {
+    testing::app();
+    const std::string report = sampleReport();
+    QTemporaryDir dir;
+    for (const char* family : {"DejaVu Sans Mono", "Liberation Mono"}) {
+        SCOPED_TRACE(family);
+        ASSERT_EQ(QFontInfo(QtPrinter::printFont(QString::fromLatin1(family), 11)).family(), family)
+            << "the install script brings the font";
+        const QString pdf = dir.filePath(QString::fromLatin1(family) + ".pdf");
+        QtPrinter printer(pdf, QPageSize(QPageSize::Letter));
+        const auto pieces = FnSplitReportPages(report);
+        printer.setFontSize(11);
+        printer.setFontName(family);
+        for (std::size_t i = 0; i < pieces.size(); ++i) {
+            printer.printLine(pieces[i]);
+            if (i + 1 < pieces.size()) printer.newPage();
+        }
+        printer.endDoc();
+        EXPECT_EQ(pdfPages(pdf), 17);
+        EXPECT_LT(printer.printedPoints(), 11);
+    }
+}
+
+TEST(QtPrinter, TheFontSizeComesDownOnlyAsFarAsTheLongestPageNeeds) {
+    testing::app();
+    QPrinter a4(QPrinter::HighResolution);
+    a4.setOutputFormat(QPrinter::PdfFormat);
+    a4.setPageSize(QPageSize(QPageSize::A4));
+    const double height = a4.pageLayout().paintRect(QPageLayout::Point).height();
+    const int longest = 63;
+    struct Case {
+        const char* font;
+        double lineAt11;  // points
+        bool keeps11;
+    };
+    for (const Case& c : {Case{"Noto Sans Mono", 15, false}, Case{"Liberation Mono", 12.4, true}}) {
+        SCOPED_TRACE(c.font);
+        const double points = QtPrinter::fittingFontSize(11, c.lineAt11, longest, height);
+        const auto pageHeight = [&](double pt) { return longest * c.lineAt11 * pt / 11; };
+        EXPECT_EQ(points == 11, c.keeps11) << points;
+        EXPECT_LE(pageHeight(points), height);
+        if (!c.keeps11) {
+            EXPECT_GT(pageHeight(points + 0.1), height);
+        }
+    }
 }
 
 class PrintViewTest : public ::testing::Test {

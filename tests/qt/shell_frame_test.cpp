@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <QTreeWidget>
 #include <filesystem>
@@ -216,6 +217,76 @@ TEST_F(Program, NavigatorAndFrameAgreeOnTheWindowInFront) {
     settle();
     EXPECT_EQ(frame->mdiArea()->activeSubWindow(), frame->subWindowOf("Frm_PP"));
     EXPECT_EQ(frame->subWindowOf("Frm_PP")->geometry().topLeft(), QPoint(133, 1));
+}
+
+// The sub-window on top of the others in the frame.
+QMdiSubWindow* topmost(QMdiArea* area) {
+    const QList<QMdiSubWindow*> stacked = area->subWindowList(QMdiArea::StackingOrder);
+    for (auto it = stacked.rbegin(); it != stacked.rend(); ++it)
+        if ((*it)->isVisible()) return *it;
+    return nullptr;
+}
+
+TEST_F(Program, ActivatingTheNavigatorBringsTheChosenWindowOverItAndLeavesTheKeysInTheTree) {
+    start();
+    windows.get<frm_MainHoroscope>().tV.clickNode(6);  // "Planet Positions"
+    settle();
+    QMdiSubWindow* nav = frame->subWindowOf("frm_MainHoroscope");
+    auto* tree = nav->findChild<QTreeWidget*>("tV");
+    ASSERT_NE(tree, nullptr);
+
+    // The user clicks the navigator's title bar.
+    frame->mdiArea()->setActiveSubWindow(nav);
+    settle();
+    EXPECT_EQ(topmost(frame->mdiArea()), frame->subWindowOf("Frm_PP"));
+    EXPECT_EQ(QApplication::focusWidget(), tree);
+
+    // The arrow keys go on choosing in the tree.
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(tree, &down);
+    settle();
+    EXPECT_EQ(state().gActiveWindowName, "Vargas");
+    EXPECT_EQ(topmost(frame->mdiArea()), frame->subWindowOf("Frm_Vargas"));
+    EXPECT_EQ(QApplication::focusWidget(), tree);
+
+    // From another window, a click into the tree does the same.
+    frame->mdiArea()->setActiveSubWindow(frame->subWindowOf("frm_rasi"));
+    tree->setFocus(Qt::MouseFocusReason);
+    settle();
+    EXPECT_EQ(topmost(frame->mdiArea()), frame->subWindowOf("Frm_Vargas"));
+    EXPECT_EQ(QApplication::focusWidget(), tree);
+
+    // A menu command's window takes the focus all the same.
+    QAction* preferences = frame->menuBar()->findChild<QAction*>("mnuPreferences");
+    preferences->trigger();
+    settle();
+    frame->mdiArea()->setActiveSubWindow(frame->subWindowOf("frm_rasi"));
+    tree->setFocus(Qt::MouseFocusReason);
+    preferences->trigger();
+    settle();
+    EXPECT_EQ(frame->mdiArea()->activeSubWindow(), frame->subWindowOf("frm_Preferences"));
+}
+
+TEST_F(Program, TheNavigatorCannotBeClosed) {
+    start();
+    QMdiSubWindow* nav = frame->subWindowOf("frm_MainHoroscope");
+    ASSERT_NE(nav, nullptr);
+    EXPECT_FALSE(nav->windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(nav->windowFlags() & Qt::WindowSystemMenuHint);
+    nav->close();  // as the system menu's Close would
+    settle();
+    EXPECT_TRUE(windows.get<frm_MainHoroscope>().visible());
+    EXPECT_EQ(frame->subWindowOf("frm_MainHoroscope"), nav);
+    EXPECT_TRUE(nav->isVisible());
+}
+
+TEST_F(Program, ASmallFrameScrollsToTheResultWindows) {
+    start();
+    frame->showNormal();
+    frame->resize(700, 500);
+    settle();
+    EXPECT_TRUE(frame->mdiArea()->horizontalScrollBar()->isVisible());
+    EXPECT_TRUE(frame->mdiArea()->verticalScrollBar()->isVisible());
 }
 
 TEST_F(Program, ExitFromTheMenuEndsTheProgram) {
