@@ -134,7 +134,7 @@ TEST_F(DasaTest, With360DayYearsEveryBhukthiLastsItsYearsTimes360Days) {
     // Sample chart: the first dasa's bhukthis from 6 x 360 days before its
     // end; bt x 360 = 3 x dasa years x bhukthi years, and the ninth bhukthi
     // of every dasa ends with it (the Moon dasa's Sun bhukthi 180 days, the
-    // Venus dasa's Ketu bhukthi 420).
+    // Venus dasa's Kethu bhukthi 420).
     const VimshottariScheme v = schemeFor(275.456183, kSampleBirth, 360);
     for (int k = 1; k <= 81; ++k) {
         const size_t d = static_cast<size_t>((k - 1) / 9);
@@ -249,9 +249,10 @@ TEST_F(DasaTest, BhukthiGridLayoutFollowsTheBhukthisShown) {
 
 TEST_F(DasaTest, AntarasPartitionEveryBhukthiThatEndsAfterBirth) {
     // Also a bhukthi ending exactly at the birth moment: shown, but without
-    // antaras. With calendar years the last bhukthi of the first dasa ends
-    // 3 days before it; with 360-day years the Kethu dasa's Jupiter bhukthi
-    // ends 756 days (the Saturn and Mercury bhukthis) before it, 2.1 years.
+    // antaras. With calendar years the first dasa's last bhukthi ends at the
+    // birth 3 days before that dasa; with 360-day years a Moon at 9.34
+    // degrees leaves 2.1 years of the Kethu dasa, its Saturn and Mercury
+    // bhukthis (756 days), so its Jupiter bhukthi ends at the birth.
     const DateTime atEnd = DateTime::of(1967, 10, 6, 14, 15, 0);
     for (double daysPerYear : {365.25, 360.0}) {
         const double atEndMoon = daysPerYear == 360 ? 9.34 : 279.9916666666667;
