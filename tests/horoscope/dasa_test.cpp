@@ -250,7 +250,7 @@ TEST_F(DasaTest, BhukthiGridLayoutFollowsTheBhukthisShown) {
 TEST_F(DasaTest, AntarasPartitionEveryBhukthiThatEndsAfterBirth) {
     // Also a bhukthi ending exactly at the birth moment: shown, but without
     // antaras. With calendar years the first dasa's last bhukthi ends at the
-    // birth 3 days before that dasa; with 360-day years a Moon at 9.34
+    // birth, 3 days before the dasa itself; with 360-day years a Moon at 9.34
     // degrees leaves 2.1 years of the Kethu dasa, its Saturn and Mercury
     // bhukthis (756 days), so its Jupiter bhukthi ends at the birth.
     const DateTime atEnd = DateTime::of(1967, 10, 6, 14, 15, 0);
