@@ -66,9 +66,9 @@ std::string text(const DegMinSec& a, bool withSeconds) {
 
 // The number of whole divisions of `span` below a longitude. A longitude on
 // a boundary belongs to the division that starts there, even when the
-// quotient comes out a few units of the last place short of the whole number
-// (100 / (30 / 9) gives 29.999999999999996, yet 100 degrees begins the 31st
-// navamsa).
+// quotient comes out a few units of the last place short of the whole number:
+// 47.1427 degrees is 11 sapthamsa spans of 4.2857 and so begins the 12th
+// sapthamsa, yet 47.1427 / 4.2857 gives 10.999999999999998.
 double wholeDivisions(double longitude, double span) {
     const double q = longitude / span;
     const double r = std::round(q);

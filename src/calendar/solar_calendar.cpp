@@ -87,8 +87,9 @@ NewYear newYearOf(int year) {
     int weekdayNumber = static_cast<int>(std::floor(v)) + row.gDayVal + cycle->weekdayStep;
     const std::string wanted = FnWeekdayName(weekdayNumber);
     if (wanted.empty()) throw CalendarGap{};
+    // Seven candidates hold each weekday once, so one of them always fits.
     std::optional<DateTime> entryDay;
-    for (int day = 12; day <= 16 && !entryDay; ++day) {
+    for (int day = 11; day <= 17 && !entryDay; ++day) {
         const DateTime candidate = DateTime::of(year, 4, day);
         if (weekdayName(weekday(candidate)) == wanted) entryDay = candidate;
     }
@@ -195,9 +196,9 @@ void FnSolarYearData(const DateTime& moment) {
             current = newYearOf(year);
             w.gSolarNewYear = current->start;
         } catch (const CalendarGap&) {
-            // No new year can begin before 12 April: an earlier moment still
+            // No new year can begin before 11 April: an earlier moment still
             // belongs to the year before, whatever this year's new year is.
-            if (moment >= DateTime::of(year, 4, 12)) throw;
+            if (moment >= DateTime::of(year, 4, 11)) throw;
         }
         // The next new year falls in the following April, always after the
         // moment, so it need not be computed.

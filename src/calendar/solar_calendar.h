@@ -1,6 +1,6 @@
 #pragma once
 // The sidereal solar calendar at the birth place. The year begins at the
-// Sun's entry into Mesha, which falls between 12 and 16 April; the entry's
+// Sun's entry into Mesha, which falls between 11 and 17 April; the entry's
 // weekday and time of day follow from the year's row of the 60-year cycle
 // and a constant of the cycle, and the year begins at the sunrise of the
 // entry day, or of the next day when the entry comes at or after sunset.
@@ -11,8 +11,7 @@
 // one from 1 January up to that sunrise to the year that began the April
 // before. The solar fields of CalendarResults are left empty (Kali year 0,
 // day 0) where the calendar is not defined: years before 1866, a year
-// without its row, a year whose entry weekday falls on none of the
-// candidate days, and places where a sunrise or sunset it needs does not
+// without its row, and places where a sunrise or sunset it needs does not
 // happen.
 #include <optional>
 

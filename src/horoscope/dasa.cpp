@@ -79,10 +79,6 @@ DateTime addParts(const DateTime& t, const BhukthiParts& p) {
 // (dasa years x bhukthi years x antara years) x days a year / 14400 days, the
 // next starting where it ends, and the ninth closes on the bhukthi's end,
 // taking up what the calendar reckoning of the bhukthi added or left.
-// A bhukthi too short to hold its first eight antaras at those lengths (with
-// 360-day years the calendar months of the bhukthis before it can cut the
-// last bhukthi of a dasa short by weeks) is shared out in proportion to the
-// years instead, so the antaras still follow each other inside it.
 AntaraGroup antaraGroup(int k, int dasa, const std::string& dasaLord, const std::string& bhukthiLord,
                         const DateTime& start, const DateTime& end, double daysPerYear) {
     AntaraGroup g{k, dasa, bhukthiLord, {}};
@@ -100,18 +96,6 @@ AntaraGroup antaraGroup(int k, int dasa, const std::string& dasaLord, const std:
         p.start = at;
         p.end = a == 8 ? end
                        : addDays(at, yearsProduct(dasaYears, bhukthiYears, FnDasaYears(p.lord)) * daysPerYear / 14400);
-        at = p.end;
-    }
-    if (g.antaras[7].end < end) return g;
-
-    const double spanDays = static_cast<double>(end.dayNumber() - start.dayNumber());
-    int yearsSoFar = 0;
-    at = start;
-    for (size_t a = 0; a < 9; ++a) {
-        DasaPeriod& p = g.antaras[a];
-        yearsSoFar += FnDasaYears(p.lord);
-        p.start = at;
-        p.end = a == 8 ? end : addDays(start, spanDays * yearsSoFar / 120);
         at = p.end;
     }
     return g;
@@ -218,18 +202,27 @@ VimshottariScheme computeVimshottariScheme(double moonLongitude, int star, const
                120.0;
     };
 
-    // The first dasa's bhukthis run from its whole start, its years in
-    // calendar years before its end, so its ninth may end a few days off
-    // the dasa's end.
-    v.firstDasaStart = dateAdd(DateUnit::Year, -FnDasaYears(v.dasaLords[0]), v.dasaEnds[0]);
+    // With calendar years (365.25 days) the first dasa's bhukthis run from
+    // its whole start, its years in calendar years before its end, so its
+    // ninth may end a few days off the dasa's end; and a bhukthi advances by
+    // its calendar days, months and years. With 360-day years that start
+    // lies its years x 360 days before its end, and every bhukthi lasts its
+    // years x 360 days (3 x dasa years x bhukthi years, a whole number), so
+    // the nine of a dasa fill it exactly.
+    const bool calendarYears = daysPerYear != 360;
+    const int firstYears = FnDasaYears(v.dasaLords[0]);
+    v.firstDasaStart = calendarYears ? dateAdd(DateUnit::Year, -firstYears, v.dasaEnds[0])
+                                     : addDays(v.dasaEnds[0], -firstYears * daysPerYear);
     DateTime end = v.firstDasaStart;
     for (int k = 1; k <= 81; ++k) {
         if (k == 10)
             end = addDays(v.dasaEnds[0], daysPerYear * bhukthiYears(k));
         else if (k > 9 && k % 9 == 0)
             end = v.dasaEnds[static_cast<size_t>(k / 9 - 1)];
-        else
+        else if (calendarYears)
             end = addParts(end, bhukthiParts(bhukthiYears(k)));
+        else
+            end = addDays(end, daysPerYear * bhukthiYears(k));
         v.bhukthiEnds[static_cast<size_t>(k - 1)] = end;
     }
 

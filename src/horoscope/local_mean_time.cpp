@@ -63,7 +63,11 @@ std::optional<double> FnComputeLocalMeanTime() {
         s.gLocalMeanTime = lmt;
         resultWindows().frm_UserDetails.txtlmt.setCaption(formatDate(lmt, "dd/MMM/YYYY HH:MM AM/PM"));
 
-        s.gSunriseTime = sunriseBeginningDayOf(lmt);
+        // Where the zone meridian lies more than 12 hours of time from the
+        // place, across the date line, the local mean time falls on another
+        // date than the clock time: the count then starts, like the ishta
+        // ghatika's, at the sunrise that begins the clock time's day.
+        s.gSunriseTime = sunriseBeginningDayOf(offsetMinutes > 720 ? s.gBirthClockTime : lmt);
         if (!s.gSunriseTime) return std::nullopt;
         // Whole minutes from that sunrise to the birth; a ghatika is 24 minutes,
         // raised to the next whole ghatika when not whole.

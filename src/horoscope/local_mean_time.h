@@ -10,7 +10,9 @@ namespace jd {
 // forward when the place lies east of the meridian, back when west; shown in
 // frm_UserDetails.txtlmt to the minute and kept in gLocalMeanTime.
 // Then finds the sunrise that begins the birth's day (the day before when the
-// local mean time is not at least a minute past that date's sunrise), keeps it
+// local mean time is not at least a minute past that date's sunrise; reckoned
+// from the clock time instead when the zone meridian lies more than 12 hours
+// of time from the place, across the date line), keeps it
 // in gSunriseTime and returns the ishta ghatika rounded up to a whole number
 // (also kept in gIshtaGhatika). Returns nothing when that sunrise is not
 // found, or when a run-time error was reported (plain box).

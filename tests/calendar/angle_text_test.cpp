@@ -71,6 +71,15 @@ TEST_F(AngleText, SignNumbers) {
     EXPECT_TRUE(fakes.messageBox.shown().empty());
 }
 
+TEST_F(AngleText, ALongitudeOnADivisionBoundaryBeginsTheNextDivision) {
+    // 11 sapthamsa spans of 4.2857 and 121 saptavimshamsa spans of 1.1111 are
+    // these longitudes exactly, yet each quotient comes out one unit of the
+    // last place short of the whole number.
+    EXPECT_EQ(jd::FnSignNumber(47.1427, 4.2857), 12);
+    EXPECT_EQ(jd::FnSignNumber(134.4431, 1.1111), 2);  // the 122nd, reduced by 120
+    EXPECT_TRUE(fakes.messageBox.shown().empty());
+}
+
 TEST_F(AngleText, DegreesInSignAgreeWithTheSign) {
     struct Case {
         double longitude, degrees;

@@ -1,6 +1,10 @@
 // The solar year, month and day of a moment at the birth place.
 #include "calendar/solar_calendar.h"
 
+#include <optional>
+#include <sstream>
+#include <string>
+
 #include "calendar/calendar_objects.h"
 #include "calendar_fixture.h"
 #include "platform/vb_date.h"
@@ -57,6 +61,54 @@ TEST_F(SolarCalendar, NewYearBeginsAtTheSunriseOfTheEntryDayOrTheNextWhenTheEntr
     }
 }
 
+TEST_F(SolarCalendar, EveryYearFrom1866HasANewYearFrom11To17AprilAndKeepsTheOneItHad) {
+    // The new-year sunrise of every year 1866-2099 when the candidate days
+    // were only 12 to 16 April, as day of April / time; "--" where none of
+    // them had the year's weekday.
+    const char* const kEarlierNewYears[] = {
+        /* 1866 */ "12/05:59 12/06:00 -- -- 12/05:59 12/06:00 -- -- 12/05:59 12/06:00",
+        /* 1876 */ "-- -- 12/05:59 12/06:00 -- -- 12/05:59 12/06:00 -- --",
+        /* 1886 */ "12/05:59 12/06:00 -- -- 12/05:59 12/06:00 -- 12/05:59 12/05:59 12/06:00",
+        /* 1896 */ "-- 12/05:59 12/05:59 12/05:59 13/05:59 13/05:59 13/05:59 13/05:59 13/05:59 13/05:59",
+        /* 1906 */ "13/05:59 13/05:59 13/05:59 13/05:59 13/05:59 13/05:59 13/05:59 13/05:59 13/05:59 13/05:59",
+        /* 1916 */ "13/05:59 13/05:59 13/05:59 13/05:59 13/05:59 13/05:59 13/05:59 13/05:59 13/05:58 13/05:59",
+        /* 1926 */ "13/05:59 14/05:58 13/05:58 13/05:59 13/05:59 14/05:58 13/05:58 13/05:59 13/05:59 14/05:58",
+        /* 1936 */ "13/05:58 13/05:59 13/05:59 14/05:58 13/05:58 13/05:59 13/05:59 14/05:58 13/05:58 13/05:59",
+        /* 1946 */ "13/05:59 14/05:58 13/05:58 13/05:59 13/05:59 14/05:58 13/05:58 13/05:59 14/05:58 14/05:58",
+        /* 1956 */ "13/05:58 13/05:58 14/05:58 14/05:58 13/05:58 13/05:58 14/05:58 14/05:58 13/05:58 13/05:58",
+        /* 1966 */ "14/05:58 14/05:58 13/05:58 13/05:58 14/05:58 14/05:58 13/05:58 13/05:58 14/05:58 14/05:58",
+        /* 1976 */ "13/05:58 13/05:58 14/05:58 14/05:58 13/05:58 13/05:58 14/05:57 14/05:58 13/05:58 13/05:58",
+        /* 1986 */ "14/05:57 14/05:58 13/05:58 14/05:57 14/05:57 14/05:58 13/05:58 14/05:57 14/05:57 14/05:58",
+        /* 1996 */ "13/05:58 14/05:57 14/05:57 14/05:58 13/05:58 14/05:57 14/05:57 14/05:58 13/05:58 14/05:57",
+        /* 2006 */ "14/05:57 14/05:58 13/05:58 14/05:57 14/05:57 14/05:58 14/05:57 14/05:57 14/05:57 14/05:57",
+        /* 2016 */ "14/05:57 14/05:57 14/05:57 14/05:57 14/05:57 14/05:57 14/05:57 14/05:57 14/05:57 14/05:57",
+        /* 2026 */ "14/05:57 14/05:57 14/05:57 14/05:57 14/05:57 14/05:57 14/05:57 14/05:57 14/05:57 14/05:57",
+        /* 2036 */ "14/05:57 14/05:57 14/05:57 14/05:57 14/05:57 14/05:57 14/05:57 14/05:57 14/05:56 14/05:57",
+        /* 2046 */ "14/05:57 15/05:56 14/05:56 14/05:57 14/05:57 15/05:56 14/05:56 14/05:57 14/05:57 15/05:56",
+        /* 2056 */ "14/05:56 14/05:57 14/05:57 15/05:56 14/05:56 14/05:57 14/05:57 15/05:56 14/05:56 14/05:57",
+        /* 2066 */ "15/05:56 15/05:56 14/05:56 14/05:57 15/05:56 15/05:56 14/05:56 14/05:57 15/05:56 15/05:56",
+        /* 2076 */ "14/05:56 14/05:56 15/05:56 15/05:56 14/05:56 14/05:56 15/05:56 15/05:56 14/05:56 14/05:56",
+        /* 2086 */ "15/05:56 15/05:56 14/05:56 14/05:56 15/05:56 15/05:56 14/05:56 14/05:56 15/05:56 15/05:56",
+        /* 2096 */ "14/05:56 14/05:56 15/05:56 15/05:56",
+    };
+    int year = 1866;
+    for (const char* decade : kEarlierNewYears) {
+        std::istringstream in(decade);
+        for (std::string earlier; in >> earlier; ++year) {
+            calendarObjects().solar.gSolarCalcYear = year;
+            const std::optional<DateTime> newYear = FnSolarNewYearDate();
+            ASSERT_TRUE(newYear.has_value()) << year;
+            EXPECT_GE(*newYear, DateTime::of(year, 4, 11)) << year;
+            EXPECT_LT(*newYear, DateTime::of(year, 4, 18)) << year;
+            if (earlier != "--") {
+                EXPECT_EQ(formatDate(*newYear, "DD/HH:NN"), earlier) << year;
+            }
+        }
+    }
+    EXPECT_EQ(year, 2100);
+    EXPECT_TRUE(boxes.shown().empty());
+}
+
 TEST_F(SolarCalendar, MomentsAroundTheTurnOfTheYear) {
     struct Case {
         DateTime moment;
@@ -71,6 +123,12 @@ TEST_F(SolarCalendar, MomentsAroundTheTurnOfTheYear) {
         // January lies in the solar year that began the April before.
         {DateTime::of(2007, 1, 15, 12, 0), {"Vyaya", 5107, "Pausha", 1}},
         {DateTime::of(2007, 12, 31, 23, 59), {"Sarvajit", 5108, "Margasira", 15}},
+        // Entry days of 11 April: in 1868 in the morning, in 1896 after
+        // sunset, so that year begins on the 12th.
+        {DateTime::of(1868, 4, 11, 6, 0), {"Vibhava", 4969, "Chaitra", 1}},
+        {DateTime::of(1868, 6, 1), {"Vibhava", 4969, "Vaisakha", 20}},
+        {DateTime::of(1869, 1, 10), {"Vibhava", 4969, "Margasira", 27}},
+        {DateTime::of(1896, 6, 1), {"Durmukhi", 4997, "Vaisakha", 18}},
     };
     for (const Case& c : cases) EXPECT_EQ(solarOf(c.moment), c.expected) << generalDateText(c.moment);
     EXPECT_TRUE(boxes.shown().empty());
@@ -108,15 +166,12 @@ TEST_F(SolarCalendar, WhereTheCalendarIsNotDefinedTheFieldsAreEmpty) {
     const Case cases[] = {
         {"before 1866", DateTime::of(1865, 6, 1)},
         {"before the first new year", DateTime::of(1866, 2, 1)},
-        {"a year no candidate day fits", DateTime::of(1868, 6, 1)},
-        {"January of that year's solar year", DateTime::of(1869, 1, 10)},
     };
     for (const Case& c : cases) {
         solarOf(DateTime::of(2007, 6, 1));  // a chart looked up before
         EXPECT_EQ(solarOf(c.moment), kEmpty) << c.what;
     }
-    // The year after a gap is itself defined: before 12 April it belongs to
-    // the year before, whose new year is known.
+    // Before 11 April a moment belongs to the year before.
     EXPECT_EQ(solarOf(DateTime::of(1871, 3, 1)).yearName, "Pramoduta");
     EXPECT_TRUE(boxes.shown().empty());
 }

@@ -130,6 +130,24 @@ TEST_F(DasaTest, DayCountsRoundHalfToEvenAndMonthsClampToTheMonthsEnd) {
     EXPECT_EQ(v.bhukthiEnds[0], DateTime::of(1993, 7, 27, 6, 0, 0));
 }
 
+TEST_F(DasaTest, With360DayYearsEveryBhukthiLastsItsYearsTimes360Days) {
+    // Sample chart: the first dasa's bhukthis from 6 x 360 days before its
+    // end; bt x 360 = 3 x dasa years x bhukthi years, and the ninth bhukthi
+    // of every dasa ends with it (the Moon dasa's Sun bhukthi 180 days, the
+    // Venus dasa's Kethu bhukthi 420).
+    const VimshottariScheme v = schemeFor(275.456183, kSampleBirth, 360);
+    for (int k = 1; k <= 81; ++k) {
+        const size_t d = static_cast<size_t>((k - 1) / 9);
+        const size_t i = static_cast<size_t>(k - 1);
+        EXPECT_EQ(daysBetween(v.bhukthiStart(k), v.bhukthiEnds[i]),
+                  3 * FnDasaYears(v.dasaLords[d]) * FnDasaYears(v.bhukthiLords[i]))
+            << k;
+        if (k % 9 == 0) {
+            EXPECT_EQ(v.bhukthiEnds[i], v.dasaEnds[d]) << k;
+        }
+    }
+}
+
 TEST_F(DasaTest, SampleChartFillsTheDasaWindow) {
     FnComputeVimshottariDasa();
     EXPECT_TRUE(boxes.shown().empty());
@@ -231,11 +249,15 @@ TEST_F(DasaTest, BhukthiGridLayoutFollowsTheBhukthisShown) {
 
 TEST_F(DasaTest, AntarasPartitionEveryBhukthiThatEndsAfterBirth) {
     // Also a bhukthi ending exactly at the birth moment: shown, but without
-    // antaras.
+    // antaras. With calendar years the first dasa's last bhukthi ends at the
+    // birth, 3 days before the dasa itself; with 360-day years a Moon at 9.34
+    // degrees leaves 2.1 years of the Kethu dasa, its Saturn and Mercury
+    // bhukthis (756 days), so its Jupiter bhukthi ends at the birth.
     const DateTime atEnd = DateTime::of(1967, 10, 6, 14, 15, 0);
     for (double daysPerYear : {365.25, 360.0}) {
+        const double atEndMoon = daysPerYear == 360 ? 9.34 : 279.9916666666667;
         for (const auto& [moon, birth] : std::vector<std::pair<double, DateTime>>{
-                 {0.0, kSampleBirth}, {275.456183, kSampleBirth}, {279.9916666666667, atEnd},
+                 {0.0, kSampleBirth}, {275.456183, kSampleBirth}, {atEndMoon, atEnd},
                  {13.325, DateTime::of(1966, 1, 15, 14, 15, 0)}, {200.5, DateTime::of(2000, 2, 29, 23, 59, 0)}}) {
             const VimshottariScheme v = schemeFor(moon, birth, daysPerYear);
             size_t group = 0;

@@ -75,6 +75,54 @@ TEST_F(PlanetTableTest, NoAvasthasWithoutTheSunriseOfTheBirthDay) {
     EXPECT_TRUE(boxes.shown().empty());
 }
 
+TEST_F(PlanetTableTest, TheSameMomentOnEitherSideOfTheDateLineHasTheSameAvasthas) {
+    // 18 degrees 8 minutes S. Each pair is one moment: once in a zone whose
+    // meridian lies across the date line from the place, once in the zone on
+    // the place's own side, its clock a day apart. The count of ghatikas runs
+    // from the sunrise that begins the clock time's day.
+    struct Entry {
+        std::string lonDeg, lonEW, zoneHours, zoneEW, day;
+    };
+    const struct {
+        Entry across, nearSide;
+        double ghatikas;
+    } pairs[] = {
+        {{"179", "E", "12", "W", "15"}, {"179", "E", "12", "E", "16"}, 14},
+        {{"172", "W", "13", "E", "15"}, {"172", "W", "11", "W", "14"}, 13},
+    };
+    auto avasthas = [&](const Entry& e) {
+        testing_support::Birth b;
+        b.day = e.day;
+        b.month = "Jun";
+        b.year = "2000";
+        b.hour = "12";
+        b.minute = "0";
+        b.latDeg = "18";
+        b.latMin = "8";
+        b.latNS = "S";
+        b.lonDeg = e.lonDeg;
+        b.lonMin = "0";
+        b.lonEW = e.lonEW;
+        b.zoneHours = e.zoneHours;
+        b.zoneEW = e.zoneEW;
+        testing_support::setBirth(b);
+        FnFillPlanetTable();
+        std::vector<std::string> column;
+        for (int r = 2; r <= 10; ++r) column.push_back(resultWindows().Frm_PP.mshNirayana.text(r, 9));
+        return column;
+    };
+    for (const auto& p : pairs) {
+        SCOPED_TRACE(p.across.lonDeg + p.across.lonEW);
+        const std::vector<std::string> across = avasthas(p.across);
+        EXPECT_EQ(state().gIshtaGhatika, p.ghatikas);
+        const std::vector<std::string> nearSide = avasthas(p.nearSide);
+        EXPECT_EQ(state().gIshtaGhatika, p.ghatikas);
+        EXPECT_EQ(across, nearSide);
+        for (const std::string& a : across) EXPECT_NE(a, "");
+    }
+    EXPECT_TRUE(boxes.shown().empty());
+}
+
 TEST_F(PlanetTableTest, AFailureEndsTheFillWithThePlainBox) {
     FnFillPlanetTable();
     boxes.clear();
