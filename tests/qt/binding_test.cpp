@@ -3,6 +3,7 @@
 
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QAbstractItemView>
 #include <QLineEdit>
 #include <string>
 #include <vector>
@@ -109,8 +110,11 @@ TEST_F(BindingTest, ComboBoxShowsEntriesChoiceAndTextBothWays) {
     EXPECT_EQ(combo.currentIndex(), -1);
     EXPECT_EQ(combo.lineEdit()->text(), "Somewhere");
 
-    // The user's pick from the list, and the arrow key, are choices.
-    emit combo.activated(1);
+    // The user's pick from the open list, and the arrow key, are choices.
+    parent.show();
+    combo.showPopup();
+    combo.view()->setCurrentIndex(combo.view()->model()->index(1, 0));
+    press(combo.view(), Qt::Key_Return);
     EXPECT_EQ(model.listIndex(), 1);
     press(combo.lineEdit(), Qt::Key_Down);
     EXPECT_EQ(model.listIndex(), 2);
