@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
 #include <QTimer>
 #include <QUrl>
 
@@ -147,6 +148,18 @@ std::optional<std::string> middleClickPaste(const QMouseEvent* e) {
     if (e->button() != Qt::MiddleButton || !QApplication::clipboard()->supportsSelection()) return std::nullopt;
     return fromQt(QApplication::clipboard()->text(QClipboard::Selection));
 }
+
+// Draws the nodes of a tree without the focus frame around the current one:
+// the chosen node shows in the colours its model gives it, nothing else.
+class PlainNodeDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem plain(option);
+        plain.state &= ~QStyle::State_HasFocus;
+        QStyledItemDelegate::paint(painter, plain, index);
+    }
+};
 
 bool sameEntry(const ListEntry& a, const ListEntry& b) { return a.itemData == b.itemData && a.text == b.text; }
 
@@ -697,6 +710,7 @@ QtTree::QtTree(Tree& model, Window* owner, QWidget* parent) : QTreeWidget(parent
     setColumnCount(1);
     // The current item is the chosen node; the model's colours mark it.
     setSelectionMode(QAbstractItemView::NoSelection);
+    setItemDelegate(new PlainNodeDelegate(this));
     sub_ = model_.subscribe([this] { scheduleRefresh(); });
     refresh();
 }
