@@ -121,7 +121,7 @@ private:
     bool updating_ = false;
     bool pending_ = false;  // the whole check is due
     bool missed_ = false;   // a change was told while updating
-    bool listOpen_ = false; // the drop-down list is open, or has just closed on a pick
+    bool listOpen_ = false;  // the drop-down list is open, or has just closed on a pick
     std::vector<ListEntry> shown_;  // the entries the widget's list holds
 };
 

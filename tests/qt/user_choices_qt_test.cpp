@@ -10,7 +10,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QTabBar>
 #include <QWheelEvent>
 #include <memory>
@@ -44,14 +43,6 @@ void press(int qtKey, const QString& text = {}) {
 
 void type(const QString& text) {
     for (QChar c : text) press(c.toUpper().unicode(), QString(c));
-}
-
-void clickAt(QWidget* w, QPoint at) {
-    QMouseEvent down(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(w, &down);
-    QMouseEvent up(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &up);
 }
 
 class UserChoicesQtTest : public testing_support::SavedChartTest {
@@ -141,7 +132,7 @@ TEST_F(UserChoicesQtTest, TheSavedChartListChoosesOnlyTheEntryClicked) {
     EXPECT_EQ(fakes.messageBox.last().text, "Select Chart Name ");
     EXPECT_EQ(w.Txt_VC_ChartName.text(), "Chitra");
 
-    clickAt(entries->viewport(), entries->visualItemRect(entries->item(1)).center());
+    testing::mouseClick(entries->viewport(), entries->visualItemRect(entries->item(1)).center());
     EXPECT_EQ(w.Txt_VC_ChartName.text(), "Bala");
     EXPECT_EQ(w.txt_VC_UserId, second);
 }
@@ -149,9 +140,6 @@ TEST_F(UserChoicesQtTest, TheSavedChartListChoosesOnlyTheEntryClicked) {
 TEST_F(UserChoicesQtTest, AConverterResultSurvivesATab) {
     auto& panel = windows->get<frm_BirthTimetoIshtaGhatika>();
     show(std::make_unique<ConverterView>(panel));
-    auto* day = child<QComboBox>("Txt_VP_Date");
-    day->setFocus(Qt::MouseFocusReason);
-    type("i");  // no day begins with it
     child<QComboBox>("Cmb_VP_Country")->setFocus(Qt::MouseFocusReason);
     type("ind");  // the type-ahead chooses India
     ASSERT_EQ(panel.Cmb_VP_Country.text(), "India");
@@ -160,7 +148,7 @@ TEST_F(UserChoicesQtTest, AConverterResultSurvivesATab) {
     ASSERT_TRUE(panel.result.visible()) << fakes.messageBox.last().text;
     const std::string result = panel.result.caption();
 
-    day->setFocus(Qt::MouseFocusReason);
+    child<QComboBox>("Txt_VP_Date")->setFocus(Qt::MouseFocusReason);
     press(Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), child<QComboBox>("Txt_VP_Month"));
     EXPECT_TRUE(panel.result.visible());
@@ -173,7 +161,7 @@ TEST_F(UserChoicesQtTest, TheCountryMastersListAndTabsChangeOnlyByTheUser) {
     addPlaceMasterViews(factory);
     show(std::unique_ptr<QWidget>(factory.find(frm_Add_Country::kWindowName)->maker(m)));
     auto* tabs = child<QTabBar>("TabStrip1");
-    clickAt(tabs, tabs->tabRect(1).center());
+    testing::mouseClick(tabs, tabs->tabRect(1).center());
     ASSERT_EQ(m.TabStrip1.selectedIndex(), 2);
     ASSERT_EQ(m.lstEditBox.listIndex(), 0);  // the tab chose the first country
 

@@ -7,7 +7,6 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QWidget>
 
 #include "platform/input_controls.h"
@@ -25,13 +24,7 @@ public:
 };
 
 void middleClick(QWidget* w) {
-    const QPointF at(w->width() / 2.0, w->height() / 2.0);
-    QMouseEvent down(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::MiddleButton, Qt::MiddleButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(w, &down);
-    QMouseEvent up(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::MiddleButton, Qt::NoButton,
-                   Qt::NoModifier);
-    QApplication::sendEvent(w, &up);
+    testing::mouseClick(w, QPointF(w->width() / 2.0, w->height() / 2.0), Qt::MiddleButton);
 }
 
 void select(const QString& text) { QApplication::clipboard()->setText(text, QClipboard::Selection); }
