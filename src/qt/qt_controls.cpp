@@ -1,6 +1,7 @@
 #include "qt/qt_controls.h"
 
 #include <algorithm>
+#include <optional>
 
 #include <QApplication>
 #include <QClipboard>
@@ -8,6 +9,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
 #include <QTimer>
 #include <QUrl>
 
@@ -125,6 +127,39 @@ void takeSelectionFrom(const QLineEdit* edit, Model& model) {
 void focusIfModelHasFocus(QWidget* w, const Control& c) {
     if (c.hasFocus() && !w->hasFocus() && w->isVisible()) w->setFocus(Qt::OtherFocusReason);
 }
+
+// Marks, while it lives, one of the user's own keys or clicks being handled by
+// a widget: a signal the widget emits meanwhile answers the user, one emitted
+// at any other time is Qt's own bookkeeping.
+class UserInput {
+public:
+    explicit UserInput(int& depth) : depth_(depth) { ++depth_; }
+    ~UserInput() { --depth_; }
+    UserInput(const UserInput&) = delete;
+    UserInput& operator=(const UserInput&) = delete;
+
+private:
+    int& depth_;
+};
+
+// The text a click of the middle mouse button pastes (the X11 primary
+// selection), where the platform has one; nothing for any other click.
+std::optional<std::string> middleClickPaste(const QMouseEvent* e) {
+    if (e->button() != Qt::MiddleButton || !QApplication::clipboard()->supportsSelection()) return std::nullopt;
+    return fromQt(QApplication::clipboard()->text(QClipboard::Selection));
+}
+
+// Draws the nodes of a tree without the focus frame around the current one:
+// the chosen node shows in the colours its model gives it, nothing else.
+class PlainNodeDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem plain(option);
+        plain.state &= ~QStyle::State_HasFocus;
+        QStyledItemDelegate::paint(painter, plain, index);
+    }
+};
 
 bool sameEntry(const ListEntry& a, const ListEntry& b) { return a.itemData == b.itemData && a.text == b.text; }
 
@@ -262,6 +297,17 @@ void QtTextBox::inputMethodEvent(QInputMethodEvent* e) {
     e->accept();
 }
 
+void QtTextBox::mouseReleaseEvent(QMouseEvent* e) {
+    // A middle-click paste goes through the model's paste, at the caret the
+    // press put there; the line edit never inserts it itself.
+    if (const auto pasted = middleClickPaste(e)) {
+        model_.paste(*pasted);
+        e->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(e);
+}
+
 // ------------------------------------------------------------------- combo box
 
 QtComboBox::QtComboBox(ComboBox& model, Window* owner, QWidget* parent)
@@ -279,9 +325,15 @@ QtComboBox::QtComboBox(ComboBox& model, Window* owner, QWidget* parent)
         connect(edit, &QLineEdit::cursorPositionChanged, this, [this] { takeSelection(); });
     }
     // A pick from the drop-down list is the user's choice of that entry, if
-    // the model still holds the entry the user saw there.
+    // the model still holds the entry the user saw there. Qt activates an
+    // entry on its own too (when editing ends on the text of an entry): that
+    // is no choice, and the widget shows the model again.
     connect(this, &QComboBox::activated, this, [this](int index) {
         if (updating_) return;
+        if (!listOpen_) {
+            scheduleRefresh();
+            return;
+        }
         const auto& entries = model_.entries();
         if (index >= 0 && index < static_cast<int>(entries.size()) && index < static_cast<int>(shown_.size()) &&
             entries[static_cast<size_t>(index)].text == shown_[static_cast<size_t>(index)].text)
@@ -387,7 +439,14 @@ void QtComboBox::refresh() {
 
 void QtComboBox::showPopup() {
     catchUp();
+    listOpen_ = true;
     QComboBox::showPopup();
+}
+
+void QtComboBox::hidePopup() {
+    // A pick closes the list first and then activates the entry picked.
+    QComboBox::hidePopup();
+    QTimer::singleShot(0, this, [this] { listOpen_ = false; });
 }
 
 void QtComboBox::takeSelection() {
@@ -442,6 +501,13 @@ bool QtComboBox::eventFilter(QObject* watched, QEvent* e) {
                 typeText(model_, static_cast<QInputMethodEvent*>(e)->commitString());
                 return true;
             }
+            case QEvent::MouseButtonRelease:
+                if (const auto pasted = middleClickPaste(static_cast<QMouseEvent*>(e))) {
+                    catchUp();
+                    model_.paste(*pasted);
+                    return true;
+                }
+                return false;
             default: return false;
         }
     }
@@ -469,6 +535,13 @@ void QtComboBox::focusInEvent(QFocusEvent* e) {
     if (owner_) owner_->setFocus(model_);
 }
 
+void QtComboBox::focusOutEvent(QFocusEvent* e) {
+    // Leaving the box ends the text part's editing, on which Qt would select
+    // and activate the entry matching the text: the text part stays quiet.
+    const QSignalBlocker quiet(lineEdit());
+    QComboBox::focusOutEvent(e);
+}
+
 void QtComboBox::wheelEvent(QWheelEvent* e) { e->ignore(); }
 
 // -------------------------------------------------------------------- list box
@@ -477,8 +550,10 @@ QtListBox::QtListBox(ListBox& model, Window* owner, QWidget* parent)
     : QListWidget(parent), model_(model), owner_(owner) {
     setObjectName(toQt(model.name()));
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // The row the user's key or click makes current is the user's choice;
+    // the one Qt makes current when the list takes the focus is none.
     connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (!updating_) model_.setListIndex(row);
+        if (!updating_ && userInput_ > 0) model_.setListIndex(row);
     });
     connect(this, &QListWidget::itemDoubleClicked, this, [this] { model_.dblClick(); });
     sub_ = model_.subscribe([this] { refresh(); });
@@ -506,6 +581,26 @@ void QtListBox::refresh() {
 void QtListBox::focusInEvent(QFocusEvent* e) {
     QListWidget::focusInEvent(e);
     if (owner_) owner_->setFocus(model_);
+}
+
+void QtListBox::keyPressEvent(QKeyEvent* e) {
+    const UserInput user(userInput_);
+    QListWidget::keyPressEvent(e);
+}
+
+void QtListBox::mousePressEvent(QMouseEvent* e) {
+    const UserInput user(userInput_);
+    QListWidget::mousePressEvent(e);
+}
+
+void QtListBox::mouseMoveEvent(QMouseEvent* e) {
+    const UserInput user(userInput_);
+    QListWidget::mouseMoveEvent(e);
+}
+
+void QtListBox::mouseReleaseEvent(QMouseEvent* e) {
+    const UserInput user(userInput_);
+    QListWidget::mouseReleaseEvent(e);
 }
 
 // ------------------------------------------------------------------------ grid
@@ -613,6 +708,9 @@ QtTree::QtTree(Tree& model, Window* owner, QWidget* parent) : QTreeWidget(parent
     setObjectName(toQt(model.name()));
     setHeaderHidden(true);
     setColumnCount(1);
+    // The current item is the chosen node; the model's colours mark it.
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setItemDelegate(new PlainNodeDelegate(this));
     sub_ = model_.subscribe([this] { scheduleRefresh(); });
     refresh();
 }
@@ -724,10 +822,20 @@ void QtButton::focusInEvent(QFocusEvent* e) {
     if (owner_) owner_->setFocus(model_);
 }
 
+void QtButton::keyPressEvent(QKeyEvent* e) {
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    if (enter && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        e->accept();
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(e);
+}
+
 QtOptionButton::QtOptionButton(OptionButton& model, Window* owner, QWidget* parent)
     : QRadioButton(parent), model_(model), owner_(owner) {
     setObjectName(toQt(model.name()));
-    setAutoExclusive(false);  // the model's group decides
+    setAutoExclusive(true);  // one group with the option buttons beside it
     connect(this, &QRadioButton::clicked, this, [this] {
         model_.click();
         refresh();  // a click on the chosen button leaves it chosen
@@ -740,13 +848,32 @@ QtOptionButton::~QtOptionButton() { model_.unsubscribe(sub_); }
 
 void QtOptionButton::refresh() {
     setText(toQt(model_.caption()));
-    if (isChecked() != model_.value()) setChecked(model_.value());
+    if (isChecked() != model_.value()) {
+        // A group never unchecks its chosen button by itself; the model may
+        // leave none chosen.
+        setAutoExclusive(false);
+        setChecked(model_.value());
+        setAutoExclusive(true);
+    }
     applyControl(this, model_);
 }
 
 void QtOptionButton::focusInEvent(QFocusEvent* e) {
     QRadioButton::focusInEvent(e);
     if (owner_) owner_->setFocus(model_);
+}
+
+void QtOptionButton::keyPressEvent(QKeyEvent* e) {
+    QRadioButton::keyPressEvent(e);
+    // Qt moves the focus to the next button of the group, and chooses it only
+    // when the button left was the chosen one.
+    switch (e->key()) {
+        case Qt::Key_Left: case Qt::Key_Right: case Qt::Key_Up: case Qt::Key_Down: break;
+        default: return;
+    }
+    auto* reached = qobject_cast<QtOptionButton*>(QApplication::focusWidget());
+    if (reached && reached != this && reached->parentWidget() == parentWidget() && !reached->model_.value())
+        reached->click();
 }
 
 QtCheckBox::QtCheckBox(CheckBox& model, Window* owner, QWidget* parent)
@@ -796,7 +923,7 @@ QtTabStrip::QtTabStrip(TabStrip& model, QWidget* parent) : QTabBar(parent), mode
         if (index >= 0) model_.clickTab(index + 1);
     });
     connect(this, &QTabBar::currentChanged, this, [this](int index) {
-        if (!updating_ && index >= 0) model_.setSelectedIndex(index + 1);
+        if (!updating_ && userInput_ > 0 && index >= 0) model_.setSelectedIndex(index + 1);
     });
     sub_ = model_.subscribe([this] { refresh(); });
     refresh();
@@ -816,6 +943,13 @@ void QtTabStrip::refresh() {
     applyControl(this, model_);
     updating_ = false;
 }
+
+void QtTabStrip::keyPressEvent(QKeyEvent* e) {
+    const UserInput user(userInput_);
+    QTabBar::keyPressEvent(e);
+}
+
+void QtTabStrip::wheelEvent(QWheelEvent* e) { e->ignore(); }
 
 // ---------------------------------------------------------------- browser pane
 

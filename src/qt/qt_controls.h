@@ -5,6 +5,12 @@
 // widget must not outlive its model; the model may outlive the widget.
 //
 // The owning window, when given, learns where the user put the focus.
+//
+// Only the user's own keys and clicks (and a pick from an open list) reach a
+// model as a choice. What Qt does for its own bookkeeping (the current row a
+// list takes with the focus, the entry a combo box matches when editing ends,
+// a refill, a first show, the mouse wheel over a tab strip) never changes a
+// model's index, text or tab, nor fires its handlers.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -60,6 +66,7 @@ protected:
     void keyReleaseEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void inputMethodEvent(QInputMethodEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
     void takeSelection();
@@ -85,12 +92,14 @@ public:
     void refresh();
     ComboBox& model() { return model_; }
     void showPopup() override;
+    void hidePopup() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
     void wheelEvent(QWheelEvent* e) override;
 
 private:
@@ -112,6 +121,7 @@ private:
     bool updating_ = false;
     bool pending_ = false;  // the whole check is due
     bool missed_ = false;   // a change was told while updating
+    bool listOpen_ = false;  // the drop-down list is open, or has just closed on a pick
     std::vector<ListEntry> shown_;  // the entries the widget's list holds
 };
 
@@ -124,12 +134,17 @@ public:
 
 protected:
     void focusInEvent(QFocusEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
     ListBox& model_;
     Window* owner_;
     int sub_;
     bool updating_ = false;
+    int userInput_ = 0;  // the user's keys and clicks being handled
 };
 
 // Grids change cell by cell in long runs; the widget redraws once the run is
@@ -158,6 +173,8 @@ private:
     bool updating_ = false;
 };
 
+// The chosen node shows only in the colours and weight its model gives it:
+// no selection bar, with or without the focus.
 class QtTree : public QTreeWidget {
     Q_OBJECT
 public:
@@ -192,6 +209,7 @@ public:
 
 protected:
     void focusInEvent(QFocusEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;  // Enter presses the button, as Space does
 
 private:
     CommandButton& model_;
@@ -199,6 +217,9 @@ private:
     int sub_;
 };
 
+// The option buttons of one parent widget (a frame, or the window itself)
+// are one group: Tab enters and leaves it at one button, the arrow keys move
+// through it and choose the button they reach.
 class QtOptionButton : public QRadioButton {
     Q_OBJECT
 public:
@@ -208,6 +229,7 @@ public:
 
 protected:
     void focusInEvent(QFocusEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     OptionButton& model_;
@@ -250,10 +272,15 @@ public:
     ~QtTabStrip() override;
     void refresh();
 
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
+
 private:
     TabStrip& model_;
     int sub_;
     bool updating_ = false;
+    int userInput_ = 0;  // the user's keys being handled
 };
 
 // A light browser pane: pages from local files only (nothing reaches the

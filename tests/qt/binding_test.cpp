@@ -3,7 +3,10 @@
 
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QAbstractItemView>
+#include <QImage>
 #include <QLineEdit>
+#include <memory>
 #include <string>
 #include <vector>
 #include <QWidget>
@@ -109,8 +112,11 @@ TEST_F(BindingTest, ComboBoxShowsEntriesChoiceAndTextBothWays) {
     EXPECT_EQ(combo.currentIndex(), -1);
     EXPECT_EQ(combo.lineEdit()->text(), "Somewhere");
 
-    // The user's pick from the list, and the arrow key, are choices.
-    emit combo.activated(1);
+    // The user's pick from the open list, and the arrow key, are choices.
+    parent.show();
+    combo.showPopup();
+    combo.view()->setCurrentIndex(combo.view()->model()->index(1, 0));
+    press(combo.view(), Qt::Key_Return);
     EXPECT_EQ(model.listIndex(), 1);
     press(combo.lineEdit(), Qt::Key_Down);
     EXPECT_EQ(model.listIndex(), 2);
@@ -266,6 +272,51 @@ TEST_F(BindingTest, OptionButtonsFollowTheirGroupWhateverTheWidgetDid) {
     EXPECT_FALSE(amBox.isChecked());
     pmBox.click();  // a second click on the chosen button leaves it chosen
     EXPECT_TRUE(pmBox.isChecked());
+    pm.setValue(false);  // the model may leave none chosen
+    EXPECT_FALSE(pmBox.isChecked());
+}
+
+// The print window's keys: two frames of option buttons and a command button.
+TEST_F(BindingTest, ArrowsChooseWithinAnOptionGroupTabLeavesItAndEnterPressesAButton) {
+    OptionGroup horoscope, output;
+    OptionButton op1{"Op1", "With Antaras", horoscope, true}, op2{"Op2", "Without Antaras", horoscope};
+    OptionButton op3{"Op3", "Printer", output, true}, op4{"Op4", "Text File", output}, op5{"Op5", "Html", output};
+    CommandButton print{"CoPrt", "&Print"};
+    int printed = 0;
+    print.onClick = [&] { ++printed; };
+    QWidget frame1(&parent), frame2(&parent);
+    frame1.setGeometry(0, 0, 200, 60);
+    frame2.setGeometry(0, 70, 200, 90);
+    std::vector<std::unique_ptr<QtOptionButton>> boxes;
+    for (OptionButton* b : {&op1, &op2, &op3, &op4, &op5}) {
+        QWidget* frame = b == &op1 || b == &op2 ? &frame1 : &frame2;
+        boxes.push_back(std::make_unique<QtOptionButton>(*b, &window, frame));
+        boxes.back()->setGeometry(0, 25 * static_cast<int>(frame->children().size() - 1), 150, 20);
+    }
+    QtButton printButton(print, &window, &parent);
+    printButton.setGeometry(0, 170, 80, 25);
+    parent.show();
+    QApplication::setActiveWindow(&parent);
+
+    boxes[0]->setFocus(Qt::TabFocusReason);
+    press(boxes[0].get(), Qt::Key_Down);
+    EXPECT_TRUE(op2.value());
+    EXPECT_EQ(QApplication::focusWidget(), boxes[1].get());
+    press(boxes[1].get(), Qt::Key_Down);  // the last of its group: the focus stays
+    EXPECT_EQ(QApplication::focusWidget(), boxes[1].get());
+    EXPECT_TRUE(op3.value());
+    press(boxes[1].get(), Qt::Key_Tab);  // leaves the group for the next one
+    EXPECT_EQ(QApplication::focusWidget(), boxes[2].get());
+    // An arrow chooses even from a button that is not the chosen one.
+    op5.setValue(true);
+    press(boxes[2].get(), Qt::Key_Down);
+    EXPECT_TRUE(op4.value());
+    press(boxes[3].get(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), &printButton);
+
+    press(&printButton, Qt::Key_Return, "\r");
+    press(&printButton, Qt::Key_Space, " ");
+    EXPECT_EQ(printed, 2);
 }
 
 TEST_F(BindingTest, TreeClicksGoThroughTheModel) {
@@ -293,6 +344,56 @@ TEST_F(BindingTest, TreeClicksGoThroughTheModel) {
     EXPECT_EQ(model.selectedIndex(), 2);
     EXPECT_TRUE(tree.topLevelItem(1)->font(0).bold());
     EXPECT_EQ(tree.topLevelItem(1)->foreground(0).color(), QColor(0xE1, 0x73, 0x12));
+}
+
+// The navigator's look: the chosen node in orange bold on the tree's beige,
+// whether or not the tree has the focus; the arrow keys choose.
+TEST_F(BindingTest, TheChosenNodeShowsInItsOwnColoursWithAndWithoutTheFocus) {
+    const QColor beige(230, 217, 189), orange(225, 115, 18);
+    Tree model{"tV"};
+    QtTree tree(model, &window, &parent);
+    QLineEdit elsewhere(&parent);
+    model.setBackColor(0xE6D9BD);
+    for (const char* text : {"Birth Details", "Rasi", "Navamsa"}) {
+        const int i = model.add("", text, text);
+        model.setNodeBackColor(i, 0xE6D9BD);
+    }
+    model.onNodeClick = [&](int i) {
+        for (int n = 1; n <= model.nodeCount(); ++n) {
+            model.setNodeForeColor(n, 0);
+            model.setNodeBold(n, false);
+        }
+        model.setNodeForeColor(i, 0xE17312);
+        model.setNodeBold(i, true);
+    };
+    tree.setGeometry(0, 40, 300, 200);
+    parent.resize(300, 250);
+    parent.show();
+    QApplication::setActiveWindow(&parent);
+    model.clickNode(2);
+    // Pixels of a node's row: its text's colour, and any selection bar's.
+    const auto count = [&](int node, const QColor& colour) {
+        QApplication::processEvents();
+        const QImage shot = tree.viewport()->grab().toImage();
+        const QRect row = tree.visualItemRect(tree.topLevelItem(node - 1)).intersected(shot.rect());
+        int n = 0;
+        for (int y = row.top(); y <= row.bottom(); ++y)
+            for (int x = row.left(); x <= row.right(); ++x) n += QColor(shot.pixel(x, y)) == colour;
+        return n;
+    };
+    const QColor bar = tree.palette().color(QPalette::Active, QPalette::Highlight);
+    for (QWidget* focus : {static_cast<QWidget*>(&tree), static_cast<QWidget*>(&elsewhere)}) {
+        focus->setFocus(Qt::TabFocusReason);
+        EXPECT_GT(count(2, orange), 0) << focus->metaObject()->className();
+        EXPECT_EQ(count(2, bar), 0) << focus->metaObject()->className();
+        EXPECT_GT(count(2, beige), 0) << focus->metaObject()->className();
+        EXPECT_EQ(count(3, orange), 0);
+    }
+    tree.setFocus(Qt::TabFocusReason);
+    press(&tree, Qt::Key_Down);
+    EXPECT_EQ(model.selectedIndex(), 3);
+    EXPECT_GT(count(3, orange), 0);
+    EXPECT_EQ(count(2, orange), 0);
 }
 
 }  // namespace

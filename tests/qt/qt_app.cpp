@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QMouseEvent>
+#include <QWidget>
 #include <memory>
 
 namespace jd::qt::testing {
@@ -30,5 +32,12 @@ QtApplicationEnvironment* const environment = static_cast<QtApplicationEnvironme
 }  // namespace
 
 QApplication& app() { return environment->app(); }
+
+void mouseClick(QWidget* w, QPointF at, Qt::MouseButton button) {
+    QMouseEvent down(QEvent::MouseButtonPress, at, w->mapToGlobal(at), button, button, Qt::NoModifier);
+    QApplication::sendEvent(w, &down);
+    QMouseEvent up(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), button, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &up);
+}
 
 }  // namespace jd::qt::testing

@@ -8,4 +8,8 @@ namespace jd::qt::testing {
 
 QApplication& app();
 
+// A click of one mouse button at a point of a widget: the button goes down
+// and up there.
+void mouseClick(QWidget* w, QPointF at, Qt::MouseButton button = Qt::LeftButton);
+
 }  // namespace jd::qt::testing
