@@ -124,9 +124,6 @@ void takeSelectionFrom(const QLineEdit* edit, Model& model) {
     model.setSelLength(unitsToChars(t, start + length) - s);
 }
 
-void focusIfModelHasFocus(QWidget* w, const Control& c) {
-    if (c.hasFocus() && !w->hasFocus() && w->isVisible()) w->setFocus(Qt::OtherFocusReason);
-}
 
 // Marks, while it lives, one of the user's own keys or clicks being handled by
 // a widget: a signal the widget emits meanwhile answers the user, one emitted
@@ -219,6 +216,17 @@ void applyControl(QWidget* w, const Control& c) {
     }
 }
 
+void FocusFollower::follow(QWidget* w, const Control& c) {
+    if (!c.hasFocus()) {
+        given_ = false;
+        return;
+    }
+    // A widget not yet shown takes the focus when it next shows the model.
+    if (given_ || !w->isVisible()) return;
+    if (!w->hasFocus()) w->setFocus(Qt::OtherFocusReason);
+    given_ = true;
+}
+
 // ----------------------------------------------------------------------- label
 
 QtLabel::QtLabel(Label& model, QWidget* parent) : QLabel(parent), model_(model) {
@@ -257,7 +265,7 @@ void QtTextBox::refresh() {
     setReadOnly(model_.locked());
     showSelection(this, model_.selStart(), model_.selLength());
     applyControl(this, model_);
-    focusIfModelHasFocus(this, model_);
+    focus_.follow(this, model_);
     updating_ = false;
 }
 
@@ -424,7 +432,7 @@ void QtComboBox::showState() {
         showSelection(edit, model_.selStart(), model_.selLength());
     }
     applyControl(this, model_);
-    focusIfModelHasFocus(this, model_);
+    focus_.follow(this, model_);
 }
 
 void QtComboBox::refresh() {
@@ -574,7 +582,7 @@ void QtListBox::refresh() {
     if (currentRow() != model_.listIndex()) setCurrentRow(model_.listIndex());
     if (model_.listIndex() < 0) clearSelection();
     applyControl(this, model_);
-    focusIfModelHasFocus(this, model_);
+    focus_.follow(this, model_);
     updating_ = false;
 }
 
@@ -814,7 +822,7 @@ QtButton::~QtButton() { model_.unsubscribe(sub_); }
 void QtButton::refresh() {
     setText(toQt(model_.caption()));
     applyControl(this, model_);
-    focusIfModelHasFocus(this, model_);
+    focus_.follow(this, model_);
 }
 
 void QtButton::focusInEvent(QFocusEvent* e) {

@@ -41,6 +41,18 @@ QColor colorOf(unsigned rgb);
 // Visibility, enabling and, when the model has a size, position and size.
 void applyControl(QWidget* w, const Control& c);
 
+// Gives a widget the keyboard focus when its window gives its model the
+// focus, once for each time it does. A model keeps its window's focus while
+// the user works in another window; a later change of the model is no
+// request for the focus and never takes it back from there.
+class FocusFollower {
+public:
+    void follow(QWidget* w, const Control& c);
+
+private:
+    bool given_ = false;  // the model's present focus has reached the widget
+};
+
 class QtLabel : public QLabel {
     Q_OBJECT
 public:
@@ -74,6 +86,7 @@ private:
     TextBox& model_;
     Window* owner_;
     int sub_;
+    FocusFollower focus_;
     bool updating_ = false;
 };
 
@@ -118,6 +131,7 @@ private:
     ComboBox& model_;
     Window* owner_;
     int sub_;
+    FocusFollower focus_;
     bool updating_ = false;
     bool pending_ = false;  // the whole check is due
     bool missed_ = false;   // a change was told while updating
@@ -143,6 +157,7 @@ private:
     ListBox& model_;
     Window* owner_;
     int sub_;
+    FocusFollower focus_;
     bool updating_ = false;
     int userInput_ = 0;  // the user's keys and clicks being handled
 };
@@ -215,6 +230,7 @@ private:
     CommandButton& model_;
     Window* owner_;
     int sub_;
+    FocusFollower focus_;
 };
 
 // The option buttons of one parent widget (a frame, or the window itself)

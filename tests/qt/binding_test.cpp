@@ -93,6 +93,30 @@ TEST_F(BindingTest, FocusTakenByTheUserIsTheWindowsFocus) {
     EXPECT_EQ(window.focused(), &name);
 }
 
+TEST_F(BindingTest, ABoxTakesTheFocusWhenItsWindowGivesItNotWhenItMerelyChanges) {
+    class OtherWindow : public Window {
+    public:
+        OtherWindow() : Window("frmNavigator", "Horoscope", WindowKind::MdiChild) {}
+    } other;
+    TextBox name{"Txt_VC_ChartName"}, city{"txtCity"};
+    ComboBox sex{"cbGender"};
+    QtTextBox nameBox(name, &window, &parent);
+    QtComboBox sexBox(sex, &window, &parent);
+    QtTextBox cityBox(city, &other, &parent);
+    parent.show();
+    QApplication::setActiveWindow(&parent);
+
+    window.setFocus(sex);  // the window's own choice: the box takes the focus
+    EXPECT_TRUE(sexBox.hasFocus());
+    cityBox.setFocus(Qt::MouseFocusReason);  // the user goes to another window
+    sex.setText("Male");                     // the box left behind changes
+    name.setText("Ravi");
+    QApplication::processEvents();
+    EXPECT_TRUE(cityBox.hasFocus());
+    window.setFocus(name);
+    EXPECT_TRUE(nameBox.hasFocus());
+}
+
 TEST_F(BindingTest, ComboBoxShowsEntriesChoiceAndTextBothWays) {
     ComboBox model{"txt_VC_Country"};
     QtComboBox combo(model, &window, &parent);
