@@ -139,7 +139,9 @@ std::array<std::pair<const char*, const std::string*>, 18> HoroChart::keys() con
 }
 
 void writeHoroChart(SettingsStore& settings, const HoroChart& chart) {
-    for (const auto& [key, value] : chart.keys()) settings.SaveSetting(kHoroApplication, kHoroSection, key, *value);
+    std::vector<std::pair<std::string, std::string>> values;
+    for (const auto& [key, value] : chart.keys()) values.emplace_back(key, *value);
+    settings.SaveSection(kHoroApplication, kHoroSection, values);
 }
 
 HoroChart horoChartOf(const frm_OpenChart& w) {

@@ -123,7 +123,9 @@ struct HoroChart {
     std::array<std::pair<const char*, const std::string*>, 18> keys() const;
 };
 
-// Writes all eighteen keys, in order.
+// Writes all eighteen keys, in order and in one operation: the store holds
+// the whole chart or, when it cannot be written, what it held before (the
+// store's error is raised).
 void writeHoroChart(SettingsStore& settings, const HoroChart& chart);
 
 // The "Horo" keys of the chart that stands in the birth-details window.
