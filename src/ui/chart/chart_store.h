@@ -137,8 +137,10 @@ HoroChart horoChartOf(const frm_OpenChart& w);
 // Save: validates the entries; a chart linked to a row (txt_VC_UserId not 0)
 // is rewritten in it, any other is inserted through the save-chart window,
 // which refuses a name already used. Every save that gets past the checks
-// writes the "Horo" keys. BirthDetails is never written here: it stays the
-// chart last cast.
+// writes the "Horo" keys (a chart linked to a row before its update, any
+// other after its insert). A settings file that cannot be written is
+// reported in a box of its own and does not stop the save of the row.
+// BirthDetails is never written here: it stays the chart last cast.
 void FnSaveChart(frm_OpenChart& w);
 
 // Rewrites the linked row from the window and says so; a row that has gone
