@@ -53,10 +53,21 @@ std::string MemorySettingsStore::GetSetting(const std::string& appName, const st
     return it == values_.end() ? defaultValue : it->second;
 }
 
+void MemorySettingsStore::checkWritable() const {
+    if (!unwritable_.empty()) throw settingsFileError(unwritable_);
+}
+
 void MemorySettingsStore::SaveSetting(const std::string& appName, const std::string& section,
                                       const std::string& key, const std::string& value) {
+    checkWritable();
     values_[fold(appName, section, key)] = value;
     ++saves_;
+}
+
+void MemorySettingsStore::SaveSection(const std::string& appName, const std::string& section,
+                                      const std::vector<std::pair<std::string, std::string>>& values) {
+    checkWritable();
+    for (const auto& [key, value] : values) SaveSetting(appName, section, key, value);
 }
 
 bool MemorySettingsStore::has(const std::string& appName, const std::string& section, const std::string& key) const {
