@@ -105,12 +105,14 @@ int QtScreen::height() const {
 // ---------------------------------------------------------------- busy cursor
 
 void QtBusyCursor::show() {
+    // The window system takes the new shape as it is set. The caller holds
+    // the event loop (a statement waiting for the database file): the
+    // windows draw their pending repaints now, but no other event, timer or
+    // queued call runs here, so nothing the program does can reach the
+    // database from inside the wait, and the user's clicks and keys stay
+    // queued until it ends.
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    // The caller holds the event loop (a statement waiting for the database
-    // file): let the windowing system take the new shape and the windows
-    // their pending repaints now, but leave the user's clicks and keys
-    // queued, so the user can start nothing inside the wait.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
 }
 
 void QtBusyCursor::restore() { QGuiApplication::restoreOverrideCursor(); }

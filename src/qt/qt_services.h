@@ -73,7 +73,9 @@ public:
     int height() const override;
 };
 
-// The application's override cursor in the wait shape.
+// The application's override cursor in the wait shape. Showing it runs
+// nothing of the program's own (no timer, no queued call): only the windows'
+// repaints.
 class QtBusyCursor : public BusyCursor {
 public:
     void show() override;

@@ -134,11 +134,19 @@ TEST(QtMessageBox, IsWideEnoughForItsWholeCaptionAndTheTitleBarButtons) {
 TEST(QtBusyCursor, ShowsTheWaitShapeUntilRestored) {
     testing::app();
     QtBusyCursor busy;
+    // It shows inside a statement's wait for the database file: nothing of
+    // the program's own (a queued call, a timer) may run there.
+    int ran = 0;
+    QMetaObject::invokeMethod(qApp, [&] { ++ran; }, Qt::QueuedConnection);
+    QTimer::singleShot(0, [&] { ++ran; });
     busy.show();
+    EXPECT_EQ(ran, 0);
     ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
     busy.restore();
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 100);
+    EXPECT_EQ(ran, 2);
 }
 
 TEST(QtSaveFileDialog, OpensInTheFolderLastSavedTo) {

@@ -4,6 +4,7 @@
 // the program's windows, and fresh shared records. start() loads the main
 // window, which runs the whole start-up.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -28,7 +29,8 @@ protected:
         resetState();
         resultWindows().resetAll();
         folder_ = std::filesystem::temp_directory_path() /
-                  ("jd_shell_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                  ("jd_shell_" + std::to_string(::getpid()) + "_" +
+                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_);
         std::filesystem::copy_file(std::string(JD_BINARY_DIR) + "/bin/DBTessel.db", folder_ / "DBTessel.db");

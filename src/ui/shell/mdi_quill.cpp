@@ -192,8 +192,7 @@ void MDIQuill::startUp() {
     try {
         panel_.PicIn.setWidth(0);
 
-        state().gDbConnection = Database::open(inAppFolder(kDatabaseFileName));
-        state().gDbConnection->setBusyCursor(services().busyCursor);
+        state().gDbConnection = Database::open(inAppFolder(kDatabaseFileName), services().busyCursor);
 
         OnLoadClass& prefs = onLoadClass();
         prefs.FnPreferences(*state().gDbConnection);
