@@ -883,6 +883,15 @@ void QtTree::mousePressEvent(QMouseEvent* e) {
     if (again) model_.clickNode(numberOf(it));  // and the chosen one again
 }
 
+void QtTree::mouseMoveEvent(QMouseEvent* e) {
+    // Dragging over the nodes chooses none of them: only a press does.
+    if (e->buttons() != Qt::NoButton) {
+        e->accept();
+        return;
+    }
+    QTreeWidget::mouseMoveEvent(e);
+}
+
 void QtTree::mouseDoubleClickEvent(QMouseEvent* e) {
     QTreeWidget::mouseDoubleClickEvent(e);
     model_.dblClick();
