@@ -612,8 +612,8 @@ void QtListBox::refresh() {
     }
     showChosenRow();
     applyControl(this, model_);
-    focus_.follow(this, model_);
     updating_ = false;
+    focus_.follow(this, model_);  // the row Qt makes current with the focus is undone
 }
 
 void QtListBox::showChosenRow() {
