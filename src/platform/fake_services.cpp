@@ -25,6 +25,7 @@ std::string foldCase(std::string s) {
 MsgResult ScriptedMessageBox::show(const std::string& text, MsgIcon icon, MsgButtons buttons,
                                    const std::optional<std::string>& title) {
     shown_.push_back(ShownBox{text, icon, buttons, title, messageCaption(title)});
+    if (whileShown) whileShown(text);
     if (answers_.empty()) return buttons == MsgButtons::YesNo ? MsgResult::Yes : MsgResult::OK;
     const MsgResult r = answers_.front();
     answers_.pop_front();

@@ -39,6 +39,9 @@ public:
     const ShownBox& last() const;
     int pendingAnswers() const { return static_cast<int>(answers_.size()); }
     void clear() { shown_.clear(); answers_.clear(); }
+    // Runs while each box is up, before it is answered: what a test checks
+    // of the program's state while the user reads the box.
+    std::function<void(const std::string& text)> whileShown;
 
 private:
     std::vector<ShownBox> shown_;
