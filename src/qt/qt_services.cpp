@@ -48,9 +48,30 @@ void widenForCaption(QMessageBox& box) {
 
 // ------------------------------------------------------------------ message box
 
+// The window the user works in: the active one, unless that is a popup
+// (a menu closing as its command runs); with none active, the frame.
+QWidget* QtMessageBox::raisingWindow() const {
+    QWidget* active = QApplication::activeWindow();
+    if (active && active->windowType() != Qt::Popup && active->isVisible()) return active;
+    return parent_.data();
+}
+
+// The window the box belonged to becomes the active one again, with the keys
+// where its handler puts the focus (or where they were). The program does it
+// itself: no window manager may be there to do it.
+void QtMessageBox::giveBackKeys(QWidget* owner) {
+    if (!owner || !owner->isVisible()) return;
+    owner->raise();
+    owner->activateWindow();
+}
+
 MsgResult QtMessageBox::show(const std::string& text, MsgIcon icon, MsgButtons buttons,
                              const std::optional<std::string>& title) {
-    QMessageBox box(parent_.data());
+    const QPointer<QWidget> owner = raisingWindow();
+    // On the heap and watched: the box goes with its window should that ever
+    // go while the box is open.
+    const QPointer<QMessageBox> guard = new QMessageBox(owner.data());
+    QMessageBox& box = *guard;
     box.setTextFormat(Qt::PlainText);
     box.setText(toQt(text));
     box.setWindowTitle(toQt(messageCaption(title)));
@@ -67,7 +88,10 @@ MsgResult QtMessageBox::show(const std::string& text, MsgIcon icon, MsgButtons b
         case MsgButtons::OKCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
     }
     widenForCaption(box);
-    switch (box.exec()) {
+    const int answer = box.exec();
+    delete guard.data();
+    giveBackKeys(owner.data());
+    switch (answer) {
         case QMessageBox::Yes: return MsgResult::Yes;
         case QMessageBox::No: return MsgResult::No;
         case QMessageBox::Cancel: return MsgResult::Cancel;

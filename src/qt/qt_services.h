@@ -22,14 +22,20 @@ class WindowRegistry;
 
 namespace jd::qt {
 
+// A box belongs to the window that was active when it was raised (the
+// frame when none was) and, once answered, gives that window back the keys.
 class QtMessageBox : public MessageBox {
 public:
     explicit QtMessageBox(QWidget* parent = nullptr) : parent_(parent) {}
+    // The window that owns a box raised while no window is active.
     void setParent(QWidget* parent) { parent_ = parent; }
     MsgResult show(const std::string& text, MsgIcon icon, MsgButtons buttons,
                    const std::optional<std::string>& title) override;
 
 private:
+    QWidget* raisingWindow() const;
+    static void giveBackKeys(QWidget* owner);
+
     QPointer<QWidget> parent_;
 };
 

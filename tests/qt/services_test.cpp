@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -83,6 +84,28 @@ TEST(QtMessageBox, IsWideEnoughForItsWholeCaptionAndTheTitleBarButtons) {
     QtMessageBox boxes;
     EXPECT_EQ(boxes.show("Enter Name", MsgIcon::Information, MsgButtons::OK, title.toStdString()), MsgResult::OK);
     EXPECT_GE(width, QFontMetrics(QApplication::font()).horizontalAdvance(title) + 150);
+}
+
+TEST(QtMessageBox, BelongsToTheActiveWindowAndGivesItBackTheKeys) {
+    testing::app();
+    QWidget frame, entry;
+    new QLineEdit(&entry);
+    auto* name = new QLineEdit(&entry);  // where the user works, not the first box
+    frame.show();
+    entry.show();
+    QApplication::setActiveWindow(&entry);
+    name->setFocus();
+    QWidget* owner = nullptr;
+    whenShown<QMessageBox>([&](QMessageBox& box) {
+        owner = box.parentWidget();
+        box.done(QMessageBox::Ok);
+    });
+    QtMessageBox boxes(&frame);
+    boxes.show("Enter Name", MsgIcon::Information, MsgButtons::OK, std::nullopt);
+    QApplication::processEvents();
+    EXPECT_EQ(owner, &entry);
+    EXPECT_EQ(QApplication::activeWindow(), &entry);
+    EXPECT_EQ(QApplication::focusWidget(), name);
 }
 
 TEST(QtBusyCursor, ShowsTheWaitShapeUntilRestored) {
