@@ -195,5 +195,27 @@ TEST_F(KeysOnX11, AMessageBoxGivesTheKeysBackToTheWindowThatRaisedIt) {
     EXPECT_EQ(QApplication::activeWindow(), frame->viewOf("Frm_RetriveBirthData"));
 }
 
+TEST_F(KeysOnX11, MdiCyclingReachesTheNavigatorsTreeWhoseArrowsBringPrintForward) {
+    frm_OpenChart& w = openBirthDetails();
+    w.Txt_VC_ChartName.setText("Ravi");
+    w.txt_VC_Country.choose(w.txt_VC_Country.findPrefix("India"));
+    w.txt_VC_City.choose(w.txt_VC_City.findPrefix("Hyderabad"));
+    w.cmdSave.click();
+    pump(300);
+    ASSERT_FALSE(w.visible()) << answered;
+
+    ASSERT_TRUE(cycleToTheTree(kTab));
+    for (int i = 0; i < 10 && state().gActiveWindowName != "Print"; ++i) keys.tap(kDown);
+    EXPECT_EQ(state().gActiveWindowName, "Print");
+    EXPECT_EQ(topmost(), frame->subWindowOf("Frm_Print"));
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "tV");
+
+    // Away to another window and back with Ctrl+F6.
+    keys.tap(kF6, kControl);
+    ASSERT_NE(QApplication::focusWidget()->objectName(), "tV");
+    EXPECT_TRUE(cycleToTheTree(kF6));
+    EXPECT_EQ(topmost(), frame->subWindowOf("Frm_Print"));
+}
+
 }  // namespace
 }  // namespace jd::qt
