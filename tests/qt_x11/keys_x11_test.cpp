@@ -217,5 +217,17 @@ TEST_F(KeysOnX11, MdiCyclingReachesTheNavigatorsTreeWhoseArrowsBringPrintForward
     EXPECT_EQ(topmost(), frame->subWindowOf("Frm_Print"));
 }
 
+TEST_F(KeysOnX11, AMenuCommandBringsItsShownWindowForwardWithTheKeys) {
+    openBirthDetails();
+    QWidget* entry = frame->viewOf("frm_OpenChart");
+    ASSERT_EQ(QApplication::activeWindow(), entry);
+    frame->activateWindow();  // the user goes to the frame
+    pump(200);
+    ASSERT_EQ(QApplication::activeWindow(), frame.get());
+    keys.tap('e', kAlt);
+    EXPECT_EQ(QApplication::activeWindow(), entry);
+    EXPECT_TRUE(entry->isAncestorOf(QApplication::focusWidget()));
+}
+
 }  // namespace
 }  // namespace jd::qt
