@@ -19,6 +19,7 @@
 #include <QTextBrowser>
 #include <QThread>
 #include <QUrl>
+#include <algorithm>
 
 #include "platform/run_time_error.h"
 #include "platform/window.h"
@@ -240,8 +241,20 @@ void QtHelp::showTopic(const std::string& helpFile, int topic) {
         window_->setPlainText(QStringLiteral("The help file cannot be found: ") + toQt(helpFile));
     }
     window_->show();
+    fitToScreen(*window_);
     window_->raise();
     window_->activateWindow();
+}
+
+void QtHelp::fitToScreen(QWidget& w) {
+    const QScreen* screen = w.screen();
+    if (!screen) return;
+    const QRect room = screen->availableGeometry();
+    const QSize margins = w.frameGeometry().size() - w.size();
+    w.resize(w.size().boundedTo(room.size() - margins));
+    const QRect outer = w.frameGeometry();
+    w.move(std::clamp(outer.left(), room.left(), room.right() + 1 - outer.width()),
+           std::clamp(outer.top(), room.top(), room.bottom() + 1 - outer.height()));
 }
 
 void releaseUnloadedWhenIdle(WindowRegistry& registry, QObject* context) {

@@ -106,7 +106,7 @@ private:
 };
 
 // The help window: the help document (an HTML file) at the anchor named by the
-// topic number ("#1000").
+// topic number ("#1000"). It fits on the screen it opens on.
 class QtHelp : public Help {
 public:
     ~QtHelp() override;
@@ -114,6 +114,8 @@ public:
     QTextBrowser* window() const { return window_.get(); }
 
 private:
+    static void fitToScreen(QWidget& w);
+
     std::unique_ptr<QTextBrowser> window_;
 };
 

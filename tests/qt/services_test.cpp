@@ -9,6 +9,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QScreen>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -106,6 +107,17 @@ TEST(QtMessageBox, BelongsToTheActiveWindowAndGivesItBackTheKeys) {
     EXPECT_EQ(owner, &entry);
     EXPECT_EQ(QApplication::activeWindow(), &entry);
     EXPECT_EQ(QApplication::focusWidget(), name);
+}
+
+TEST(QtHelp, TheHelpWindowFitsTheScreenItOpensOn) {
+    testing::app();
+    QtHelp help;
+    help.showTopic("no such help.html", 1000);
+    const QRect screen = help.window()->screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(help.window()->frameGeometry()));
+    help.window()->setGeometry(screen.adjusted(-40, -40, 300, 300));  // dragged and stretched past the edges
+    help.showTopic("no such help.html", 1000);
+    EXPECT_TRUE(screen.contains(help.window()->frameGeometry()));
 }
 
 TEST(QtBusyCursor, ShowsTheWaitShapeUntilRestored) {
