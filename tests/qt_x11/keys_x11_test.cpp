@@ -137,9 +137,12 @@ protected:
     // The next message box is answered with Enter on the display; its text
     // is kept.
     void answerNextBoxWithEnter() {
-        QTimer::singleShot(300, [this] {
+        QTimer::singleShot(100, [this] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             answered = box ? box->text().toStdString() : "no box";
+            QElapsedTimer waited;
+            waited.start();
+            while (box && QApplication::activeWindow() != box && waited.elapsed() < 3000) pump(20);
             keys.tap(kReturn);
             if (box && QApplication::activeModalWidget() == box) box->done(QMessageBox::Ok);
         });
