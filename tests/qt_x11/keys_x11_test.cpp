@@ -116,7 +116,6 @@ protected:
         frame = std::make_unique<MainFrame>();
         boxes.setParent(frame.get());
         startProgram(*windows, views, *frame, QString::fromStdString(folder_.string()));
-        frame->activateWindow();
         pump(200);
     }
     void TearDown() override {
@@ -221,6 +220,7 @@ TEST_F(KeysOnX11, MdiCyclingReachesTheNavigatorsTreeWhoseArrowsBringPrintForward
 }
 
 TEST_F(KeysOnX11, AMenuCommandBringsItsShownWindowForwardWithTheKeys) {
+    EXPECT_EQ(QApplication::activeWindow(), frame.get());  // since start-up
     openBirthDetails();
     QWidget* entry = frame->viewOf("frm_OpenChart");
     ASSERT_EQ(QApplication::activeWindow(), entry);
