@@ -7,12 +7,17 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QShortcut>
 #include <QThread>
 #include <utility>
 
+#include "horoscope/chart_run.h"
 #include "platform/run_time_error.h"
 #include "qt/twips.h"
 #include "qt/wait_panel_widget.h"
+#include "ui/shell/main_horoscope.h"
 #include "ui/shell/mdi_quill.h"
 
 namespace jd::qt {
@@ -47,12 +52,30 @@ MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent), mdi_(new QMdiArea(t
     mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     resize(1024, 700);
+    installEventFilter(this);
+    // Ctrl+F6 and Ctrl+Shift+F6 step through the child windows as Ctrl+Tab
+    // and Ctrl+Shift+Tab do.
+    auto* next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F6), this);
+    connect(next, &QShortcut::activated, mdi_, &QMdiArea::activateNextSubWindow);
+    auto* previous = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6), this);
+    connect(previous, &QShortcut::activated, mdi_, &QMdiArea::activatePreviousSubWindow);
+    // The area scrolls into sight the control the focus moves to inside a
+    // child window (the user's Tab, or a handler's choice), but not for the
+    // focus a window takes as it comes forward.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+        const auto subOf = [](QWidget* w) {
+            while (w && !qobject_cast<QMdiSubWindow*>(w)) w = w->parentWidget();
+            return w;
+        };
+        if (QWidget* sub = subOf(now); sub && sub == subOf(old)) scrollIntoView(now);
+    });
 }
 
 MainFrame::~MainFrame() {
     // The area tells of activations while it hides its windows on the way
     // out; the frame no longer listens.
     disconnect(mdi_, nullptr, this, nullptr);
+    disconnect(qApp, nullptr, this, nullptr);
     if (registry_) registry_->unsubscribe(registrySub_);
     unbindMain();
     for (auto& [name, v] : views_by_name_)
@@ -64,6 +87,9 @@ void MainFrame::attach(WindowRegistry& registry, const ViewFactory& views) {
     views_ = &views;
     registrySub_ = registry.subscribe([this](const WindowEvent& e, Window& w) { onWindowEvent(e, w); });
     connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
+        // The area raises what it activates: the navigator goes back under
+        // the window chosen in it once it has.
+        scheduleRestack();
         if (syncing_ || !sub || !registry_) return;
         for (auto& [name, v] : views_by_name_) {
             if (v.sub != sub || !v.window || !v.window->loaded()) continue;
@@ -117,12 +143,24 @@ void MainFrame::onWindowEvent(const WindowEvent& e, Window& w) {
     View& v = it->second;
     syncing_ = true;
     switch (e.kind) {
-        case WindowEventKind::Show:
+        case WindowEventKind::Show: {
+            // A window shown while the user works in a view that keeps the
+            // keys comes over it without taking them: the focus its Load
+            // gave a control waits until the user goes to the window. (A
+            // cast shows its windows again as any show does: the user works
+            // in none of them then.)
+            QMdiSubWindow* keeper = v.sub && !FnChartRunInProgress() ? focusKeeper() : nullptr;
+            const QPointer<QWidget> keys = keeper && keeper != v.sub ? QApplication::focusWidget() : nullptr;
             v.outer->show();
+            if (keys && QApplication::focusWidget() != keys) keys->setFocus(Qt::OtherFocusReason);
             break;
-        case WindowEventKind::Hide:
+        }
+        case WindowEventKind::Hide: {
+            const bool hadTheKeys = !v.sub && v.outer->isActiveWindow();
             v.outer->hide();
+            if (hadTheKeys) activateNextWindow(v.outer);
             break;
+        }
         case WindowEventKind::Activate:
         case WindowEventKind::Front:
             if (w.visible()) activate(v);
@@ -130,11 +168,14 @@ void MainFrame::onWindowEvent(const WindowEvent& e, Window& w) {
         case WindowEventKind::Unload:
             syncing_ = false;
             dropView(w.name());
+            keepNavigatorUnderChosen();
             return;
         default:
             break;
     }
     syncing_ = false;
+    keepNavigatorUnderChosen();
+    scheduleRestack();
 }
 
 void MainFrame::createView(Window& w) {
@@ -182,10 +223,12 @@ void MainFrame::dropView(const std::string& name) {
     views_by_name_.erase(it);
     if (v.window && v.windowSub >= 0) v.window->unsubscribe(v.windowSub);
     if (!v.outer) return;
+    const bool hadTheKeys = !v.sub && v.outer->isActiveWindow();
     syncing_ = true;
     v.outer->removeEventFilter(this);
     v.outer->hide();
     syncing_ = false;
+    if (hadTheKeys) activateNextWindow(v.outer);
     // A handler of the view may be running (its own button unloaded it): the
     // view goes once the event loop is idle, or with the frame, whichever is
     // first; it stays the frame's child until then.
@@ -243,7 +286,80 @@ void MainFrame::raiseFront() {
     if (it != views_by_name_.end() && it->second.sub && it->second.sub->isVisible()) it->second.sub->raise();
 }
 
+// The window the navigator chose lies over the navigator, whatever else
+// opens, comes forward or goes; the navigator moves only as far as that
+// needs, so the windows over the chosen one stay over it.
+void MainFrame::keepNavigatorUnderChosen() {
+    const char* chosenName = frm_MainHoroscope::chosenWindow();
+    QMdiSubWindow* nav = subWindowOf(frm_MainHoroscope::kWindowName);
+    QMdiSubWindow* chosen = chosenName ? subWindowOf(chosenName) : nullptr;
+    if (!nav || !chosen || !nav->isVisible() || !chosen->isVisible()) return;
+    const QList<QMdiSubWindow*> order = mdi_->subWindowList(QMdiArea::StackingOrder);
+    if (order.indexOf(nav) > order.indexOf(chosen)) nav->stackUnder(chosen);
+}
+
+// Once more when the event loop next runs, after the area has raised what
+// it activates.
+void MainFrame::scheduleRestack() {
+    if (restackPending_) return;
+    restackPending_ = true;
+    QMetaObject::invokeMethod(this, [this] {
+        restackPending_ = false;
+        keepNavigatorUnderChosen();
+    }, Qt::QueuedConnection);
+}
+
+void MainFrame::noteActivation(QWidget* window) {
+    std::erase_if(activated_, [window](const QPointer<QWidget>& w) { return !w || w == window; });
+    activated_.emplace_back(window);
+}
+
+// A window of its own that had the keys has gone: the one active before it
+// that is still shown takes them (the frame at the last), as the program
+// does it itself rather than leave it to a window manager.
+void MainFrame::activateNextWindow(QWidget* hidden) {
+    if (closing_ || !isVisible()) return;
+    QWidget* next = this;
+    for (auto it = activated_.rbegin(); it != activated_.rend(); ++it) {
+        if (*it && *it != hidden && (*it)->isVisible()) {
+            next = *it;
+            break;
+        }
+    }
+    next->raise();
+    next->activateWindow();
+}
+
+// Scrolls the area so the control with the focus in a child window shows
+// whole (its top left corner when it is larger than the area).
+void MainFrame::scrollIntoView(QWidget* focused) {
+    QWidget* area = mdi_->viewport();
+    if (!focused || !area->isAncestorOf(focused)) return;
+    const QRect r(focused->mapTo(area, QPoint(0, 0)), focused->size());
+    const QRect shown = area->rect();
+    const auto shift = [](int low, int high, int shownLow, int shownHigh) {
+        int d = 0;
+        if (high > shownHigh) d = high - shownHigh;
+        if (low - d < shownLow) d = low - shownLow;
+        return d;
+    };
+    if (const int dx = shift(r.left(), r.right(), shown.left(), shown.right()))
+        mdi_->horizontalScrollBar()->setValue(mdi_->horizontalScrollBar()->value() + dx);
+    if (const int dy = shift(r.top(), r.bottom(), shown.top(), shown.bottom()))
+        mdi_->verticalScrollBar()->setValue(mdi_->verticalScrollBar()->value() + dy);
+}
+
 bool MainFrame::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::WindowActivate) {
+        auto* w = qobject_cast<QWidget*>(watched);
+        if (w && w->isWindow()) noteActivation(w);
+    }
+    // A lasting window stays where its Load puts it: its border and title
+    // bar do not drag it away.
+    if (e->type() == QEvent::MouseMove && static_cast<QMouseEvent*>(e)->buttons() != Qt::NoButton) {
+        for (const auto& [name, v] : views_by_name_)
+            if (v.sub == watched && v.decoration == ViewDecoration::Lasting) return true;
+    }
     if (e->type() == QEvent::Close && !syncing_ && registry_) {
         for (auto& [name, v] : views_by_name_) {
             if (v.outer != watched || !v.window) continue;

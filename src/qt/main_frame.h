@@ -69,6 +69,11 @@ private:
     void activate(View& v);
     QMdiSubWindow* focusKeeper() const;
     void raiseFront();
+    void keepNavigatorUnderChosen();
+    void scheduleRestack();
+    void noteActivation(QWidget* window);
+    void activateNextWindow(QWidget* hidden);
+    void scrollIntoView(QWidget* focused);
     void bindMain(MDIQuill& main);
     void unbindMain();
     void addMenuCommand(QWidget* menu, MenuCommand& cmd);
@@ -86,6 +91,9 @@ private:
     QMdiSubWindow* activating_ = nullptr;  // the area is activating this sub-window
     bool commandRunning_ = false;          // a menu command is running
     bool closing_ = false;
+    bool restackPending_ = false;
+    // The frame and the windows of their own, the one last active at the end.
+    std::vector<QPointer<QWidget>> activated_;
 };
 
 }  // namespace jd::qt

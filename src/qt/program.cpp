@@ -63,6 +63,8 @@ void startProgram(WindowRegistry& windows, const ViewFactory& views, MainFrame& 
     QApplication::setWindowIcon(programIcon());
     frame.attach(windows, views);
     frame.show();
+    // The frame takes the keys by itself: no window manager may give them.
+    frame.activateWindow();
     windows.get<MDIQuill>();
 }
 

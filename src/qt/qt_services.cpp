@@ -21,6 +21,7 @@
 #include <QTextBrowser>
 #include <QThread>
 #include <QUrl>
+#include <algorithm>
 
 #include "platform/run_time_error.h"
 #include "platform/window.h"
@@ -50,9 +51,30 @@ void widenForCaption(QMessageBox& box) {
 
 // ------------------------------------------------------------------ message box
 
+// The window the user works in: the active one, unless that is a popup
+// (a menu closing as its command runs); with none active, the frame.
+QWidget* QtMessageBox::raisingWindow() const {
+    QWidget* active = QApplication::activeWindow();
+    if (active && active->windowType() != Qt::Popup && active->isVisible()) return active;
+    return parent_.data();
+}
+
+// The window the box belonged to becomes the active one again, with the keys
+// where its handler puts the focus (or where they were). The program does it
+// itself: no window manager may be there to do it.
+void QtMessageBox::giveBackKeys(QWidget* owner) {
+    if (!owner || !owner->isVisible()) return;
+    owner->raise();
+    owner->activateWindow();
+}
+
 MsgResult QtMessageBox::show(const std::string& text, MsgIcon icon, MsgButtons buttons,
                              const std::optional<std::string>& title) {
-    QMessageBox box(parent_.data());
+    const QPointer<QWidget> owner = raisingWindow();
+    // On the heap and watched: the box goes with its window should that ever
+    // go while the box is open.
+    const QPointer<QMessageBox> guard = new QMessageBox(owner.data());
+    QMessageBox& box = *guard;
     box.setTextFormat(Qt::PlainText);
     box.setText(toQt(text));
     box.setWindowTitle(toQt(messageCaption(title)));
@@ -69,7 +91,10 @@ MsgResult QtMessageBox::show(const std::string& text, MsgIcon icon, MsgButtons b
         case MsgButtons::OKCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
     }
     widenForCaption(box);
-    switch (box.exec()) {
+    const int answer = box.exec();
+    delete guard.data();
+    giveBackKeys(owner.data());
+    switch (answer) {
         case QMessageBox::Yes: return MsgResult::Yes;
         case QMessageBox::No: return MsgResult::No;
         case QMessageBox::Cancel: return MsgResult::Cancel;
@@ -253,8 +278,20 @@ void QtHelp::showTopic(const std::string& helpFile, int topic) {
         window_->setPlainText(QStringLiteral("The help file cannot be found: ") + toQt(helpFile));
     }
     window_->show();
+    fitToScreen(*window_);
     window_->raise();
     window_->activateWindow();
+}
+
+void QtHelp::fitToScreen(QWidget& w) {
+    const QScreen* screen = w.screen();
+    if (!screen) return;
+    const QRect room = screen->availableGeometry();
+    const QSize margins = w.frameGeometry().size() - w.size();
+    w.resize(w.size().boundedTo(room.size() - margins));
+    const QRect outer = w.frameGeometry();
+    w.move(std::clamp(outer.left(), room.left(), room.right() + 1 - outer.width()),
+           std::clamp(outer.top(), room.top(), room.bottom() + 1 - outer.height()));
 }
 
 void releaseUnloadedWhenIdle(WindowRegistry& registry, QObject* context) {

@@ -24,14 +24,20 @@ class WindowRegistry;
 
 namespace jd::qt {
 
+// A box belongs to the window that was active when it was raised (the
+// frame when none was) and, once answered, gives that window back the keys.
 class QtMessageBox : public MessageBox {
 public:
     explicit QtMessageBox(QWidget* parent = nullptr) : parent_(parent) {}
+    // The window that owns a box raised while no window is active.
     void setParent(QWidget* parent) { parent_ = parent; }
     MsgResult show(const std::string& text, MsgIcon icon, MsgButtons buttons,
                    const std::optional<std::string>& title) override;
 
 private:
+    QWidget* raisingWindow() const;
+    static void giveBackKeys(QWidget* owner);
+
     QPointer<QWidget> parent_;
 };
 
@@ -109,7 +115,7 @@ private:
 };
 
 // The help window: the help document (an HTML file) at the anchor named by the
-// topic number ("#1000").
+// topic number ("#1000"). It fits on the screen it opens on.
 class QtHelp : public Help {
 public:
     ~QtHelp() override;
@@ -117,6 +123,8 @@ public:
     QTextBrowser* window() const { return window_.get(); }
 
 private:
+    static void fitToScreen(QWidget& w);
+
     std::unique_ptr<QTextBrowser> window_;
 };
 

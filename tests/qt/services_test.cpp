@@ -9,6 +9,8 @@
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QLineEdit>
+#include <QScreen>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -129,6 +131,39 @@ TEST(QtMessageBox, IsWideEnoughForItsWholeCaptionAndTheTitleBarButtons) {
     QtMessageBox boxes;
     EXPECT_EQ(boxes.show("Enter Name", MsgIcon::Information, MsgButtons::OK, title.toStdString()), MsgResult::OK);
     EXPECT_GE(width, QFontMetrics(QApplication::font()).horizontalAdvance(title) + 150);
+}
+
+TEST(QtMessageBox, BelongsToTheActiveWindowAndGivesItBackTheKeys) {
+    testing::app();
+    QWidget frame, entry;
+    new QLineEdit(&entry);
+    auto* name = new QLineEdit(&entry);  // where the user works, not the first box
+    frame.show();
+    entry.show();
+    QApplication::setActiveWindow(&entry);
+    name->setFocus();
+    QWidget* owner = nullptr;
+    whenShown<QMessageBox>([&](QMessageBox& box) {
+        owner = box.parentWidget();
+        box.done(QMessageBox::Ok);
+    });
+    QtMessageBox boxes(&frame);
+    boxes.show("Enter Name", MsgIcon::Information, MsgButtons::OK, std::nullopt);
+    QApplication::processEvents();
+    EXPECT_EQ(owner, &entry);
+    EXPECT_EQ(QApplication::activeWindow(), &entry);
+    EXPECT_EQ(QApplication::focusWidget(), name);
+}
+
+TEST(QtHelp, TheHelpWindowFitsTheScreenItOpensOn) {
+    testing::app();
+    QtHelp help;
+    help.showTopic("no such help.html", 1000);
+    const QRect screen = help.window()->screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(help.window()->frameGeometry()));
+    help.window()->setGeometry(screen.adjusted(-40, -40, 300, 300));  // dragged and stretched past the edges
+    help.showTopic("no such help.html", 1000);
+    EXPECT_TRUE(screen.contains(help.window()->frameGeometry()));
 }
 
 TEST(QtBusyCursor, ShowsTheWaitShapeUntilRestored) {

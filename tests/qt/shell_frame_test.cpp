@@ -269,7 +269,7 @@ TEST_F(Program, ActivatingTheNavigatorBringsTheChosenWindowOverItAndLeavesTheKey
     EXPECT_EQ(frame->mdiArea()->activeSubWindow(), frame->subWindowOf("frm_Preferences"));
 }
 
-TEST_F(Program, TheNavigatorCannotBeClosed) {
+TEST_F(Program, TheNavigatorCannotBeClosedNorDraggedAway) {
     start();
     QMdiSubWindow* nav = frame->subWindowOf("frm_MainHoroscope");
     ASSERT_NE(nav, nullptr);
@@ -280,6 +280,46 @@ TEST_F(Program, TheNavigatorCannotBeClosed) {
     EXPECT_TRUE(windows.get<frm_MainHoroscope>().visible());
     EXPECT_EQ(frame->subWindowOf("frm_MainHoroscope"), nav);
     EXPECT_TRUE(nav->isVisible());
+
+    // The user drags its title bar and its border.
+    const QRect placed = nav->geometry();
+    for (const QPoint from : {QPoint(40, 6), QPoint(2, 300)}) {
+        const QPoint to = from + QPoint(150, 120);
+        QMouseEvent hover(QEvent::MouseMove, QPointF(from), nav->mapToGlobal(QPointF(from)), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(nav, &hover);
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(from), nav->mapToGlobal(QPointF(from)), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(nav, &press);
+        QMouseEvent move(QEvent::MouseMove, QPointF(to), nav->mapToGlobal(QPointF(to)), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(nav, &move);
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(to), nav->mapToGlobal(QPointF(to)), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(nav, &release);
+        settle();
+        EXPECT_EQ(nav->geometry(), placed);
+    }
+}
+
+TEST_F(Program, TheChosenWindowStaysOverTheNavigatorWhileAToolWindowOpensAndCloses) {
+    start();
+    auto* tree = frame->viewOf("frm_MainHoroscope")->findChild<QTreeWidget*>("tV");
+    tree->setFocus(Qt::MouseFocusReason);  // the user clicks "Rasi"
+    windows.get<frm_MainHoroscope>().tV.clickNode(2);
+    settle();
+    const auto above = [this](const char* upper, const char* lower) {
+        const QList<QMdiSubWindow*> order = frame->mdiArea()->subWindowList(QMdiArea::StackingOrder);
+        return order.indexOf(frame->subWindowOf(upper)) > order.indexOf(frame->subWindowOf(lower));
+    };
+    ASSERT_TRUE(above("frm_rasi", "frm_MainHoroscope"));
+    frame->menuBar()->findChild<QAction*>("mnuPreferences")->trigger();
+    settle();
+    EXPECT_EQ(topmost(frame->mdiArea()), frame->subWindowOf("frm_Preferences"));
+    EXPECT_TRUE(above("frm_rasi", "frm_MainHoroscope"));
+    frame->subWindowOf("frm_Preferences")->close();
+    settle();
+    EXPECT_EQ(topmost(frame->mdiArea()), frame->subWindowOf("frm_rasi"));
 }
 
 TEST_F(Program, ASmallFrameScrollsToTheResultWindows) {
@@ -289,6 +329,29 @@ TEST_F(Program, ASmallFrameScrollsToTheResultWindows) {
     settle();
     EXPECT_TRUE(frame->mdiArea()->horizontalScrollBar()->isVisible());
     EXPECT_TRUE(frame->mdiArea()->verticalScrollBar()->isVisible());
+}
+
+TEST_F(Program, TabbingThroughAWideMasterScrollsEachControlIntoSight) {
+    start();
+    frame->showNormal();
+    frame->resize(800, 600);
+    for (const char* command : {"MDI_LAt_Lon", "MDI_ADD_TimeZone"}) {
+        SCOPED_TRACE(command);
+        frame->menuBar()->findChild<QAction*>(command)->trigger();
+        settle();
+        QWidget* area = frame->mdiArea()->viewport();
+        for (int i = 0; i < 40; ++i) {
+            QWidget* w = QApplication::focusWidget();
+            ASSERT_NE(w, nullptr);
+            QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+            QApplication::sendEvent(w, &tab);
+            QWidget* now = QApplication::focusWidget();
+            const QRect r(now->mapTo(area, QPoint(0, 0)), now->size());
+            if (r.width() <= area->width() && r.height() <= area->height()) {
+                EXPECT_TRUE(area->rect().contains(r)) << now->objectName().toStdString();
+            }
+        }
+    }
 }
 
 TEST_F(Program, ExitFromTheMenuEndsTheProgram) {

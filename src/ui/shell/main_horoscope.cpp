@@ -126,13 +126,14 @@ void frm_MainHoroscope::bringActiveWindowToFront() {
     // windows that are being taken down.
     if (const auto* main = dynamic_cast<const MDIQuill*>(registry().find(kMainWindowName)); main && main->ending())
         return;
+    if (const char* window = chosenWindow()) registry().bringToFront(window);
+}
+
+const char* frm_MainHoroscope::chosenWindow() {
     const std::string& name = state().gActiveWindowName;
-    for (const auto& [activeName, window] : kActiveWindows) {
-        if (name == activeName) {
-            registry().bringToFront(window);
-            return;
-        }
-    }
+    for (const auto& [activeName, window] : kActiveWindows)
+        if (name == activeName) return window;
+    return nullptr;
 }
 
 void frm_MainHoroscope::onActivate() { bringActiveWindowToFront(); }

@@ -21,6 +21,10 @@ public:
     // Every node back to black, not bold.
     void FnTreeViewColorChangeToBlack();
 
+    // The window that gActiveWindowName names, the one the navigator brings
+    // over itself ("" and "Details" name the birth details), or nullptr.
+    static const char* chosenWindow();
+
 protected:
     void onLoad() override;
     void onActivate() override;

@@ -149,9 +149,14 @@ MDIQuill::MDIQuill() : Window(kWindowName, kCaption, WindowKind::MdiFrame) {
         {&mnuAboutus, windows::kAboutUs},
     };
 
-    // The birth-details entry is a window of its own, owned by the frame.
+    // The birth-details entry is a window of its own, owned by the frame;
+    // when it is shown already it comes forward with the keys.
     mnuBirthDetails.onClick = [this] {
-        command([this] { registry().get(windows::kOpenChart).show(this); });
+        command([this] {
+            Window& entry = registry().get(windows::kOpenChart);
+            entry.show(this);
+            entry.bringToFront();
+        });
     };
     for (auto [cmd, target] : targets_) {
         if (cmd == &mnuBirthDetails) continue;

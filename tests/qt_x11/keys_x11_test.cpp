@@ -1,0 +1,236 @@
+// Where the keys go on an X display without a window manager, where nothing
+// but the program itself activates its windows. Keys are typed through the X
+// server's test extension, so they reach the window that X gives the input
+// focus, as the user's own would.
+#include <gtest/gtest.h>
+#include <dlfcn.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QThread>
+#include <QTimer>
+#include <filesystem>
+
+#include "platform/fake_services.h"
+#include "qt/main_frame.h"
+#include "qt/program.h"
+#include "qt/qt_app.h"
+#include "qt/qt_services.h"
+#include "state/result_windows.h"
+#include "state/shared_records.h"
+#include "ui/chart/frm_open_chart.h"
+#include "ui/chart/frm_retrive_birth_data.h"
+
+namespace jd::qt {
+namespace {
+
+namespace fs = std::filesystem;
+
+// X keysyms.
+constexpr unsigned long kTab = 0xff09, kReturn = 0xff0d, kDown = 0xff54, kF6 = 0xffc3, kShift = 0xffe1,
+                        kControl = 0xffe3, kAlt = 0xffe9;
+
+// Lets the program take what the server sent.
+void pump(int ms) {
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(2);
+    }
+}
+
+// The X test extension, loaded when the test runs (the build needs no X
+// development files).
+class XKeys {
+public:
+    XKeys() {
+        void* x11 = dlopen("libX11.so.6", RTLD_NOW);
+        void* xtst = dlopen("libXtst.so.6", RTLD_NOW);
+        if (!x11 || !xtst) return;
+        auto* open = reinterpret_cast<void* (*)(const char*)>(dlsym(x11, "XOpenDisplay"));
+        close_ = reinterpret_cast<int (*)(void*)>(dlsym(x11, "XCloseDisplay"));
+        flush_ = reinterpret_cast<int (*)(void*)>(dlsym(x11, "XFlush"));
+        keycode_ = reinterpret_cast<unsigned char (*)(void*, unsigned long)>(dlsym(x11, "XKeysymToKeycode"));
+        fake_ = reinterpret_cast<int (*)(void*, unsigned, int, unsigned long)>(dlsym(xtst, "XTestFakeKeyEvent"));
+        if (open && close_ && flush_ && keycode_ && fake_) display_ = open(nullptr);
+    }
+    ~XKeys() {
+        if (display_) close_(display_);
+    }
+    XKeys(const XKeys&) = delete;
+    XKeys& operator=(const XKeys&) = delete;
+    bool available() const { return display_ != nullptr; }
+
+    void key(unsigned long keysym, bool down) {
+        fake_(display_, keycode_(display_, keysym), down ? 1 : 0, 0);
+        flush_(display_);
+        pump(30);
+    }
+    void tap(unsigned long keysym, unsigned long modifier = 0) {
+        if (modifier) key(modifier, true);
+        key(keysym, true);
+        key(keysym, false);
+        if (modifier) key(modifier, false);
+        pump(50);
+    }
+    void type(const char* text) {
+        for (const char* c = text; *c; ++c) {
+            const bool upper = *c >= 'A' && *c <= 'Z';
+            tap(static_cast<unsigned long>(upper ? *c - 'A' + 'a' : *c), upper ? kShift : 0);
+        }
+    }
+
+private:
+    void* display_ = nullptr;
+    int (*close_)(void*) = nullptr;
+    int (*flush_)(void*) = nullptr;
+    unsigned char (*keycode_)(void*, unsigned long) = nullptr;
+    int (*fake_)(void*, unsigned, int, unsigned long) = nullptr;
+};
+
+// The whole program with real message boxes and a real event loop.
+class KeysOnX11 : public ::testing::Test {
+protected:
+    void SetUp() override {
+        testing::app();
+        if (!keys.available()) GTEST_SKIP() << "the X server has no test extension";
+        resetState();
+        resultWindows().resetAll();
+        folder_ = fs::temp_directory_path() /
+                  ("jd_x11_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+        fs::copy_file(std::string(JD_BINARY_DIR) + "/bin/DBTessel.db", folder_ / "DBTessel.db");
+        Services s = fakes.services();
+        s.messageBox = &boxes;
+        s.eventLoop = &loop;
+        windows = std::make_unique<WindowRegistry>(s);
+        addProgramViews(views);
+        defineProgramWindows(*windows);
+        frame = std::make_unique<MainFrame>();
+        boxes.setParent(frame.get());
+        startProgram(*windows, views, *frame, QString::fromStdString(folder_.string()));
+        pump(200);
+    }
+    void TearDown() override {
+        frame.reset();
+        windows.reset();
+        state().gWindows = nullptr;
+        resetState();
+        resultWindows().resetAll();
+        std::error_code ignored;
+        fs::remove_all(folder_, ignored);
+    }
+
+    frm_OpenChart& openBirthDetails() {
+        frame->menuBar()->findChild<QAction*>("mnuBirthDetails")->trigger();
+        pump(200);
+        return windows->get<frm_OpenChart>();
+    }
+    // The next message box is answered with Enter on the display; its text
+    // is kept.
+    void answerNextBoxWithEnter() {
+        QTimer::singleShot(100, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            answered = box ? box->text().toStdString() : "no box";
+            QElapsedTimer waited;
+            waited.start();
+            while (box && QApplication::activeWindow() != box && waited.elapsed() < 3000) pump(20);
+            keys.tap(kReturn);
+            if (box && QApplication::activeModalWidget() == box) box->done(QMessageBox::Ok);
+        });
+    }
+    // Ctrl held and Tab pressed (once the area takes it for a step through
+    // the windows, not a return to the last one), or Ctrl+F6, until the
+    // navigator's tree has the keys.
+    bool cycleToTheTree(unsigned long key) {
+        for (int i = 0; i < 12; ++i) {
+            keys.key(kControl, true);
+            if (key == kTab) pump(500);
+            keys.tap(key);
+            keys.key(kControl, false);
+            pump(100);
+            if (QWidget* f = QApplication::focusWidget(); f && f->objectName() == "tV") return true;
+        }
+        return false;
+    }
+    QWidget* topmost() const {
+        const QList<QMdiSubWindow*> stacked = frame->mdiArea()->subWindowList(QMdiArea::StackingOrder);
+        for (auto it = stacked.rbegin(); it != stacked.rend(); ++it)
+            if ((*it)->isVisible()) return *it;
+        return nullptr;
+    }
+
+    XKeys keys;
+    fs::path folder_;
+    FakeServices fakes;
+    QtMessageBox boxes;
+    QtEventLoop loop;
+    std::unique_ptr<WindowRegistry> windows;
+    ViewFactory views;
+    std::unique_ptr<MainFrame> frame;
+    std::string answered;
+};
+
+TEST_F(KeysOnX11, AMessageBoxGivesTheKeysBackToTheWindowThatRaisedIt) {
+    frm_OpenChart& w = openBirthDetails();
+    w.Txt_VC_ChartName.setText("");
+    answerNextBoxWithEnter();
+    w.cmdSave.click();
+    EXPECT_EQ(answered, "Enter Name");
+    pump(200);
+    keys.type("Zed");
+    EXPECT_EQ(w.Txt_VC_ChartName.text(), "Zed");
+
+    w.mnuOpen.click();
+    pump(200);
+    answerNextBoxWithEnter();
+    windows->get<Frm_RetriveBirthData>().Cmd_Submit.click();
+    EXPECT_EQ(answered, "Select Chart Name ");
+    pump(200);
+    EXPECT_EQ(QApplication::activeWindow(), frame->viewOf("Frm_RetriveBirthData"));
+}
+
+TEST_F(KeysOnX11, MdiCyclingReachesTheNavigatorsTreeWhoseArrowsBringPrintForward) {
+    frm_OpenChart& w = openBirthDetails();
+    w.Txt_VC_ChartName.setText("Ravi");
+    w.txt_VC_Country.choose(w.txt_VC_Country.findPrefix("India"));
+    w.txt_VC_City.choose(w.txt_VC_City.findPrefix("Hyderabad"));
+    w.cmdSave.click();
+    pump(300);
+    ASSERT_FALSE(w.visible()) << answered;
+
+    ASSERT_TRUE(cycleToTheTree(kTab));
+    for (int i = 0; i < 10 && state().gActiveWindowName != "Print"; ++i) keys.tap(kDown);
+    EXPECT_EQ(state().gActiveWindowName, "Print");
+    EXPECT_EQ(topmost(), frame->subWindowOf("Frm_Print"));
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "tV");
+
+    // Away to another window and back with Ctrl+F6.
+    keys.tap(kF6, kControl);
+    ASSERT_NE(QApplication::focusWidget()->objectName(), "tV");
+    EXPECT_TRUE(cycleToTheTree(kF6));
+    EXPECT_EQ(topmost(), frame->subWindowOf("Frm_Print"));
+}
+
+TEST_F(KeysOnX11, AMenuCommandBringsItsShownWindowForwardWithTheKeys) {
+    EXPECT_EQ(QApplication::activeWindow(), frame.get());  // since start-up
+    openBirthDetails();
+    QWidget* entry = frame->viewOf("frm_OpenChart");
+    ASSERT_EQ(QApplication::activeWindow(), entry);
+    frame->activateWindow();  // the user goes to the frame
+    pump(200);
+    ASSERT_EQ(QApplication::activeWindow(), frame.get());
+    keys.tap('e', kAlt);
+    EXPECT_EQ(QApplication::activeWindow(), entry);
+    EXPECT_TRUE(entry->isAncestorOf(QApplication::focusWidget()));
+}
+
+}  // namespace
+}  // namespace jd::qt
