@@ -9,7 +9,22 @@
 
 namespace jd {
 
+// A database failure met while a chart cast runs is not shown here: it ends
+// the cast (see FnEndCastOnDatabaseFailure).
 void FnShowCalendarError(const RunTimeError& e, const std::optional<std::string>& title = std::nullopt);
+
+// A database failure met while a chart cast runs. Every stage of the cast
+// would meet the same locked, damaged or incomplete file again, so it is
+// carried past the stages' own handlers to the cast, which reports it once
+// and ends.
+struct CastDatabaseFailure {
+    RunTimeError error;
+};
+
+// Called by the handlers of the cast's stages before they show their box:
+// raises CastDatabaseFailure when `e` is a database failure (see
+// isDatabaseFailure) and a cast runs; otherwise returns.
+void FnEndCastOnDatabaseFailure(const RunTimeError& e);
 
 class Database;
 

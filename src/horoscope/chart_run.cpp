@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "calendar/calendar_errors.h"
 #include "horoscope/ashtakavarga_frame.h"
 #include "horoscope/birth_texts.h"
 #include "horoscope/body_positions.h"
@@ -157,6 +158,14 @@ bool FnCastHoroscope(const std::function<void()>& writeRecords) {
         FnProgressStep();
     } catch (const RunTimeError& e) {
         FnShowPlainError(e);
+    } catch (const CastDatabaseFailure& failure) {
+        // The database cannot be read: every later stage would fail on it
+        // again. The cast ends here with one box; what it had written is
+        // cleared, so no half chart can be shown.
+        state().gComputing = false;
+        FnUnloadChartWindows();
+        if (MessageBox* box = state().services.messageBox)
+            box->show(failure.error.description(), MsgIcon::Critical, MsgButtons::OK, std::nullopt);
     }
     scope.hidePanel();
     return true;

@@ -26,8 +26,13 @@ inline constexpr const char* kBirthDetailsWindowName = "frm_OpenChart";
 //
 // A stage that fails shows its own error box and the run goes on. An error in
 // the run's own work (the panel, the chart frames, the North chart's cells)
-// shows the plain error box and ends the run. Whatever happens, the panel is
-// hidden when the call returns and no error reaches the caller.
+// shows the plain error box and ends the run. A database failure (the file
+// locked past the wait, unreadable, not a database or damaged, a table or
+// column missing) ends the run at once, whichever stage meets it: its
+// description alone shows in one box with the critical icon, the result
+// windows are left unloaded (no half chart is shown) and gComputing is
+// lowered; the next cast tries the database again. Whatever happens, the
+// panel is hidden when the call returns and no error reaches the caller.
 //
 // Only one cast runs at a time: the panel repaints without handling the
 // user's input, and a cast asked for while one runs (by a handler reached

@@ -135,8 +135,7 @@ void setPeriodRow(Grid& g, int row, const std::string& lord, const DateTime& sta
 Database& renewBhukthiConnection() {
     SharedState& s = state();
     s.gBhukthiConnection.reset();
-    s.gBhukthiConnection = std::make_shared<Database>(sharedDatabase().path());
-    s.gBhukthiConnection->setBusyCursor(sharedDatabase().busyCursor());
+    s.gBhukthiConnection = sharedDatabase().another();
     return *s.gBhukthiConnection;
 }
 

@@ -20,7 +20,11 @@ namespace {
 
 // How long a statement waits for another connection to release the file
 // before it fails with "database is locked".
-constexpr std::chrono::milliseconds kBusyWait{5000};
+std::chrono::milliseconds gBusyWait{5000};
+
+// Calls into SQLite under way on this thread: at most one, as a second one
+// could only come from inside the first one's wait for the file.
+thread_local int tCallsUnderWay = 0;
 
 // Table and column names are compared without regard to case, as the
 // database itself compares them (ASCII letters only).
@@ -65,6 +69,47 @@ double roundHalfEven(double v) {
 }
 
 }  // namespace
+
+bool isDatabaseFailure(const RunTimeError& e) {
+    const int n = e.number();
+    if (n == kDbFileMissing || n == kDbNotADatabase || n == kDbNoSuchColumn) return true;
+    if (n < kDbErrorBase || n > kDbErrorBase + 0xff) return false;
+    switch (n - kDbErrorBase) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+    case SQLITE_IOERR:
+    case SQLITE_CORRUPT:
+    case SQLITE_CANTOPEN:
+    case SQLITE_NOTADB:
+        return true;
+    case SQLITE_ERROR: {
+        // A refused statement: the database's fault only when what it names
+        // is not there.
+        const std::string& text = e.description();
+        return text.find("no such table") != std::string::npos || text.find("no such column") != std::string::npos;
+    }
+    default:
+        return false;
+    }
+}
+
+// One call into SQLite that may wait for the file. A call that would start
+// while another is under way is refused: it could only come from inside the
+// first one's wait (the busy cursor letting the window system run), and
+// SQLite must not be entered again from there.
+class Database::Call {
+public:
+    Call() {
+        if (tCallsUnderWay > 0) {
+            throw RunTimeError(kDbErrorBase + SQLITE_MISUSE,
+                               "The database is waiting for its file; nothing else may reach it meanwhile");
+        }
+        ++tCallsUnderWay;
+    }
+    ~Call() { --tCallsUnderWay; }
+    Call(const Call&) = delete;
+    Call& operator=(const Call&) = delete;
+};
 
 // ---------------------------------------------------------------- Statement
 
@@ -139,7 +184,11 @@ int Statement::parameterIndex(std::string_view name) const {
 }
 
 bool Statement::step() {
-    const int rc = sqlite3_step(stmt_);
+    int rc;
+    {
+        Database::Call call;
+        rc = sqlite3_step(stmt_);
+    }
     db_->endWait();
     if (rc == SQLITE_ROW) {
         hasRow_ = true;
@@ -276,33 +325,55 @@ std::optional<int> Statement::asOptionalInt(std::string_view name) const {
 
 // -------------------------------------------------------------- Transaction
 
-// A savepoint begins a transaction when none is open and nests inside one
-// that is, so units of work can be composed.
-Transaction::Transaction(Database& db) : db_(db) { db_.executeScript("SAVEPOINT jd_unit"); }
+// The outermost unit is the transaction itself, begun for writing; an inner
+// one is a savepoint inside it, so units of work can be composed.
+Transaction::Transaction(Database& db) : db_(db), outermost_(!db.inTransaction()) {
+    db_.executeScript(outermost_ ? "BEGIN IMMEDIATE" : "SAVEPOINT jd_unit");
+}
 
 Transaction::~Transaction() {
-    if (!open_) return;
-    // Nothing may escape a destructor; a failed rollback leaves SQLite to
-    // undo the open transaction when the connection closes.
-    sqlite3_exec(db_.handle(), "ROLLBACK TO jd_unit; RELEASE jd_unit", nullptr, nullptr, nullptr);
-    db_.endWait();
+    if (open_) abandon();
 }
 
 void Transaction::commit() {
     if (!open_) throw RunTimeError(kDbErrorBase + SQLITE_MISUSE, "The transaction has already ended");
-    db_.executeScript("RELEASE jd_unit");
+    try {
+        db_.executeScript(outermost_ ? "COMMIT" : "RELEASE jd_unit");
+    } catch (const RunTimeError&) {
+        // A commit refused (another connection still reads the file) leaves
+        // the transaction open: end it now, so nothing the caller does next
+        // runs inside it unseen.
+        abandon();
+        throw;
+    }
     open_ = false;
 }
 
 void Transaction::rollback() {
-    if (!open_) return;
+    if (open_) abandon();
+}
+
+void Transaction::abandon() noexcept {
     open_ = false;
-    db_.executeScript("ROLLBACK TO jd_unit; RELEASE jd_unit");
+    // A plain rollback needs no lock on the file, so it does not wait. When
+    // SQLite has already undone the transaction itself (an I/O error, a full
+    // disk), there is nothing left to end.
+    sqlite3* h = db_.handle();
+    if (outermost_) {
+        if (!sqlite3_get_autocommit(h)) sqlite3_exec(h, "ROLLBACK", nullptr, nullptr, nullptr);
+    } else {
+        sqlite3_exec(h, "ROLLBACK TO jd_unit; RELEASE jd_unit", nullptr, nullptr, nullptr);
+    }
+    try {
+        db_.endWait();
+    } catch (...) {
+        // The cursor's own fault; the unit is ended all the same.
+    }
 }
 
 // ----------------------------------------------------------------- Database
 
-Database::Database(const std::string& path, Mode mode) : path_(path) {
+Database::Database(const std::string& path, Mode mode, BusyCursor* cursor) : path_(path), busyCursor_(cursor) {
     std::error_code ec;
     if (mode == Mode::ExistingFile && !std::filesystem::exists(path, ec)) {
         throw RunTimeError(kDbFileMissing, "The database file " + path + " does not exist");
@@ -325,20 +396,40 @@ Database::Database(const std::string& path, Mode mode) : path_(path) {
 
     // SQLite opens any file lazily: read the schema now, so that a file which
     // is no database, or an empty one, is reported here and not at first use.
+    // The read waits for a file that another connection holds, as any
+    // statement does.
     sqlite3_stmt* stmt = nullptr;
     int count = -1;
-    int qrc = sqlite3_prepare_v2(db_, "SELECT count(*) FROM sqlite_master WHERE type = 'table'", -1, &stmt, nullptr);
-    if (qrc == SQLITE_OK && sqlite3_step(stmt) == SQLITE_ROW) count = sqlite3_column_int(stmt, 0);
+    int readRc = SQLITE_OK;
+    try {
+        Call call;
+        readRc = sqlite3_prepare_v2(db_, "SELECT count(*) FROM sqlite_master WHERE type = 'table'", -1, &stmt, nullptr);
+        if (readRc == SQLITE_OK) {
+            readRc = sqlite3_step(stmt);
+            if (readRc == SQLITE_ROW) count = sqlite3_column_int(stmt, 0);
+        }
+    } catch (const RunTimeError&) {
+        sqlite3_close(db_);
+        db_ = nullptr;
+        throw;
+    }
+    endWait();
     const std::string message = sqlite3_errmsg(db_);
     sqlite3_finalize(stmt);
     if (count <= 0) {
         sqlite3_close(db_);
         db_ = nullptr;
+        // A file held too long by another program is locked, not damaged.
+        if ((readRc & 0xff) == SQLITE_BUSY || (readRc & 0xff) == SQLITE_LOCKED) throw sqliteError(readRc, message);
         throw RunTimeError(kDbNotADatabase,
                            count == 0 ? "The file " + path + " is a database without tables"
                                       : "The file " + path + " is not a database: " + message);
     }
 }
+
+void Database::setBusyWait(std::chrono::milliseconds wait) { gBusyWait = wait; }
+
+std::chrono::milliseconds Database::busyWait() { return gBusyWait; }
 
 Database::~Database() { sqlite3_close_v2(db_); }
 
@@ -349,11 +440,16 @@ int Database::onBusy(void* self, int retries) {
         // the file at once never shows it.
         if (db.busyCursor_ && !db.shownCursor_) {
             db.shownCursor_ = db.busyCursor_;
-            db.shownCursor_->show();
+            try {
+                db.shownCursor_->show();
+            } catch (...) {
+                // Nothing may pass through SQLite's frames; the wait goes on
+                // without the cursor's fault.
+            }
         }
         db.waitStart_ = std::chrono::steady_clock::now();
     }
-    const auto left = kBusyWait - (std::chrono::steady_clock::now() - db.waitStart_);
+    const auto left = gBusyWait - (std::chrono::steady_clock::now() - db.waitStart_);
     if (left <= decltype(left)::zero()) return 0;
     // Short steps at first, as the other connection may be nearly done.
     const std::chrono::milliseconds step{retries < 10 ? 5 : 50};
@@ -374,7 +470,11 @@ void Database::raise(int rc, std::string_view context) const {
 Statement Database::prepare(std::string_view sql) {
     sqlite3_stmt* stmt = nullptr;
     const char* tail = nullptr;
-    const int rc = sqlite3_prepare_v2(db_, sql.data(), static_cast<int>(sql.size()), &stmt, &tail);
+    int rc;
+    {
+        Call call;
+        rc = sqlite3_prepare_v2(db_, sql.data(), static_cast<int>(sql.size()), &stmt, &tail);
+    }
     endWait();
     if (rc != SQLITE_OK) raise(rc);
     if (!stmt) {
@@ -393,7 +493,11 @@ Statement Database::prepare(std::string_view sql) {
 
 void Database::executeScript(const std::string& sql) {
     char* err = nullptr;
-    const int rc = sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &err);
+    int rc;
+    {
+        Call call;
+        rc = sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &err);
+    }
     endWait();
     if (rc != SQLITE_OK) {
         std::string message = err ? err : sqlite3_errstr(rc);

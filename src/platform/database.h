@@ -3,7 +3,8 @@
 // program, statements with every value bound as a parameter, rows read by
 // column name without regard to case, transactions that roll back unless
 // committed. A statement that finds the file locked by another connection
-// waits up to five seconds for it, showing the busy cursor, before it fails.
+// waits up to five seconds for it, showing the busy cursor, before it fails;
+// so does the opening of a connection.
 //
 // Every failure raises jd::RunTimeError with a number of the database range:
 //   3000 + SQLite's primary result code, with SQLite's own message
@@ -13,6 +14,10 @@
 // Conversions of a column value raise the run time's own errors: Invalid use
 // of Null (94) for a number read from an empty value, Type mismatch (13) for a
 // text that is no number, Overflow (6) for a number out of the asked range.
+//
+// Only one statement runs at a time: while a statement waits for the file the
+// busy cursor shows, and anything that tries to reach the database from
+// inside that wait is refused (3021) rather than run nested in SQLite.
 #include <chrono>
 #include <cstdint>
 #include <memory>
@@ -34,6 +39,14 @@ inline constexpr int kDbFileMissing = 3900;     // the file does not exist
 inline constexpr int kDbNotADatabase = 3901;    // not a database, or one without tables
 inline constexpr int kDbNoSuchColumn = 3902;    // a row has no column of that name
 inline constexpr int kDbNoCurrentRow = 3903;    // a value read with no current row
+
+class RunTimeError;
+
+// True for a failure of the database itself rather than of a value read from
+// it: the file missing, locked or busy, unreadable, not a database or
+// damaged, or a table or column missing. Work that cannot go on without the
+// database (a chart cast) ends at the first such failure.
+bool isDatabaseFailure(const RunTimeError& e);
 
 class Database;
 
@@ -136,6 +149,12 @@ private:
 // A unit of work: changes made while it lives are kept only by commit().
 // Destroying it uncommitted (an error left the scope) rolls them back.
 // Transactions may nest; an inner one rolls back only its own changes.
+//
+// The outermost unit takes the file for writing when it begins (waiting for
+// it like any statement), so a unit that reads before it writes is never
+// refused at its first write. A commit that fails (the file held by a reader
+// past the wait) rolls the whole unit back before it raises its error: the
+// connection is out of the transaction, and the next unit starts clean.
 class Transaction {
 public:
     explicit Transaction(Database& db);
@@ -146,7 +165,11 @@ public:
     void rollback();
 
 private:
+    // Undoes the unit's changes; raises nothing.
+    void abandon() noexcept;
+
     Database& db_;
+    bool outermost_;
     bool open_ = true;
 };
 
@@ -157,12 +180,19 @@ public:
         CreateIfMissing,  // the build tool that makes the file
     };
 
-    // Opens the database file for reading and writing. With ExistingFile a
-    // missing file raises kDbFileMissing and no file is created; a file that
-    // is not a database, or a database without tables, raises kDbNotADatabase;
-    // a file that cannot be opened raises 3000 + SQLite's code.
-    explicit Database(const std::string& path, Mode mode = Mode::ExistingFile);
-    static std::shared_ptr<Database> open(const std::string& path) { return std::make_shared<Database>(path); }
+    // Opens the database file for reading and writing, showing `cursor`
+    // whenever a statement of this connection waits for the file. With
+    // ExistingFile a missing file raises kDbFileMissing and no file is
+    // created; a file that is not a database, or a database without tables,
+    // raises kDbNotADatabase; a file that another connection holds past the
+    // wait raises 3005 "database is locked"; a file that cannot be opened
+    // raises 3000 + SQLite's code.
+    explicit Database(const std::string& path, Mode mode = Mode::ExistingFile, BusyCursor* cursor = nullptr);
+    static std::shared_ptr<Database> open(const std::string& path, BusyCursor* cursor = nullptr) {
+        return std::make_shared<Database>(path, Mode::ExistingFile, cursor);
+    }
+    // Another connection to this one's file, showing the same busy cursor.
+    std::shared_ptr<Database> another() const { return open(path_, busyCursor_); }
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
     ~Database();
@@ -208,10 +238,16 @@ public:
     void setBusyCursor(BusyCursor* cursor) { busyCursor_ = cursor; }
     BusyCursor* busyCursor() const { return busyCursor_; }
 
+    // How long every connection waits for a file held by another before the
+    // statement fails: five seconds. Tests shorten it.
+    static void setBusyWait(std::chrono::milliseconds wait);
+    static std::chrono::milliseconds busyWait();
+
 private:
     friend class Statement;
     friend class Transaction;
-    // SQLite's busy handler: waits in short sleeps, kBusyWait in all.
+    class Call;
+    // SQLite's busy handler: waits in short sleeps, busyWait() in all.
     static int onBusy(void* self, int retries);
     // Restores the cursor a wait of the call just ended has shown.
     void endWait();

@@ -25,6 +25,7 @@ std::string foldCase(std::string s) {
 MsgResult ScriptedMessageBox::show(const std::string& text, MsgIcon icon, MsgButtons buttons,
                                    const std::optional<std::string>& title) {
     shown_.push_back(ShownBox{text, icon, buttons, title, messageCaption(title)});
+    if (whileShown) whileShown(text);
     if (answers_.empty()) return buttons == MsgButtons::YesNo ? MsgResult::Yes : MsgResult::OK;
     const MsgResult r = answers_.front();
     answers_.pop_front();
@@ -53,10 +54,21 @@ std::string MemorySettingsStore::GetSetting(const std::string& appName, const st
     return it == values_.end() ? defaultValue : it->second;
 }
 
+void MemorySettingsStore::checkWritable() const {
+    if (!unwritable_.empty()) throw settingsFileError(unwritable_);
+}
+
 void MemorySettingsStore::SaveSetting(const std::string& appName, const std::string& section,
                                       const std::string& key, const std::string& value) {
+    checkWritable();
     values_[fold(appName, section, key)] = value;
     ++saves_;
+}
+
+void MemorySettingsStore::SaveSection(const std::string& appName, const std::string& section,
+                                      const std::vector<std::pair<std::string, std::string>>& values) {
+    checkWritable();
+    for (const auto& [key, value] : values) SaveSetting(appName, section, key, value);
 }
 
 bool MemorySettingsStore::has(const std::string& appName, const std::string& section, const std::string& key) const {

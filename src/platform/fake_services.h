@@ -39,6 +39,9 @@ public:
     const ShownBox& last() const;
     int pendingAnswers() const { return static_cast<int>(answers_.size()); }
     void clear() { shown_.clear(); answers_.clear(); }
+    // Runs while each box is up, before it is answered: what a test checks
+    // of the program's state while the user reads the box.
+    std::function<void(const std::string& text)> whileShown;
 
 private:
     std::vector<ShownBox> shown_;
@@ -56,22 +59,31 @@ private:
 };
 
 // Settings kept in memory. Application name, section and key are matched
-// without regard to letter case, as the platform's store does.
+// without regard to letter case, as the platform's store does. A section is
+// written key by key through SaveSetting, after the check that the store can
+// be written at all.
 class MemorySettingsStore : public SettingsStore {
 public:
     std::string GetSetting(const std::string& appName, const std::string& section, const std::string& key,
                            const std::string& defaultValue = {}) const override;
     void SaveSetting(const std::string& appName, const std::string& section, const std::string& key,
                      const std::string& value) override;
+    void SaveSection(const std::string& appName, const std::string& section,
+                     const std::vector<std::pair<std::string, std::string>>& values) override;
     bool has(const std::string& appName, const std::string& section, const std::string& key) const;
     int saveCount() const { return saves_; }
     size_t size() const { return values_.size(); }
+    // From now on every write fails as that of a settings file that cannot
+    // be written, named `file`; an empty name lets writes through again.
+    void failWrites(std::string file) { unwritable_ = std::move(file); }
 
 private:
     using Key = std::tuple<std::string, std::string, std::string>;
     static Key fold(const std::string& a, const std::string& s, const std::string& k);
+    void checkWritable() const;
     std::map<Key, std::string> values_;
     int saves_ = 0;
+    std::string unwritable_;
 };
 
 // Counts the yields; a test may hang work on them (events that arrive while

@@ -330,7 +330,15 @@ void ComboBox::paste(const std::string& clipboard) {
 }
 
 void ComboBox::pressDelete() {
-    if (!editable() || !edit_.deleteForward()) return;
+    if (!editable()) return;
+    // A box whose key-press handler refuses Backspace keeps its text as it
+    // stands (a type-ahead box holds only its entries): Delete is refused too.
+    if (onKeyPress) {
+        int backspace = key::Backspace;
+        onKeyPress(backspace);
+        if (backspace == 0) return;
+    }
+    if (!edit_.deleteForward()) return;
     listIndex_ = -1;
     changed();
     if (onChange) onChange();

@@ -188,7 +188,8 @@ public:
     void pressKey(int keyAscii);
     // Paste into the text part: the key-press handler sees key::CtrlV first.
     void paste(const std::string& clipboard);
-    // The Delete key in the text part (no key press).
+    // The Delete key in the text part: no key press of its own; refused where
+    // the key-press handler refuses Backspace.
     void pressDelete();
     // The user picks an entry from the list (fires click).
     void choose(int index) { setListIndex(index); }

@@ -7,8 +7,11 @@
 // the test doubles. Windows reach them through one `Services` holder.
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/date_time.h"
+#include "platform/run_time_error.h"
 
 namespace jd {
 
@@ -42,6 +45,11 @@ public:
     virtual DateTime now() const = 0;
 };
 
+// The error of a settings file that cannot be written, naming the file.
+inline RunTimeError settingsFileError(const std::string& file) {
+    return RunTimeError(75, "Path/File access error: the settings file " + file + " cannot be written");
+}
+
 // The per-user settings store: application name, section, key, text value.
 class SettingsStore {
 public:
@@ -49,8 +57,14 @@ public:
     // The stored text, or `defaultValue` when the key is missing.
     virtual std::string GetSetting(const std::string& appName, const std::string& section,
                                    const std::string& key, const std::string& defaultValue = {}) const = 0;
+    // Writes one key, as SaveSection does.
     virtual void SaveSetting(const std::string& appName, const std::string& section, const std::string& key,
                              const std::string& value) = 0;
+    // Writes the keys of a section in one operation: afterwards the store
+    // holds all of them or, when it cannot be written, exactly what it held
+    // before, and settingsFileError() is raised.
+    virtual void SaveSection(const std::string& appName, const std::string& section,
+                             const std::vector<std::pair<std::string, std::string>>& values) = 0;
 };
 
 // Lets waiting window events run once (the "do events" of long work).

@@ -2,13 +2,15 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 #include <QApplication>
 #include <QClipboard>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QSignalBlocker>
+#include <QPainter>
+#include <QPointer>
 #include <QStyledItemDelegate>
 #include <QTimer>
 #include <QUrl>
@@ -88,7 +90,7 @@ bool routeEditKey(Model& model, QKeyEvent* e) {
         case Qt::Key_Backspace: model.pressKey(key::Backspace); return true;
         case Qt::Key_Return: case Qt::Key_Enter: model.pressKey(key::Enter); return true;
         case Qt::Key_Escape: model.pressKey(key::Escape); return true;
-        case Qt::Key_Delete: model.pressDelete(); return true;
+        case Qt::Key_Delete: model.pressDelete(); return true;  // with Ctrl or Shift too
         case Qt::Key_Tab: case Qt::Key_Backtab: return false;
         default: break;
     }
@@ -125,20 +127,6 @@ void takeSelectionFrom(const QLineEdit* edit, Model& model) {
 }
 
 
-// Marks, while it lives, one of the user's own keys or clicks being handled by
-// a widget: a signal the widget emits meanwhile answers the user, one emitted
-// at any other time is Qt's own bookkeeping.
-class UserInput {
-public:
-    explicit UserInput(int& depth) : depth_(depth) { ++depth_; }
-    ~UserInput() { --depth_; }
-    UserInput(const UserInput&) = delete;
-    UserInput& operator=(const UserInput&) = delete;
-
-private:
-    int& depth_;
-};
-
 // The text a click of the middle mouse button pastes (the X11 primary
 // selection), where the platform has one; nothing for any other click.
 std::optional<std::string> middleClickPaste(const QMouseEvent* e) {
@@ -159,6 +147,16 @@ public:
 };
 
 bool sameEntry(const ListEntry& a, const ListEntry& b) { return a.itemData == b.itemData && a.text == b.text; }
+
+// A line along the widget's frame in the highlight colour while the widget
+// has the focus, as a focused line edit shows it: the mark of a tab stop
+// whose contents may show no current entry.
+void paintFocusMark(QWidget* w) {
+    if (!w->hasFocus()) return;
+    QPainter p(w);
+    p.setPen(w->palette().color(QPalette::Highlight));
+    p.drawRect(w->rect().adjusted(0, 0, -1, -1));
+}
 
 void lockDownLineEdit(QLineEdit* edit) {
     edit->setContextMenuPolicy(Qt::NoContextMenu);
@@ -214,6 +212,38 @@ void applyControl(QWidget* w, const Control& c) {
     } else if (w->isHidden() == c.visible()) {
         w->setVisible(c.visible());
     }
+}
+
+bool UserInput::eventFilter(QObject* part, QEvent* e) {
+    if (e == delivering_) return false;  // on its way, passed on below
+    int depth = depth_ + 1;
+    switch (e->type()) {
+        case QEvent::KeyPress: case QEvent::KeyRelease: case QEvent::InputMethod:
+        case QEvent::MouseButtonPress: case QEvent::MouseButtonRelease: case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+            break;
+        case QEvent::FocusIn: case QEvent::FocusOut:
+            if (depth_ == 0) return false;
+            depth = 0;  // the focus moving is Qt's, even inside the user's Tab
+            break;
+        default:
+            return false;
+    }
+    // Delivers the event now, through the part's other filters and the part
+    // itself (and on to its parents, as Qt does with an event ignored), and
+    // counts it meanwhile. The widget may go while its handlers run.
+    const QPointer<UserInput> alive(this);
+    const int before = std::exchange(depth_, depth);
+    QEvent* const outer = std::exchange(delivering_, e);
+    QCoreApplication::sendEvent(part, e);
+    if (alive) {
+        depth_ = before;
+        delivering_ = outer;
+        if (depth > 0 && depth_ == 0 && settle_) settle_();
+    }
+    // Delivered once, with its propagation: the first delivery goes no further.
+    e->accept();
+    return true;
 }
 
 void FocusFollower::follow(QWidget* w, const Control& c) {
@@ -325,28 +355,35 @@ QtComboBox::QtComboBox(ComboBox& model, Window* owner, QWidget* parent)
     setInsertPolicy(QComboBox::NoInsert);
     setContextMenuPolicy(Qt::NoContextMenu);
     setFocusPolicy(Qt::StrongFocus);
+    input_.watch(this);
+    input_.watch(view());
+    input_.watch(view()->viewport());
     if (QLineEdit* edit = lineEdit()) {
         setCompleter(nullptr);
         lockDownLineEdit(edit);
         edit->installEventFilter(this);
+        input_.watch(edit);
+        // The caret and the selection of the text part are the model's, as
+        // the user or Qt puts them (also when the focus leaves: the window
+        // selects the text again when it next gives the box the focus).
         connect(edit, &QLineEdit::selectionChanged, this, [this] { takeSelection(); });
         connect(edit, &QLineEdit::cursorPositionChanged, this, [this] { takeSelection(); });
     }
     // A pick from the drop-down list is the user's choice of that entry, if
     // the model still holds the entry the user saw there. Qt activates an
-    // entry on its own too (when editing ends on the text of an entry): that
-    // is no choice, and the widget shows the model again.
+    // entry on its own too (when editing ends on the text of an entry, as the
+    // focus leaves): that is no choice, and the widget shows the model again.
     connect(this, &QComboBox::activated, this, [this](int index) {
         if (updating_) return;
-        if (!listOpen_) {
-            scheduleRefresh();
-            return;
-        }
         const auto& entries = model_.entries();
-        if (index >= 0 && index < static_cast<int>(entries.size()) && index < static_cast<int>(shown_.size()) &&
+        if (input_.active() && index >= 0 && index < static_cast<int>(entries.size()) &&
+            index < static_cast<int>(shown_.size()) &&
             entries[static_cast<size_t>(index)].text == shown_[static_cast<size_t>(index)].text)
             model_.choose(index);
         refresh();
+    });
+    connect(this, &QComboBox::currentIndexChanged, this, [this] {
+        if (!updating_ && !input_.active()) settle();
     });
     sub_ = model_.subscribe([this] { modelChanged(); });
     refresh();
@@ -445,16 +482,16 @@ void QtComboBox::refresh() {
     updating_ = false;
 }
 
-void QtComboBox::showPopup() {
-    catchUp();
-    listOpen_ = true;
-    QComboBox::showPopup();
+void QtComboBox::settle() {
+    if (updating_) return;
+    updating_ = true;
+    showState();
+    updating_ = false;
 }
 
-void QtComboBox::hidePopup() {
-    // A pick closes the list first and then activates the entry picked.
-    QComboBox::hidePopup();
-    QTimer::singleShot(0, this, [this] { listOpen_ = false; });
+void QtComboBox::showPopup() {
+    catchUp();
+    QComboBox::showPopup();
 }
 
 void QtComboBox::takeSelection() {
@@ -543,13 +580,6 @@ void QtComboBox::focusInEvent(QFocusEvent* e) {
     if (owner_) owner_->setFocus(model_);
 }
 
-void QtComboBox::focusOutEvent(QFocusEvent* e) {
-    // Leaving the box ends the text part's editing, on which Qt would select
-    // and activate the entry matching the text: the text part stays quiet.
-    const QSignalBlocker quiet(lineEdit());
-    QComboBox::focusOutEvent(e);
-}
-
 void QtComboBox::wheelEvent(QWheelEvent* e) { e->ignore(); }
 
 // -------------------------------------------------------------------- list box
@@ -558,11 +588,12 @@ QtListBox::QtListBox(ListBox& model, Window* owner, QWidget* parent)
     : QListWidget(parent), model_(model), owner_(owner) {
     setObjectName(toQt(model.name()));
     setSelectionMode(QAbstractItemView::SingleSelection);
-    // The row the user's key or click makes current is the user's choice;
-    // the one Qt makes current when the list takes the focus is none.
-    connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (!updating_ && userInput_ > 0) model_.setListIndex(row);
-    });
+    input_.watch(this);
+    input_.watch(viewport());
+    // The row the user's key, click or typed text selects is the user's
+    // choice; the row Qt makes current when the list takes the focus is none.
+    connect(this, &QListWidget::currentRowChanged, this, [this] { widgetChanged(); });
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] { widgetChanged(); });
     connect(this, &QListWidget::itemDoubleClicked, this, [this] { model_.dblClick(); });
     sub_ = model_.subscribe([this] { refresh(); });
     refresh();
@@ -579,36 +610,48 @@ void QtListBox::refresh() {
         clear();
         for (const auto& entry : model_.entries()) addItem(toQt(entry.text));
     }
-    if (currentRow() != model_.listIndex()) setCurrentRow(model_.listIndex());
-    if (model_.listIndex() < 0) clearSelection();
+    showChosenRow();
     applyControl(this, model_);
-    focus_.follow(this, model_);
     updating_ = false;
+    focus_.follow(this, model_);  // the row Qt makes current with the focus is undone
+}
+
+void QtListBox::showChosenRow() {
+    // The model's entry current and selected alone, or no row at all.
+    const int chosen = model_.listIndex();
+    const QList<QListWidgetItem*> selected = selectedItems();
+    const bool shown = currentRow() == chosen &&
+                       (chosen < 0 ? selected.isEmpty() : selected.size() == 1 && selected.front() == item(chosen));
+    if (!shown) setCurrentRow(chosen);
+}
+
+void QtListBox::showChoice() {
+    if (updating_) return;
+    updating_ = true;
+    showChosenRow();
+    updating_ = false;
+}
+
+void QtListBox::widgetChanged() {
+    if (updating_) return;
+    if (!input_.active()) {
+        showChoice();  // Qt's own: undone
+        return;
+    }
+    const QList<QListWidgetItem*> selected = selectedItems();
+    const int row = selected.isEmpty() ? -1 : this->row(selected.front());
+    if (row != model_.listIndex()) model_.setListIndex(row);
+}
+
+bool QtListBox::event(QEvent* e) {
+    const bool done = QListWidget::event(e);
+    if (e->type() == QEvent::Paint) paintFocusMark(this);
+    return done;
 }
 
 void QtListBox::focusInEvent(QFocusEvent* e) {
     QListWidget::focusInEvent(e);
     if (owner_) owner_->setFocus(model_);
-}
-
-void QtListBox::keyPressEvent(QKeyEvent* e) {
-    const UserInput user(userInput_);
-    QListWidget::keyPressEvent(e);
-}
-
-void QtListBox::mousePressEvent(QMouseEvent* e) {
-    const UserInput user(userInput_);
-    QListWidget::mousePressEvent(e);
-}
-
-void QtListBox::mouseMoveEvent(QMouseEvent* e) {
-    const UserInput user(userInput_);
-    QListWidget::mouseMoveEvent(e);
-}
-
-void QtListBox::mouseReleaseEvent(QMouseEvent* e) {
-    const UserInput user(userInput_);
-    QListWidget::mouseReleaseEvent(e);
 }
 
 // ------------------------------------------------------------------------ grid
@@ -620,16 +663,31 @@ QtGrid::QtGrid(Grid& model, QWidget* parent) : QTableWidget(parent), model_(mode
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setWordWrap(false);
-    connect(this, &QTableWidget::cellClicked, this, [this](int r, int c) {
-        if (updating_ || r >= model_.rows() || c >= model_.cols()) return;
+    setTabKeyNavigation(false);
+    input_.watch(this);
+    input_.watch(viewport());
+    const auto take = [this](int r, int c) {
+        if (updating_ || r < 0 || c < 0 || r >= model_.rows() || c >= model_.cols()) return;
         model_.setRow(r);
         model_.setCol(c);
+    };
+    connect(this, &QTableWidget::cellClicked, this, take);
+    // The cell the user's arrow keys reach; the one Qt makes current when the
+    // grid takes the focus is none of the model's business.
+    connect(this, &QTableWidget::currentCellChanged, this, [this, take](int r, int c) {
+        if (input_.active()) take(r, c);
     });
     sub_ = model_.subscribe([this] { scheduleRefresh(); });
     refresh();
 }
 
 QtGrid::~QtGrid() { model_.unsubscribe(sub_); }
+
+bool QtGrid::event(QEvent* e) {
+    const bool done = QTableWidget::event(e);
+    if (e->type() == QEvent::Paint) paintFocusMark(this);
+    return done;
+}
 
 void QtGrid::scheduleRefresh() {
     if (pending_) return;
@@ -719,8 +777,39 @@ QtTree::QtTree(Tree& model, Window* owner, QWidget* parent) : QTreeWidget(parent
     // The current item is the chosen node; the model's colours mark it.
     setSelectionMode(QAbstractItemView::NoSelection);
     setItemDelegate(new PlainNodeDelegate(this));
+    input_.watch(this);
+    input_.watch(viewport());
+    // The node the user's keys reach is chosen; the one Qt makes current as
+    // the tree takes the focus is not.
+    connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* now) {
+        if (updating_) return;
+        if (input_.active() && now)
+            model_.clickNode(numberOf(now));
+        else
+            showChosen();
+    });
+    connect(this, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* it) { expansionChanged(it); });
+    connect(this, &QTreeWidget::itemCollapsed, this, [this](QTreeWidgetItem* it) { expansionChanged(it); });
     sub_ = model_.subscribe([this] { scheduleRefresh(); });
     refresh();
+}
+
+int QtTree::numberOf(const QTreeWidgetItem* it) { return it->data(0, Qt::UserRole).toInt(); }
+
+void QtTree::expansionChanged(QTreeWidgetItem* it) {
+    if (updating_) return;
+    if (input_.active())
+        model_.setNodeExpanded(numberOf(it), it->isExpanded());
+    else
+        refresh();
+}
+
+void QtTree::showChosen() {
+    if (updating_) return;
+    updating_ = true;
+    QTreeWidgetItem* chosen = itemOf(model_.selectedIndex());
+    if (currentItem() != chosen) setCurrentItem(chosen);
+    updating_ = false;
 }
 
 QtTree::~QtTree() { model_.unsubscribe(sub_); }
@@ -750,8 +839,9 @@ void QtTree::rebuild() {
 }
 
 void QtTree::refresh() {
+    if (updating_) return;
     pending_ = false;
-    const QSignalBlocker block(this);
+    updating_ = true;
     bool same = static_cast<int>(items_.size()) == model_.nodeCount();
     for (int i = 1; same && i <= model_.nodeCount(); ++i) {
         const QTreeWidgetItem* it = itemOf(i);
@@ -776,29 +866,35 @@ void QtTree::refresh() {
         p.setColor(QPalette::Base, colorOf(model_.backColor()));
         setPalette(p);
     }
-    if (QTreeWidgetItem* sel = itemOf(model_.selectedIndex()))
-        setCurrentItem(sel);
-    else
-        clearSelection();
     applyControl(this, model_);
+    updating_ = false;
+    showChosen();
 }
 
 void QtTree::mousePressEvent(QMouseEvent* e) {
-    QTreeWidget::mousePressEvent(e);
-    if (e->button() != Qt::LeftButton) return;
-    if (QTreeWidgetItem* it = itemAt(e->position().toPoint())) model_.clickNode(it->data(0, Qt::UserRole).toInt());
+    // Only the left button chooses a node: a press of another changes nothing.
+    if (e->button() != Qt::LeftButton) {
+        e->accept();
+        return;
+    }
+    QTreeWidgetItem* const it = itemAt(e->position().toPoint());
+    const bool again = it && it == currentItem();
+    QTreeWidget::mousePressEvent(e);  // a node the press makes current is chosen
+    if (again) model_.clickNode(numberOf(it));  // and the chosen one again
+}
+
+void QtTree::mouseMoveEvent(QMouseEvent* e) {
+    // Dragging over the nodes chooses none of them: only a press does.
+    if (e->buttons() != Qt::NoButton) {
+        e->accept();
+        return;
+    }
+    QTreeWidget::mouseMoveEvent(e);
 }
 
 void QtTree::mouseDoubleClickEvent(QMouseEvent* e) {
     QTreeWidget::mouseDoubleClickEvent(e);
     model_.dblClick();
-}
-
-void QtTree::keyPressEvent(QKeyEvent* e) {
-    QTreeWidgetItem* before = currentItem();
-    QTreeWidget::keyPressEvent(e);
-    // Moving through the nodes with the keys chooses each node reached.
-    if (QTreeWidgetItem* now = currentItem(); now && now != before) model_.clickNode(now->data(0, Qt::UserRole).toInt());
 }
 
 void QtTree::focusInEvent(QFocusEvent* e) {
@@ -834,7 +930,7 @@ void QtButton::keyPressEvent(QKeyEvent* e) {
     const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
     if (enter && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
         e->accept();
-        click();
+        if (!e->isAutoRepeat()) click();  // a key held down clicks once
         return;
     }
     QPushButton::keyPressEvent(e);
@@ -843,27 +939,54 @@ void QtButton::keyPressEvent(QKeyEvent* e) {
 QtOptionButton::QtOptionButton(OptionButton& model, Window* owner, QWidget* parent)
     : QRadioButton(parent), model_(model), owner_(owner) {
     setObjectName(toQt(model.name()));
-    setAutoExclusive(true);  // one group with the option buttons beside it
+    // The group's model checks one button and no other; Qt keeps no group of
+    // its own (it would reach into the buttons of nested frames).
+    setAutoExclusive(false);
+    input_.watch(this);
     connect(this, &QRadioButton::clicked, this, [this] {
         model_.click();
         refresh();  // a click on the chosen button leaves it chosen
+    });
+    connect(this, &QRadioButton::toggled, this, [this] {
+        if (!updating_ && !input_.active()) refresh();
     });
     sub_ = model_.subscribe([this] { refresh(); });
     refresh();
 }
 
+std::vector<QtOptionButton*> QtOptionButton::group() const {
+    std::vector<QtOptionButton*> buttons;
+    if (!parentWidget()) return {const_cast<QtOptionButton*>(this)};
+    for (QObject* o : parentWidget()->children())
+        if (auto* b = qobject_cast<QtOptionButton*>(o)) buttons.push_back(b);
+    return buttons;
+}
+
+void QtOptionButton::showTabStop() {
+    // The chosen button is the group's one tab stop, the first with none chosen.
+    const std::vector<QtOptionButton*> buttons = group();
+    const auto chosen = std::find_if(buttons.begin(), buttons.end(), [](auto* b) { return b->model_.value(); });
+    for (QtOptionButton* b : buttons) {
+        const bool stop = chosen != buttons.end() ? b == *chosen : b == buttons.front();
+        b->setFocusPolicy(stop ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+}
+
 QtOptionButton::~QtOptionButton() { model_.unsubscribe(sub_); }
 
 void QtOptionButton::refresh() {
+    if (updating_) return;
+    updating_ = true;
     setText(toQt(model_.caption()));
-    if (isChecked() != model_.value()) {
-        // A group never unchecks its chosen button by itself; the model may
-        // leave none chosen.
-        setAutoExclusive(false);
-        setChecked(model_.value());
-        setAutoExclusive(true);
-    }
+    if (isChecked() != model_.value()) setChecked(model_.value());
+    showTabStop();
     applyControl(this, model_);
+    updating_ = false;
+}
+
+bool QtOptionButton::event(QEvent* e) {
+    if (e->type() == QEvent::ParentChange) showTabStop();  // a button put into its frame by a layout
+    return QRadioButton::event(e);
 }
 
 void QtOptionButton::focusInEvent(QFocusEvent* e) {
@@ -872,24 +995,39 @@ void QtOptionButton::focusInEvent(QFocusEvent* e) {
 }
 
 void QtOptionButton::keyPressEvent(QKeyEvent* e) {
-    QRadioButton::keyPressEvent(e);
-    // Qt moves the focus to the next button of the group, and chooses it only
-    // when the button left was the chosen one.
+    int step = 0;
     switch (e->key()) {
-        case Qt::Key_Left: case Qt::Key_Right: case Qt::Key_Up: case Qt::Key_Down: break;
-        default: return;
+        case Qt::Key_Left: case Qt::Key_Up: step = -1; break;
+        case Qt::Key_Right: case Qt::Key_Down: step = 1; break;
+        default: QRadioButton::keyPressEvent(e); return;
     }
-    auto* reached = qobject_cast<QtOptionButton*>(QApplication::focusWidget());
-    if (reached && reached != this && reached->parentWidget() == parentWidget() && !reached->model_.value())
-        reached->click();
+    e->accept();
+    // The next button of the group that can take the focus, if any.
+    const std::vector<QtOptionButton*> buttons = group();
+    auto at = std::find(buttons.begin(), buttons.end(), this);
+    QtOptionButton* reached = nullptr;
+    for (auto i = at - buttons.begin() + step; i >= 0 && i < static_cast<long>(buttons.size()); i += step) {
+        QtOptionButton* b = buttons[static_cast<size_t>(i)];
+        if (b->isVisible() && b->isEnabled()) {
+            reached = b;
+            break;
+        }
+    }
+    if (!reached) return;
+    reached->setFocus(Qt::TabFocusReason);
+    reached->model_.click();
 }
 
 QtCheckBox::QtCheckBox(CheckBox& model, Window* owner, QWidget* parent)
     : QCheckBox(parent), model_(model), owner_(owner) {
     setObjectName(toQt(model.name()));
+    input_.watch(this);
     connect(this, &QCheckBox::clicked, this, [this] {
         model_.click();
         refresh();
+    });
+    connect(this, &QCheckBox::stateChanged, this, [this] {
+        if (!updating_ && !input_.active()) refresh();
     });
     sub_ = model_.subscribe([this] { refresh(); });
     refresh();
@@ -898,6 +1036,8 @@ QtCheckBox::QtCheckBox(CheckBox& model, Window* owner, QWidget* parent)
 QtCheckBox::~QtCheckBox() { model_.unsubscribe(sub_); }
 
 void QtCheckBox::refresh() {
+    if (updating_) return;
+    updating_ = true;
     setText(toQt(model_.caption()));
     setTristate(model_.value() == CheckValue::Grayed);
     const Qt::CheckState s = model_.value() == CheckValue::Checked   ? Qt::Checked
@@ -905,6 +1045,7 @@ void QtCheckBox::refresh() {
                                                                     : Qt::Unchecked;
     if (checkState() != s) setCheckState(s);
     applyControl(this, model_);
+    updating_ = false;
 }
 
 void QtCheckBox::focusInEvent(QFocusEvent* e) {
@@ -927,11 +1068,15 @@ void QtFrame::refresh() {
 
 QtTabStrip::QtTabStrip(TabStrip& model, QWidget* parent) : QTabBar(parent), model_(model) {
     setObjectName(toQt(model.name()));
-    connect(this, &QTabBar::tabBarClicked, this, [this](int index) {
-        if (index >= 0) model_.clickTab(index + 1);
-    });
+    input_.watch(this);
+    // The tab the user's arrow keys reach is chosen; any other change of the
+    // current tab is Qt's and undone.
     connect(this, &QTabBar::currentChanged, this, [this](int index) {
-        if (!updating_ && userInput_ > 0 && index >= 0) model_.setSelectedIndex(index + 1);
+        if (updating_) return;
+        if (input_.active() && index >= 0)
+            model_.clickTab(index + 1);
+        else
+            refresh();
     });
     sub_ = model_.subscribe([this] { refresh(); });
     refresh();
@@ -940,6 +1085,7 @@ QtTabStrip::QtTabStrip(TabStrip& model, QWidget* parent) : QTabBar(parent), mode
 QtTabStrip::~QtTabStrip() { model_.unsubscribe(sub_); }
 
 void QtTabStrip::refresh() {
+    if (updating_) return;
     updating_ = true;
     bool same = count() == model_.tabCount();
     for (int i = 0; same && i < count(); ++i) same = tabText(i) == toQt(model_.caption(i + 1));
@@ -952,9 +1098,14 @@ void QtTabStrip::refresh() {
     updating_ = false;
 }
 
-void QtTabStrip::keyPressEvent(QKeyEvent* e) {
-    const UserInput user(userInput_);
-    QTabBar::keyPressEvent(e);
+void QtTabStrip::mousePressEvent(QMouseEvent* e) {
+    const int index = e->button() == Qt::LeftButton ? tabAt(e->position().toPoint()) : -1;
+    if (index < 0) {
+        QTabBar::mousePressEvent(e);
+        return;
+    }
+    e->accept();
+    model_.clickTab(index + 1);  // the strip shows the model's tab once the click is handled
 }
 
 void QtTabStrip::wheelEvent(QWheelEvent* e) { e->ignore(); }
@@ -972,6 +1123,12 @@ QtBrowserPane::QtBrowserPane(WebBrowser& model, QWidget* parent) : QTextBrowser(
 }
 
 QtBrowserPane::~QtBrowserPane() { model_.unsubscribe(sub_); }
+
+bool QtBrowserPane::event(QEvent* e) {
+    const bool done = QTextBrowser::event(e);
+    if (e->type() == QEvent::Paint) paintFocusMark(this);
+    return done;
+}
 
 void QtBrowserPane::refresh() {
     if (shownNavigations_ != model_.navigationCount()) {

@@ -7,10 +7,13 @@
 // The owning window, when given, learns where the user put the focus.
 //
 // Only the user's own keys and clicks (and a pick from an open list) reach a
-// model as a choice. What Qt does for its own bookkeeping (the current row a
-// list takes with the focus, the entry a combo box matches when editing ends,
-// a refill, a first show, the mouse wheel over a tab strip) never changes a
-// model's index, text or tab, nor fires its handlers.
+// model as a choice (see UserInput). What Qt does for its own bookkeeping (the
+// current row a list takes with the focus, the entry a combo box matches when
+// editing ends, a refill, a first show, the mouse wheel over a tab strip)
+// never changes a model's index, text or tab, nor fires its handlers: the
+// widget shows its model again at once.
+#include <functional>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -40,6 +43,31 @@ QColor colorOf(unsigned rgb);
 
 // Visibility, enabling and, when the model has a size, position and size.
 void applyControl(QWidget* w, const Control& c);
+
+// The one rule of the user's input. A widget has its UserInput watch the parts
+// the user works in (the widget, its viewport, its text part, its drop-down
+// list) and knows while one of them handles the user's own key, mouse button
+// or move, or input-method text. A change the widget reports meanwhile is the
+// user's and goes to its model; one it reports at any other time is Qt's own
+// bookkeeping and the widget shows its model again at once. What Qt does as
+// the focus moves counts as its own, even when the user's Tab moved it. Once
+// the user's input is handled, `settle` brings the widget back to its model,
+// whatever the handlers did meanwhile. The wheel is no such input.
+class UserInput : public QObject {
+public:
+    explicit UserInput(std::function<void()> settle = {}) : settle_(std::move(settle)) {}
+    // Watch a part; the last part watched is the first whose filters see an event.
+    void watch(QObject* part) { part->installEventFilter(this); }
+    bool active() const { return depth_ > 0; }
+
+protected:
+    bool eventFilter(QObject* part, QEvent* e) override;
+
+private:
+    int depth_ = 0;                  // the user's input events being handled
+    QEvent* delivering_ = nullptr;   // the event this filter passes on
+    std::function<void()> settle_;
+};
 
 // Gives a widget the keyboard focus when its window gives its model the
 // focus, once for each time it does. A model keeps its window's focus while
@@ -105,14 +133,12 @@ public:
     void refresh();
     ComboBox& model() { return model_; }
     void showPopup() override;
-    void hidePopup() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
-    void focusOutEvent(QFocusEvent* e) override;
     void wheelEvent(QWheelEvent* e) override;
 
 private:
@@ -125,6 +151,7 @@ private:
     void showEntries();
     void replaceEntries(size_t at, size_t gone, size_t come);
     void showState();
+    void settle();
     bool routeKey(QKeyEvent* e);
     void takeSelection();
 
@@ -132,13 +159,15 @@ private:
     Window* owner_;
     int sub_;
     FocusFollower focus_;
+    UserInput input_{[this] { settle(); }};
     bool updating_ = false;
     bool pending_ = false;  // the whole check is due
     bool missed_ = false;   // a change was told while updating
-    bool listOpen_ = false;  // the drop-down list is open, or has just closed on a pick
     std::vector<ListEntry> shown_;  // the entries the widget's list holds
 };
 
+// The selected entry is the model's; with none, no row is current either, so
+// the first Down chooses the first entry. A frame shows the focus.
 class QtListBox : public QListWidget {
     Q_OBJECT
 public:
@@ -147,23 +176,26 @@ public:
     void refresh();
 
 protected:
+    bool event(QEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
-    void keyPressEvent(QKeyEvent* e) override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseMoveEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
+    void widgetChanged();
+    void showChoice();
+    void showChosenRow();
+
     ListBox& model_;
     Window* owner_;
     int sub_;
     FocusFollower focus_;
+    UserInput input_{[this] { showChoice(); }};
     bool updating_ = false;
-    int userInput_ = 0;  // the user's keys and clicks being handled
 };
 
 // Grids change cell by cell in long runs; the widget redraws once the run is
-// over (when the event loop next runs).
+// over (when the event loop next runs). A grid is one tab stop: Tab leaves
+// it, the arrow keys move the current cell (the model's, by the user's keys
+// and clicks). A frame shows the focus.
 class QtGrid : public QTableWidget {
     Q_OBJECT
 public:
@@ -178,12 +210,16 @@ public:
         refresh();
     }
 
+protected:
+    bool event(QEvent* e) override;
+
 private:
     void scheduleRefresh();
 
     bool fitColumns_ = false;
     Grid& model_;
     int sub_;
+    UserInput input_;
     bool pending_ = false;
     bool updating_ = false;
 };
@@ -199,19 +235,24 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
-    void keyPressEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
 
 private:
     void scheduleRefresh();
     void rebuild();
+    void showChosen();
+    void expansionChanged(QTreeWidgetItem* it);
     QTreeWidgetItem* itemOf(int index) const;
+    static int numberOf(const QTreeWidgetItem* it);
 
     Tree& model_;
     Window* owner_;
     int sub_;
+    UserInput input_{[this] { showChosen(); }};
     bool pending_ = false;
+    bool updating_ = false;
     std::vector<QTreeWidgetItem*> items_;  // by node number - 1
 };
 
@@ -224,7 +265,7 @@ public:
 
 protected:
     void focusInEvent(QFocusEvent* e) override;
-    void keyPressEvent(QKeyEvent* e) override;  // Enter presses the button, as Space does
+    void keyPressEvent(QKeyEvent* e) override;  // Enter presses the button once, as Space does
 
 private:
     CommandButton& model_;
@@ -234,8 +275,9 @@ private:
 };
 
 // The option buttons of one parent widget (a frame, or the window itself)
-// are one group: Tab enters and leaves it at one button, the arrow keys move
-// through it and choose the button they reach.
+// are one group: Tab enters and leaves it at its chosen button (the first
+// when none is chosen), the arrow keys move through it, never past its ends,
+// and choose the button they reach. Only the model checks a button.
 class QtOptionButton : public QRadioButton {
     Q_OBJECT
 public:
@@ -244,13 +286,19 @@ public:
     void refresh();
 
 protected:
+    bool event(QEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
+    std::vector<QtOptionButton*> group() const;
+    void showTabStop();
+
     OptionButton& model_;
     Window* owner_;
     int sub_;
+    UserInput input_{[this] { refresh(); }};
+    bool updating_ = false;
 };
 
 class QtCheckBox : public QCheckBox {
@@ -267,6 +315,8 @@ private:
     CheckBox& model_;
     Window* owner_;
     int sub_;
+    UserInput input_{[this] { refresh(); }};
+    bool updating_ = false;
 };
 
 class QtFrame : public QGroupBox {
@@ -281,6 +331,8 @@ private:
     int sub_;
 };
 
+// A click on a tab is the user's click of that tab (also of the chosen one);
+// the strip then shows the tab its model chose, whatever the click handler did.
 class QtTabStrip : public QTabBar {
     Q_OBJECT
 public:
@@ -289,18 +341,19 @@ public:
     void refresh();
 
 protected:
-    void keyPressEvent(QKeyEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
     void wheelEvent(QWheelEvent* e) override;
 
 private:
     TabStrip& model_;
     int sub_;
+    UserInput input_{[this] { refresh(); }};
     bool updating_ = false;
-    int userInput_ = 0;  // the user's keys being handled
 };
 
 // A light browser pane: pages from local files only (nothing reaches the
-// network); an address that is no local file shows a short notice.
+// network); an address that is no local file shows a short notice. A frame
+// shows the focus.
 class QtBrowserPane : public QTextBrowser {
     Q_OBJECT
 public:
@@ -310,6 +363,9 @@ public:
     // Shows an address in a QTextBrowser: a local file (a path or a file://
     // address) or, for anything else, the notice.
     static void showAddress(QTextBrowser* browser, const std::string& url);
+
+protected:
+    bool event(QEvent* e) override;
 
 private:
     WebBrowser& model_;

@@ -13,9 +13,11 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSaveFile>
 #include <QSettings>
 #include <QSpacerItem>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QThread>
 #include <QUrl>
@@ -103,12 +105,14 @@ int QtScreen::height() const {
 // ---------------------------------------------------------------- busy cursor
 
 void QtBusyCursor::show() {
+    // The window system takes the new shape as it is set. The caller holds
+    // the event loop (a statement waiting for the database file): the
+    // windows draw their pending repaints now, but no other event, timer or
+    // queued call runs here, so nothing the program does can reach the
+    // database from inside the wait, and the user's clicks and keys stay
+    // queued until it ends.
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    // The caller holds the event loop (a statement waiting for the database
-    // file): let the windowing system take the new shape and the windows
-    // their pending repaints now, but leave the user's clicks and keys
-    // queued, so the user can start nothing inside the wait.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
 }
 
 void QtBusyCursor::restore() { QGuiApplication::restoreOverrideCursor(); }
@@ -136,10 +140,43 @@ std::string QtSettingsStore::GetSetting(const std::string& appName, const std::s
 
 void QtSettingsStore::SaveSetting(const std::string& appName, const std::string& section, const std::string& key,
                                   const std::string& value) {
-    QSettings s(path_, QSettings::IniFormat);
-    s.setValue(settingsKey(appName, section, key), toQt(value));
-    s.sync();
-    if (s.status() != QSettings::NoError) throw RunTimeError(75, "Path/File access error");
+    SaveSection(appName, section, {{key, value}});
+}
+
+void QtSettingsStore::SaveSection(const std::string& appName, const std::string& section,
+                                  const std::vector<std::pair<std::string, std::string>>& values) {
+    const auto failed = [this] { return settingsFileError(QDir::toNativeSeparators(path_).toStdString()); };
+
+    // The new content is made in a draft file of its own, so that QSettings
+    // writes it in its own form and reports its own errors, free of those of
+    // the old file.
+    const QTemporaryDir scratch;
+    if (!scratch.isValid()) throw failed();
+    const QString draftPath = scratch.filePath(QStringLiteral("settings.ini"));
+    {
+        QSettings draft(draftPath, QSettings::IniFormat);
+        // An old file that cannot be read keeps nothing worth keeping: the
+        // program stores only the chart saved last there.
+        if (QFileInfo(path_).isFile()) {
+            const QSettings old(path_, QSettings::IniFormat);
+            const QStringList keys = old.allKeys();  // reads the file; its status follows
+            if (old.status() == QSettings::NoError)
+                for (const QString& k : keys) draft.setValue(k, old.value(k));
+        }
+        for (const auto& [key, value] : values) draft.setValue(settingsKey(appName, section, key), toQt(value));
+        draft.sync();
+        if (draft.status() != QSettings::NoError) throw failed();
+    }
+    QFile draftFile(draftPath);
+    if (!draftFile.open(QIODevice::ReadOnly)) throw failed();
+    const QByteArray content = draftFile.readAll();
+
+    // The file itself is replaced in one step: until the commit it holds
+    // what it held, after it everything new.
+    QDir().mkpath(QFileInfo(path_).absolutePath());
+    QSaveFile file(path_);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit())
+        throw failed();
 }
 
 // ---------------------------------------------------------------- save dialog

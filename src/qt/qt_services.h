@@ -9,6 +9,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/services.h"
 #include "qt/qt_printer.h"
@@ -41,6 +43,9 @@ public:
 // QSettings in an INI file per user ("<config>/Jataka Desk/settings.ini"), or
 // in the file given. Application name, section and key are kept in lower case,
 // so they match without regard to letter case as the program expects.
+// A write replaces the file whole, in one step: the keys the old file holds
+// with the new ones over them, or the new ones alone when the old file cannot
+// be read.
 class QtSettingsStore : public SettingsStore {
 public:
     QtSettingsStore();
@@ -49,6 +54,8 @@ public:
                            const std::string& defaultValue = {}) const override;
     void SaveSetting(const std::string& appName, const std::string& section, const std::string& key,
                      const std::string& value) override;
+    void SaveSection(const std::string& appName, const std::string& section,
+                     const std::vector<std::pair<std::string, std::string>>& values) override;
 
 private:
     QString path_;
@@ -66,7 +73,9 @@ public:
     int height() const override;
 };
 
-// The application's override cursor in the wait shape.
+// The application's override cursor in the wait shape. Showing it runs
+// nothing of the program's own (no timer, no queued call): only the windows'
+// repaints.
 class QtBusyCursor : public BusyCursor {
 public:
     void show() override;

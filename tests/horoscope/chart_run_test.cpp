@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <chrono>
 #include <cstddef>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <memory>
@@ -463,6 +467,42 @@ TEST_F(ChartRunTest, AFailingStageShowsItsBoxAndTheRunGoesOn) {
     EXPECT_FALSE(main->panel.PicMask.visible());
     EXPECT_EQ(progressSteps(), 15);
     EXPECT_FALSE(state().gComputing);
+}
+
+TEST_F(ChartRunTest, ADatabaseHeldByAnotherProgramEndsTheCastWithOneBox) {
+    // A copy of the database, so no other test meets the lock.
+    const std::filesystem::path copy = std::filesystem::temp_directory_path() /
+                                       ("jd_cast_locked_" + std::to_string(::getpid()) + ".db");
+    std::filesystem::copy_file(std::string(JD_BINARY_DIR) + "/bin/DBTessel.db", copy,
+                               std::filesystem::copy_options::overwrite_existing);
+    const auto savedWait = Database::busyWait();
+    Database::setBusyWait(std::chrono::milliseconds(50));
+    state().gDbConnection = std::make_shared<Database>(copy.string());
+    {
+        Database other(copy.string());
+        other.executeScript("BEGIN EXCLUSIVE");
+        ASSERT_TRUE(FnCastHoroscope());
+        other.executeScript("COMMIT");
+    }
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>{"database is locked"});
+    EXPECT_EQ(boxes.last().icon, MsgIcon::Critical);
+    for (const char* name : kResultWindowNames) EXPECT_FALSE(shown(name)) << name;
+    EXPECT_NE(resultWindows().frm_UserDetails.txtGName.caption(), "Sample Chart") << "no half chart";
+    EXPECT_FALSE(main->panel.PicMask.visible());
+    EXPECT_FALSE(state().gComputing);
+    EXPECT_FALSE(FnChartRunInProgress());
+
+    // Once the file is free, the next cast goes through.
+    boxes.clear();
+    ASSERT_TRUE(FnCastHoroscope());
+    EXPECT_TRUE(boxes.shown().empty());
+    EXPECT_EQ(detailTexts(), kSampleDetails);
+    for (const char* name : kResultWindowNames) EXPECT_TRUE(shown(name)) << name;
+
+    Database::setBusyWait(savedWait);
+    state().gDbConnection.reset();
+    state().gBhukthiConnection.reset();
+    std::filesystem::remove(copy);
 }
 
 TEST_F(ChartRunTest, AFailureInTheRunsOwnWorkEndsItWithThePanelHidden) {

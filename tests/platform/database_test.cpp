@@ -6,18 +6,24 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <limits>
 #include <stdexcept>
 #include <string>
+#include <thread>
 
 #include "platform/fake_services.h"
 #include "platform/run_time_error.h"
 
 namespace fs = std::filesystem;
+using namespace std::chrono_literals;
 using jd::Database;
 using jd::RunTimeError;
 
 namespace {
+
+// The wait for a locked file, shortened for the tests.
+constexpr std::chrono::milliseconds kWait = 300ms;
 
 // A fresh folder per test, removed afterwards.
 class DatabaseTest : public ::testing::Test {
@@ -28,8 +34,13 @@ protected:
                ("jd_db_" + std::to_string(::getpid()) + "_" + info->name());
         fs::remove_all(dir_);
         fs::create_directories(dir_);
+        savedWait_ = Database::busyWait();
+        Database::setBusyWait(kWait);
     }
-    void TearDown() override { fs::remove_all(dir_); }
+    void TearDown() override {
+        Database::setBusyWait(savedWait_);
+        fs::remove_all(dir_);
+    }
 
     std::string path(const std::string& name) const { return (dir_ / name).string(); }
 
@@ -42,7 +53,14 @@ protected:
         return db;
     }
 
+    int cities(Database& db) {
+        auto st = db.query("SELECT count(*) FROM City");
+        st.step();
+        return st.asInt(0);
+    }
+
     fs::path dir_;
+    std::chrono::milliseconds savedWait_{};
 };
 
 template <typename F>
@@ -278,23 +296,25 @@ TEST_F(DatabaseTest, FailuresCarryANumberAndSQLitesMessage) {
     EXPECT_EQ(errorOf([&] { st.asText("CityName"); }).number(), jd::kDbNoCurrentRow);
 }
 
-// A busy cursor that also notes when it was shown and restored.
+// A busy cursor that also notes when it was shown and restored, and can act
+// while it shows.
 class TimedBusyCursor : public jd::RecordingBusyCursor {
 public:
     using Clock = std::chrono::steady_clock;
     void show() override {
         RecordingBusyCursor::show();
         shownAt = Clock::now();
+        if (onShow) onShow();
     }
     void restore() override {
         RecordingBusyCursor::restore();
         restoredAt = Clock::now();
     }
     Clock::time_point shownAt, restoredAt;
+    std::function<void()> onShow;
 };
 
 TEST_F(DatabaseTest, ALockedFileShowsTheBusyCursorWhileTheStatementWaitsAndThenFails) {
-    using namespace std::chrono_literals;
     auto db = namesDatabase();
     TimedBusyCursor cursor;
     db->setBusyCursor(&cursor);
@@ -303,23 +323,72 @@ TEST_F(DatabaseTest, ALockedFileShowsTheBusyCursorWhileTheStatementWaitsAndThenF
 
     Database other(path("names.db"));
     other.executeScript("BEGIN EXCLUSIVE");
+    // Nothing reaches the database from inside the wait.
+    int nested = 0;
+    cursor.onShow = [&] { nested = errorOf([&] { other.executeScript("SELECT 1"); }).number(); };
     const auto start = TimedBusyCursor::Clock::now();
     const auto locked = errorOf([&] { db->query("SELECT count(*) FROM City").step(); });
     const auto end = TimedBusyCursor::Clock::now();
     EXPECT_EQ(locked.number(), jd::kDbErrorBase + 5);
     EXPECT_EQ(locked.description(), "database is locked");
-    EXPECT_GE(end - start, 4900ms);
-    EXPECT_LT(end - start, 7000ms);
+    EXPECT_GE(end - start, kWait - 10ms);
+    EXPECT_LT(end - start, kWait + 700ms);
     EXPECT_EQ(cursor.shown(), 1);
     EXPECT_EQ(cursor.restored(), 1);
-    EXPECT_LT(cursor.shownAt - start, 500ms) << "shown at the first retry";
-    EXPECT_GE(cursor.restoredAt - start, 4900ms) << "restored when the statement ends";
+    EXPECT_LT(cursor.shownAt - start, kWait / 2) << "shown at the first retry";
+    EXPECT_GE(cursor.restoredAt - start, kWait - 10ms) << "restored when the statement ends";
+    EXPECT_EQ(nested, jd::kDbErrorBase + 21);
+    cursor.onShow = nullptr;
+
+    // A connection opened on the held file waits the same way, with the same
+    // cursor, and calls the file locked, not damaged.
+    const auto opening = errorOf([&] { db->another(); });
+    EXPECT_EQ(opening.number(), jd::kDbErrorBase + 5);
+    EXPECT_EQ(opening.description(), "database is locked");
+    EXPECT_EQ(cursor.shown(), 2);
+    EXPECT_EQ(cursor.restored(), 2);
 
     other.executeScript("COMMIT");
-    auto count = db->query("SELECT count(*) FROM City");
-    ASSERT_TRUE(count.step());
-    EXPECT_EQ(count.asInt(0), 1);
-    EXPECT_EQ(cursor.shown(), 1);
+    EXPECT_EQ(cities(*db), 1);
+    EXPECT_EQ(cities(*db->another()), 1);
+    EXPECT_EQ(cursor.shown(), 2);
+}
+
+// Another program holding the file across a save: a save that reads before it
+// writes waits for a brief write like any statement; a save whose commit a
+// reader refuses is gone wholly, and the next save reaches the file.
+TEST_F(DatabaseTest, ASaveUnderAnotherProgramsLockWaitsOrIsUndoneWholly) {
+    auto db = namesDatabase();
+    auto save = [&](const char* name) {
+        jd::Transaction unit(*db);
+        cities(*db);  // the duplicate check before the insert
+        db->execute("INSERT INTO City (CityName) VALUES (?)", name);
+        unit.commit();
+    };
+    Database other(path("names.db"));
+
+    other.executeScript("BEGIN IMMEDIATE");
+    std::thread writer([&] {
+        std::this_thread::sleep_for(kWait / 3);
+        other.executeScript("COMMIT");
+    });
+    EXPECT_NO_THROW(save("Ujjain")) << "a brief write is waited for";
+    writer.join();
+
+    other.executeScript("BEGIN");
+    EXPECT_EQ(cities(other), 1);  // a reader holds the file
+    const auto start = std::chrono::steady_clock::now();
+    const auto refused = errorOf([&] { save("Lost"); });
+    EXPECT_EQ(refused.number(), jd::kDbErrorBase + 5);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 2 * kWait) << "one wait, not two";
+    EXPECT_FALSE(db->inTransaction());
+    other.executeScript("COMMIT");
+
+    save("Kashi");
+    Database third(path("names.db"));
+    auto names = third.query("SELECT group_concat(CityName, ',') FROM City");
+    ASSERT_TRUE(names.step());
+    EXPECT_EQ(names.asText(0), "Ujjain,Kashi");
 }
 
 }  // namespace

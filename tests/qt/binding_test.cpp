@@ -5,7 +5,9 @@
 #include <QKeyEvent>
 #include <QAbstractItemView>
 #include <QImage>
+#include <QInputMethodEvent>
 #include <QLineEdit>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -250,6 +252,164 @@ TEST_F(BindingTest, CaretKeysAtAnEditableComboMoveTheCaretWhileCharactersGoThrou
     EXPECT_EQ(keyDowns, (std::vector<int>{35, 36, 39, 39, 37, 35, 'X', 'I'}));
 }
 
+// A list box shows its model's choice and no other: what Qt makes current as
+// the list takes the focus is undone; the user's keys and typed text choose.
+TEST_F(BindingTest, AListBoxShowsItsModelsChoiceAndTakesTheUsersKeys) {
+    struct Case {
+        const char* what;
+        std::function<void(QtListBox&, ListBox&)> act;
+        int chosen;
+    };
+    const Case cases[] = {
+        {"Tab into the filled list", [](QtListBox& l, ListBox&) { l.setFocus(Qt::TabFocusReason); }, -1},
+        {"Tab, then Space", [](QtListBox& l, ListBox&) {
+             l.setFocus(Qt::TabFocusReason);
+             press(&l, Qt::Key_Space, " ");
+         }, -1},
+        {"Tab, then Down", [](QtListBox& l, ListBox&) {
+             l.setFocus(Qt::TabFocusReason);
+             press(&l, Qt::Key_Down);
+         }, 0},
+        {"the window gives it the focus, then Down", [this](QtListBox& l, ListBox& m) {
+             window.setFocus(m);
+             press(&l, Qt::Key_Down);
+         }, 0},
+        {"an input method types B", [](QtListBox& l, ListBox&) {
+             l.setFocus(Qt::MouseFocusReason);
+             QInputMethodEvent typed;
+             typed.setCommitString("B");
+             QApplication::sendEvent(&l, &typed);
+         }, 1},
+    };
+    parent.show();
+    QApplication::setActiveWindow(&parent);
+    for (const Case& c : cases) {
+        ListBox model{"List_VC_ChartName"};
+        QtListBox list(model, &window, &parent);
+        for (const char* name : {"Anand", "Bala", "Chitra"}) model.addItem(name);
+        list.show();
+        c.act(list, model);
+        EXPECT_EQ(model.listIndex(), c.chosen) << c.what;
+        EXPECT_EQ(list.currentRow(), c.chosen) << c.what;
+        EXPECT_EQ(list.selectedItems().size(), c.chosen < 0 ? 0 : 1) << c.what;
+    }
+}
+
+// Every tab stop that scrolls shows that it has the focus, also with no
+// current entry: a line in the highlight colour along its frame.
+TEST_F(BindingTest, ListsGridsAndBrowserPanesMarkTheFocus) {
+    ListBox list{"List_VC_ChartName"};
+    list.addItem("Anand");
+    Grid grid{"mshCity", 3, 2};
+    WebBrowser pane{"WebBrowser1"};
+    QtListBox listBox(list, &window, &parent);
+    QtGrid gridBox(grid, &parent);
+    QtBrowserPane paneBox(pane, &parent);
+    QLineEdit elsewhere(&parent);
+    parent.resize(400, 400);
+    parent.show();
+    QApplication::setActiveWindow(&parent);
+    const QColor highlight = parent.palette().color(QPalette::Active, QPalette::Highlight);
+    // Pixels of the outermost ring in the highlight colour.
+    const auto marked = [&](QWidget* w) {
+        const QImage shot = w->grab().toImage();
+        int n = 0;
+        for (int x = 0; x < shot.width(); ++x)
+            n += (QColor(shot.pixel(x, 0)) == highlight) + (QColor(shot.pixel(x, shot.height() - 1)) == highlight);
+        return n;
+    };
+    for (QWidget* w : std::initializer_list<QWidget*>{&listBox, &gridBox, &paneBox}) {
+        w->setGeometry(10, 10, 200, 150);
+        w->setFocus(Qt::TabFocusReason);
+        EXPECT_GT(marked(w), 0) << w->metaObject()->className();
+        elsewhere.setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(marked(w), 0) << w->metaObject()->className();
+    }
+}
+
+// A combo box takes only the picks from its list and always shows its model.
+TEST_F(BindingTest, AComboBoxTakesPicksFromItsListAndShowsItsModel) {
+    struct Case {
+        const char* what;
+        std::function<void(QtComboBox&, ComboBox&, QLineEdit&)> act;
+        std::string text;
+        int chosen;
+    };
+    const auto pick = [](QtComboBox& combo, int row) {
+        combo.view()->setCurrentIndex(combo.view()->model()->index(row, 0));
+        press(combo.view(), Qt::Key_Return);
+    };
+    const Case cases[] = {
+        {"a pick after the list closed and opened again before the event loop turned",
+         [&](QtComboBox& combo, ComboBox&, QLineEdit&) {
+             combo.showPopup();
+             press(combo.view(), Qt::Key_F4);        // closes the list
+             press(combo.lineEdit(), Qt::Key_F4);    // opens it again
+             QApplication::processEvents();
+             pick(combo, 2);
+         }, "Nepal", 2},
+        {"the focus leaves a selected text", [](QtComboBox& combo, ComboBox& m, QLineEdit& elsewhere) {
+             m.choose(0);
+             combo.setFocus(Qt::OtherFocusReason);
+             m.setSelStart(0);
+             m.setSelLength(5);
+             elsewhere.setFocus(Qt::MouseFocusReason);
+         }, "India", 0},
+        {"Delete and Ctrl+Delete where Backspace is refused", [](QtComboBox& combo, ComboBox& m, QLineEdit&) {
+             m.onKeyPress = [](int& k) { k = 0; };
+             m.choose(0);
+             press(combo.lineEdit(), Qt::Key_Home);
+             press(combo.lineEdit(), Qt::Key_Delete);
+             press(combo.lineEdit(), Qt::Key_Delete, {}, Qt::ControlModifier);
+         }, "India", 0},
+    };
+    parent.show();
+    QApplication::setActiveWindow(&parent);
+    for (const Case& c : cases) {
+        ComboBox model{"txt_VC_Country"};
+        QtComboBox combo(model, &window, &parent);
+        QLineEdit elsewhere(&parent);
+        for (const char* name : {"India", "Indonesia", "Nepal"}) model.addItem(name);
+        combo.show();
+        elsewhere.show();
+        QApplication::setActiveWindow(&parent);
+        c.act(combo, model, elsewhere);
+        QApplication::processEvents();
+        EXPECT_EQ(model.text(), c.text) << c.what;
+        EXPECT_EQ(model.listIndex(), c.chosen) << c.what;
+        EXPECT_EQ(combo.lineEdit()->text().toStdString(), c.text) << c.what;
+        EXPECT_EQ(combo.currentIndex(), c.chosen) << c.what;
+        EXPECT_EQ(model.selLength(), combo.lineEdit()->selectedText().size()) << c.what;
+    }
+}
+
+// A tab strip shows the tab its model chose, whatever its click handler did.
+TEST_F(BindingTest, ATabStripShowsTheTabItsModelChose) {
+    struct Case {
+        const char* what;
+        std::function<void(QtTabStrip&, TabStrip&)> act;
+        int chosen;
+    };
+    const Case cases[] = {
+        {"a click whose handler goes back to the first tab", [](QtTabStrip& strip, TabStrip& m) {
+             m.onClick = [&m] {
+                 if (m.selectedIndex() == 2) m.setSelectedIndex(1);
+             };
+             testing::mouseClick(&strip, strip.tabRect(1).center());
+         }, 1},
+        {"the Right arrow", [](QtTabStrip& strip, TabStrip&) { press(&strip, Qt::Key_Right); }, 2},
+    };
+    parent.show();
+    for (const Case& c : cases) {
+        TabStrip model{"TabStrip1", {"Add", "Edit", "View"}};
+        QtTabStrip strip(model, &parent);
+        strip.show();
+        c.act(strip, model);
+        EXPECT_EQ(model.selectedIndex(), c.chosen) << c.what;
+        EXPECT_EQ(strip.currentIndex(), c.chosen - 1) << c.what;
+    }
+}
+
 TEST_F(BindingTest, GridShowsCellsFormatsClearAndMergeAfterTheRun) {
     Grid model{"mshDasa", 3, 4};
     QtGrid grid(model, &parent);
@@ -341,6 +501,43 @@ TEST_F(BindingTest, ArrowsChooseWithinAnOptionGroupTabLeavesItAndEnterPressesABu
     press(&printButton, Qt::Key_Return, "\r");
     press(&printButton, Qt::Key_Space, " ");
     EXPECT_EQ(printed, 2);
+    QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true);  // Enter held down
+    QApplication::sendEvent(&printButton, &held);
+    QApplication::sendEvent(&printButton, &held);
+    EXPECT_EQ(printed, 2);
+}
+
+// The birth-time window's AM and PM lie in the window itself, beside a frame
+// with a group of its own: Tab enters the window's group at its chosen
+// button, and its arrows never leave it for the frame's.
+TEST_F(BindingTest, TabAndArrowsKeepToTheChosenButtonOfTheirOwnGroup) {
+    OptionGroup ampm, frameGroup;
+    OptionButton am{"Opt_AM", "AM", ampm, true}, pm{"Opt_PM", "PM", ampm};
+    OptionButton op1{"Op1", "With Antaras", frameGroup, true}, op2{"Op2", "Without Antaras", frameGroup};
+    QLineEdit before(&parent);
+    before.setGeometry(0, 0, 100, 20);
+    QtOptionButton amBox(am, &window, &parent), pmBox(pm, &window, &parent);
+    amBox.setGeometry(0, 30, 80, 20);
+    pmBox.setGeometry(0, 55, 80, 20);
+    QWidget frame(&parent);
+    frame.setGeometry(0, 80, 200, 60);
+    QtOptionButton op1Box(op1, &window, &frame), op2Box(op2, &window, &frame);
+    op1Box.setGeometry(0, 5, 150, 20);
+    op2Box.setGeometry(0, 30, 150, 20);
+    pm.click();
+    parent.show();
+    QApplication::setActiveWindow(&parent);
+
+    before.setFocus(Qt::MouseFocusReason);
+    press(&before, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), &pmBox);
+    pmBox.setFocus(Qt::TabFocusReason);
+    press(&pmBox, Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), &pmBox);
+    EXPECT_TRUE(pm.value());
+    EXPECT_TRUE(op1.value());
+    press(&pmBox, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), &op1Box);
 }
 
 TEST_F(BindingTest, TreeClicksGoThroughTheModel) {

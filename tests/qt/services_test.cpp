@@ -5,10 +5,12 @@
 #include <QCursor>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
@@ -16,6 +18,7 @@
 #include "qt/pdf_pages.h"
 #include "qt/qt_app.h"
 #include "qt/qt_services.h"
+#include "ui/chart/chart_store.h"
 
 namespace jd::qt {
 namespace {
@@ -72,6 +75,49 @@ TEST(QtSettingsStore, KeepsTextsAcrossInstancesAndIgnoresLetterCase) {
     EXPECT_EQ(again.GetSetting("Pellmar", "Horo", "Name", "Sample Chart"), "Sample Chart");
 }
 
+// The chart saved last goes into the file whole or not at all: a file of
+// random bytes is replaced by one that holds every key, and a file that
+// cannot be written (a folder in its place) raises one error naming it and
+// keeps what it held.
+TEST(QtSettingsStore, WritesTheSavedChartWholeOrNotAtAll) {
+    testing::app();
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("settings.ini");
+    QFile damaged(ini);
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    QByteArray bytes("junk=1\n");
+    for (int i = 0; i < 4096; ++i) bytes.append(static_cast<char>((i * 7919 + 13) % 256));
+    damaged.write(bytes);
+    damaged.close();
+
+    HoroChart chart;
+    chart.Name = "SetProbe";
+    chart.Day = "05";
+    chart.LatDeg = "34";
+    chart.TimeDiffEW = "W";
+    QtSettingsStore store(ini);
+    writeHoroChart(store, chart);
+    const QtSettingsStore again(ini);
+    for (const auto& [key, value] : chart.keys())
+        EXPECT_EQ(again.GetSetting("Pellmar", "Horo", key, "<missing>"), *value) << key;
+    QSettings written(ini, QSettings::IniFormat);
+    EXPECT_EQ(written.allKeys().size(), 18) << "nothing of the damaged file is kept";
+    EXPECT_EQ(written.status(), QSettings::NoError);
+
+    const QString folder = dir.filePath("folder.ini");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.ini"));
+    QtSettingsStore blocked(folder);
+    try {
+        writeHoroChart(blocked, chart);
+        ADD_FAILURE() << "a folder in place of the file was written";
+    } catch (const RunTimeError& e) {
+        EXPECT_NE(e.description().find(QDir::toNativeSeparators(folder).toStdString()), std::string::npos)
+            << e.description();
+    }
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+    EXPECT_EQ(blocked.GetSetting("Pellmar", "Horo", "Name", "<missing>"), "<missing>");
+}
+
 TEST(QtMessageBox, IsWideEnoughForItsWholeCaptionAndTheTitleBarButtons) {
     testing::app();
     const QString title = QStringLiteral("Enter Birth Details");
@@ -88,11 +134,19 @@ TEST(QtMessageBox, IsWideEnoughForItsWholeCaptionAndTheTitleBarButtons) {
 TEST(QtBusyCursor, ShowsTheWaitShapeUntilRestored) {
     testing::app();
     QtBusyCursor busy;
+    // It shows inside a statement's wait for the database file: nothing of
+    // the program's own (a queued call, a timer) may run there.
+    int ran = 0;
+    QMetaObject::invokeMethod(qApp, [&] { ++ran; }, Qt::QueuedConnection);
+    QTimer::singleShot(0, [&] { ++ran; });
     busy.show();
+    EXPECT_EQ(ran, 0);
     ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
     busy.restore();
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 100);
+    EXPECT_EQ(ran, 2);
 }
 
 TEST(QtSaveFileDialog, OpensInTheFolderLastSavedTo) {

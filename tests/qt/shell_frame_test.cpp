@@ -2,6 +2,7 @@
 // panel, the result windows with their chart pictures, the navigator and
 // the advertisement panes.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QAction>
 #include <QMdiSubWindow>
@@ -37,7 +38,8 @@ protected:
         resetState();
         resultWindows().resetAll();
         folder_ = fs::temp_directory_path() /
-                  ("jd_qt_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                  ("jd_qt_" + std::to_string(::getpid()) + "_" +
+                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(folder_);
         fs::create_directories(folder_);
         fs::copy_file(std::string(JD_BINARY_DIR) + "/bin/DBTessel.db", folder_ / "DBTessel.db");

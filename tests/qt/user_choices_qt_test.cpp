@@ -110,6 +110,12 @@ TEST_F(UserChoicesQtTest, ALoadedChartTabbedThroughKeepsItsOwnPlaceAndChoosesNot
     EXPECT_EQ(w.txt_VC_LatDeg, 18);
     EXPECT_EQ(w.txt_VC_City.text(), "Hyderabad");
     EXPECT_EQ(w.Opt_PM.value(), true);
+
+    // The city holds only an entry of its list: Delete takes nothing from it.
+    child<QComboBox>("txt_VC_City")->setFocus(Qt::MouseFocusReason);
+    for (int k : {Qt::Key_Home, Qt::Key_Delete, Qt::Key_Delete}) press(k);
+    EXPECT_EQ(w.txt_VC_City.text(), "Hyderabad");
+    EXPECT_EQ(child<QComboBox>("txt_VC_City")->currentText().toStdString(), "Hyderabad");
 }
 
 TEST_F(UserChoicesQtTest, TheSavedChartListChoosesOnlyTheEntryClicked) {

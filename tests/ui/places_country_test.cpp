@@ -77,6 +77,8 @@ TEST_F(CountryMaster, AddRefusesEmptyAndListedNamesInAnyCase) {
                  {"   ", "Enter a Country Name"},
                  {"india", "Country Name already Exists"},
                  {" INDIA ", "Country Name already Exists"}};
+    // While a refusal is read, the file is not held for writing.
+    fakes.messageBox.whileShown = [&](const std::string& text) { EXPECT_FALSE(db().inTransaction()) << text; };
     for (const auto& c : cases) {
         fakes.messageBox.clear();
         w.txtAddName.setText(c.typed);
@@ -122,6 +124,7 @@ TEST_F(CountryMaster, RenameRefusals) {
                  {"India ", "No Modifications Done", ""},
                  {"INDIA", "Country Name already Exists", "INDIA"},
                  {"Nepal", "Country Name already Exists", "Nepal"}};
+    fakes.messageBox.whileShown = [&](const std::string& text) { EXPECT_FALSE(db().inTransaction()) << text; };
     for (const auto& c : cases) {
         fakes.messageBox.clear();
         w.lstEditBox.setListIndex(india);

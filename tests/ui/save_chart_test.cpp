@@ -232,6 +232,23 @@ TEST_F(SaveChartTest, UpdatingAChartThatIsGoneSaysSoAndTheNextSaveInsertsIt) {
     EXPECT_NE(w.txt_VC_UserId, 0);
 }
 
+TEST_F(SaveChartTest, ASettingsFileThatCannotBeWrittenDoesNotStopTheUpdate) {
+    frm_OpenChart& w = enter(Entry{});
+    save(w);
+    const std::int32_t sno = w.txt_VC_UserId;
+    const std::string file = "/home/astro/.config/Jataka Desk/settings.ini";
+    settings.failWrites(file);
+    fakes.messageBox.clear();
+
+    w.txt_VC_City.choose(indexOf(w.txt_VC_City, "Chennai"));
+    save(w);
+    EXPECT_EQ(rowOf(sno).City, "Chennai");
+    EXPECT_EQ(boxTexts(), (std::vector<std::string>{settingsFileError(file).description(),
+                                                    "Details are Sucessfully Updated"}));
+    EXPECT_EQ(fakes.messageBox.shown().front().icon, MsgIcon::Critical);
+    EXPECT_EQ(horo("City"), "Hyderabad");
+}
+
 TEST_F(SaveChartTest, DeleteAsksFirstAndNoKeepsEverything) {
     frm_OpenChart& w = enter(Entry{});
     save(w);

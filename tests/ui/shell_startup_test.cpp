@@ -2,6 +2,7 @@
 // last (or the sample chart) cast into the result windows, the navigator.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <optional>
 #include <string>
 #include <utility>
@@ -108,11 +109,12 @@ TEST_F(StartUp, PreferencesOfTheStoredRowAreInForceForTheFirstChart) {
     EXPECT_FALSE(resultWindows().frm_rasi.Frame_SouthBride.visible());
 }
 
-// The name of a table's case: its description, blanks as underscores.
+// The name of a table's case: its description, every character other than
+// a letter or a digit as an underscore.
 const auto byWhat = [](const auto& info) {
     std::string n = info.param.what;
     for (char& ch : n)
-        if (ch == ' ') ch = '_';
+        if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
     return n;
 };
 
@@ -123,6 +125,8 @@ struct BrokenDatabase {
     const char* sql;  // nullptr: the file is missing
     const char* message;
 };
+
+void PrintTo(const BrokenDatabase& c, std::ostream* os) { *os << c.what; }
 
 class StartUpWithBrokenDatabase : public ShellTest, public ::testing::WithParamInterface<BrokenDatabase> {};
 
@@ -173,6 +177,10 @@ struct HoroSection {
     std::vector<std::pair<const char*, const char*>> changes;  // over a good section
     std::optional<DateTime> cast;  // the moment cast; nothing: one box, no cast
 };
+
+// A case prints as its description, so the test's listed name stays short
+// and the same from build to build.
+void PrintTo(const HoroSection& c, std::ostream* os) { *os << c.what; }
 
 class StartUpReadingTheSavedChart : public ShellTest, public ::testing::WithParamInterface<HoroSection> {};
 
@@ -236,7 +244,25 @@ INSTANTIATE_TEST_SUITE_P(
         HoroSection{"LatDeg 12x", true, {{"LatDeg", "12x"}}, {}},
         HoroSection{"LonMin 12x", true, {{"LonMin", "12x"}}, {}},
         HoroSection{"LonDeg 12x", true, {{"LonDeg", "12x"}}, {}},
-        HoroSection{"TimeDiff 12x", true, {{"TimeDiff", "12x"}}, {}}),
+        HoroSection{"TimeDiff 12x", true, {{"TimeDiff", "12x"}}, {}},
+        // Numbers as the city and zone masters store them: whole degrees of
+        // three digits and minutes of two, unchecked against the globe; zone
+        // hours below 116 (two digits of hours, three of minutes).
+        HoroSection{"latitude 95 degrees 75 minutes", true, {{"LatDeg", "95"}, {"LatMin", "75"}},
+                    DateTime::of(1984, 7, 5, 21, 7, 0)},
+        HoroSection{"longitude 999 degrees 99 minutes zone 115.65", true,
+                    {{"LonDeg", "999"}, {"LonMin", "99"}, {"TimeDiff", "115.65"}}, DateTime::of(1984, 7, 5, 21, 7, 0)},
+        // Numbers no master stores, nor the program's own number text reads.
+        HoroSection{"LatDeg 0.00001", true, {{"LatDeg", "0.00001"}}, {}},
+        HoroSection{"LatMin 1E15", true, {{"LatMin", "1000000000000000"}}, {}},
+        HoroSection{"LonDeg 99999999999", true, {{"LonDeg", "99999999999"}}, {}},
+        HoroSection{"LonMin 592147483648", true, {{"LonMin", "592147483648"}}, {}},
+        HoroSection{"LonDeg 1000", true, {{"LonDeg", "1000"}}, {}},
+        HoroSection{"LatMin 100", true, {{"LatMin", "100"}}, {}},
+        HoroSection{"TimeDiff 1E14", true, {{"TimeDiff", "100000000000000"}}, {}},
+        HoroSection{"TimeDiff 0.00001", true, {{"TimeDiff", "0.00001"}}, {}},
+        HoroSection{"TimeDiff 116", true, {{"TimeDiff", "116"}}, {}},
+        HoroSection{"TimeDiff -1", true, {{"TimeDiff", "-1"}}, {}}),
     byWhat);
 
 }  // namespace

@@ -139,7 +139,9 @@ std::array<std::pair<const char*, const std::string*>, 18> HoroChart::keys() con
 }
 
 void writeHoroChart(SettingsStore& settings, const HoroChart& chart) {
-    for (const auto& [key, value] : chart.keys()) settings.SaveSetting(kHoroApplication, kHoroSection, key, *value);
+    std::vector<std::pair<std::string, std::string>> values;
+    for (const auto& [key, value] : chart.keys()) values.emplace_back(key, *value);
+    settings.SaveSection(kHoroApplication, kHoroSection, values);
 }
 
 HoroChart horoChartOf(const frm_OpenChart& w) {
@@ -169,8 +171,17 @@ HoroChart horoChartOf(const frm_OpenChart& w) {
 
 namespace {
 
+// Writes the "Horo" keys. A settings file that cannot be written is reported
+// in a box of its own and the save goes on: the chart's row in the table
+// matters more than which chart the next start casts.
 void writeHoro(Window& w, const HoroChart& chart) {
-    if (SettingsStore* settings = w.services().settings) writeHoroChart(*settings, chart);
+    SettingsStore* settings = w.services().settings;
+    if (!settings) return;
+    try {
+        writeHoroChart(*settings, chart);
+    } catch (const RunTimeError& e) {
+        showSavedChartError(w, e);
+    }
 }
 
 // The country's CountryID: the item data of the chosen country entry.

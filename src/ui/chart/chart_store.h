@@ -123,7 +123,9 @@ struct HoroChart {
     std::array<std::pair<const char*, const std::string*>, 18> keys() const;
 };
 
-// Writes all eighteen keys, in order.
+// Writes all eighteen keys, in order and in one operation: the store holds
+// the whole chart or, when it cannot be written, what it held before (the
+// store's error is raised).
 void writeHoroChart(SettingsStore& settings, const HoroChart& chart);
 
 // The "Horo" keys of the chart that stands in the birth-details window.
@@ -135,8 +137,10 @@ HoroChart horoChartOf(const frm_OpenChart& w);
 // Save: validates the entries; a chart linked to a row (txt_VC_UserId not 0)
 // is rewritten in it, any other is inserted through the save-chart window,
 // which refuses a name already used. Every save that gets past the checks
-// writes the "Horo" keys. BirthDetails is never written here: it stays the
-// chart last cast.
+// writes the "Horo" keys (a chart linked to a row before its update, any
+// other after its insert). A settings file that cannot be written is
+// reported in a box of its own and does not stop the save of the row.
+// BirthDetails is never written here: it stays the chart last cast.
 void FnSaveChart(frm_OpenChart& w);
 
 // Rewrites the linked row from the window and says so; a row that has gone

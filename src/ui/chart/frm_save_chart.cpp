@@ -56,8 +56,8 @@ std::optional<std::int32_t> Frm_SaveChart::SC_SaveChart() {
 
     // The name check and the insert run on a connection of their own, in one
     // transaction, so no chart of the same name can come between them.
-    Database db(sharedConnection().path());
-    db.setBusyCursor(sharedConnection().busyCursor());
+    const std::shared_ptr<Database> own = sharedConnection().another();
+    Database& db = *own;
     std::optional<std::int32_t> key;
     {
         Transaction t(db);

@@ -87,13 +87,19 @@ void frm_Add_Country::cmdAddSave_Click() {
     trapPlaceErrors(*this, [&] {
         const std::string name = trim(txtAddName.text());
         if (refuse(name.empty(), "Enter a Country Name", &txtAddName)) return;
+        // The check and the insert are one unit; its refusal is shown after
+        // the unit has ended, so no box holds the file meanwhile.
         Database& db = sharedDatabase();
+        bool listed = false;
         {
             Transaction t(db);
-            if (refuse(countryNameListed(db, name), "Country Name already Exists", &txtAddName)) return;
-            db.execute("insert into Country_Master (CountryName, TimeZoneID) values (?, '')", name);
-            t.commit();
+            listed = countryNameListed(db, name);
+            if (!listed) {
+                db.execute("insert into Country_Master (CountryName, TimeZoneID) values (?, '')", name);
+                t.commit();
+            }
         }
+        if (refuse(listed, "Country Name already Exists", &txtAddName)) return;
         placeMessage(*this, "Details Saved", MsgIcon::Information, std::string(kCaption));
         txtAddName.setText({});
         setFocus(txtAddName);
@@ -115,15 +121,19 @@ void frm_Add_Country::cmdEditUpdate_Click() {
             return;
         }
         Database& db = sharedDatabase();
+        bool listed = false;
         {
             Transaction t(db);
-            if (refuse(countryNameListed(db, newName), "Country Name already Exists", nullptr)) return;
+            listed = countryNameListed(db, newName);
             // The name is stored as typed, blanks included.
-            if (db.execute("update Country_Master set CountryName = ? where CountryID = ?", txtEdit.text(),
-                           selectedCountryId_) != 1)
-                throw placeRowGone("country");
-            t.commit();
+            if (!listed) {
+                if (db.execute("update Country_Master set CountryName = ? where CountryID = ?", txtEdit.text(),
+                               selectedCountryId_) != 1)
+                    throw placeRowGone("country");
+                t.commit();
+            }
         }
+        if (refuse(listed, "Country Name already Exists", nullptr)) return;
         placeMessage(*this, "Successfully Updated", MsgIcon::Information, std::string(kCaption));
         txtEdit.setText({});
         setFocus(txtEdit);

@@ -1,5 +1,6 @@
 #include "ui/shell/mdi_quill.h"
 
+#include <cmath>
 #include <cstdint>
 #include <optional>
 
@@ -30,8 +31,12 @@ std::string inAppFolder(const std::string& fileName) {
 }
 
 // The keys of the last saved chart, each with the sample chart's value. A
-// letter key holds one of its two letters.
-enum class KeyKind { Text, Letter, Number };
+// letter key holds one of its two letters. A number key holds a number as the
+// place masters store it: whole degrees of up to three digits or minutes of
+// up to two (the city master's boxes, with no check against the globe), or
+// zone hours below 116 (the zone master's two digits of hours and three of
+// minutes).
+enum class KeyKind { Text, Letter, Degrees, Minutes, ZoneHours };
 struct HoroKey {
     const char* key;
     std::string BirthDetails::*field;
@@ -50,14 +55,33 @@ const HoroKey kHoroKeys[] = {
     {"City", &BirthDetails::gCity, KeyKind::Text, "Sample City"},
     {"Country", &BirthDetails::gCountry, KeyKind::Text, "India"},
     {"LatNS", &BirthDetails::gLatNS, KeyKind::Letter, "N", "NS"},
-    {"LatMin", &BirthDetails::gLatMin, KeyKind::Number, "20"},
-    {"LatDeg", &BirthDetails::gLatDeg, KeyKind::Number, "17"},
+    {"LatMin", &BirthDetails::gLatMin, KeyKind::Minutes, "20"},
+    {"LatDeg", &BirthDetails::gLatDeg, KeyKind::Degrees, "17"},
     {"LonEW", &BirthDetails::gLonEW, KeyKind::Letter, "E", "EW"},
-    {"LonMin", &BirthDetails::gLonMin, KeyKind::Number, "30"},
-    {"LonDeg", &BirthDetails::gLonDeg, KeyKind::Number, "78"},
-    {"TimeDiff", &BirthDetails::gZoneHours, KeyKind::Number, "5.5"},
+    {"LonMin", &BirthDetails::gLonMin, KeyKind::Minutes, "30"},
+    {"LonDeg", &BirthDetails::gLonDeg, KeyKind::Degrees, "78"},
+    {"TimeDiff", &BirthDetails::gZoneHours, KeyKind::ZoneHours, "5.5"},
     {"TimeDiffEW", &BirthDetails::gZoneEW, KeyKind::Letter, "E", "EW"},
 };
+
+// The text of a number key as the chart reads it: the program's own text of
+// the number. A text that is no plain number, a number no place master
+// stores, or one whose text the program could not read back (an exponent) is
+// a key that cannot be read.
+std::string horoNumber(const std::string& text, KeyKind kind) {
+    const double x = toDouble(text);
+    const bool whole = x == std::floor(x);
+    bool stored = false;
+    switch (kind) {
+        case KeyKind::Degrees: stored = whole && x >= 0 && x <= 999; break;
+        case KeyKind::Minutes: stored = whole && x >= 0 && x <= 99; break;
+        case KeyKind::ZoneHours: stored = x >= 0 && x < 116; break;
+        default: break;
+    }
+    std::string normal = numberText(x);
+    if (!stored || !isNumeric(normal)) throw RunTimeError::typeMismatch();
+    return normal;
+}
 
 // A part of the birth moment: digits only, at most `digits` of them, blanks
 // around them allowed, as the chart's date reading takes it ("05" as a save
@@ -168,8 +192,7 @@ void MDIQuill::startUp() {
     try {
         panel_.PicIn.setWidth(0);
 
-        state().gDbConnection = Database::open(inAppFolder(kDatabaseFileName));
-        state().gDbConnection->setBusyCursor(services().busyCursor);
+        state().gDbConnection = Database::open(inAppFolder(kDatabaseFileName), services().busyCursor);
 
         OnLoadClass& prefs = onLoadClass();
         prefs.FnPreferences(*state().gDbConnection);
@@ -218,7 +241,9 @@ void MDIQuill::FNInitialize() {
                     value = FnPlaceLetter(value, k.letters[0], k.letters[1]);
                     if (value.empty()) throw RunTimeError::typeMismatch();
                     break;
-                case KeyKind::Number: value = numberText(toDouble(value)); break;
+                case KeyKind::Degrees:
+                case KeyKind::Minutes:
+                case KeyKind::ZoneHours: value = horoNumber(value, k.kind); break;
             }
             chart.*k.field = std::move(value);
         }
