@@ -29,6 +29,19 @@ struct Cycle {
     int weekdayStep;
 };
 
+// The candidate days of April for the Sun's entry into Mesha. Up to 2099
+// the week from 11 to 17 April, which holds every weekday, so that every
+// year has its new year. From 2100 the cycle constants drift from the Sun's
+// true entry (15 April in 2100, 19 April by 2500): the days widen no
+// further than 12 to 16 April, and a year whose weekday falls on none of
+// them has no new year rather than one days away from the Sun's entry.
+struct Candidates {
+    int first;
+    int last;
+};
+
+Candidates candidateDays(int year) { return year <= 2099 ? Candidates{11, 17} : Candidates{12, 16}; }
+
 std::optional<Cycle> cycleOf(int year) {
     if (year < 1866) return std::nullopt;
     if (year <= 1925) return Cycle{0.7189, 4};
@@ -87,9 +100,9 @@ NewYear newYearOf(int year) {
     int weekdayNumber = static_cast<int>(std::floor(v)) + row.gDayVal + cycle->weekdayStep;
     const std::string wanted = FnWeekdayName(weekdayNumber);
     if (wanted.empty()) throw CalendarGap{};
-    // Seven candidates hold each weekday once, so one of them always fits.
+    const Candidates days = candidateDays(year);
     std::optional<DateTime> entryDay;
-    for (int day = 11; day <= 17 && !entryDay; ++day) {
+    for (int day = days.first; day <= days.last && !entryDay; ++day) {
         const DateTime candidate = DateTime::of(year, 4, day);
         if (weekdayName(weekday(candidate)) == wanted) entryDay = candidate;
     }
@@ -196,9 +209,10 @@ void FnSolarYearData(const DateTime& moment) {
             current = newYearOf(year);
             w.gSolarNewYear = current->start;
         } catch (const CalendarGap&) {
-            // No new year can begin before 11 April: an earlier moment still
-            // belongs to the year before, whatever this year's new year is.
-            if (moment >= DateTime::of(year, 4, 11)) throw;
+            // No new year begins before its first candidate day: an earlier
+            // moment still belongs to the year before, whatever this year's
+            // new year is.
+            if (moment >= DateTime::of(year, 4, candidateDays(year).first)) throw;
         }
         // The next new year falls in the following April, always after the
         // moment, so it need not be computed.

@@ -1,9 +1,11 @@
 #pragma once
 // The sidereal solar calendar at the birth place. The year begins at the
-// Sun's entry into Mesha, which falls between 11 and 17 April; the entry's
-// weekday and time of day follow from the year's row of the 60-year cycle
-// and a constant of the cycle, and the year begins at the sunrise of the
-// entry day, or of the next day when the entry comes at or after sunset.
+// Sun's entry into Mesha, which falls between 11 and 17 April (from 2100
+// between 12 and 16 April, and a year whose entry weekday falls on none of
+// those days has no new year); the entry's weekday and time of day follow
+// from the year's row of the 60-year cycle and a constant of the cycle, and
+// the year begins at the sunrise of the entry day, or of the next day when
+// the entry comes at or after sunset.
 // The twelve months start at fixed offsets from the new year, each at a
 // sunrise in the same way.
 //
@@ -11,8 +13,8 @@
 // one from 1 January up to that sunrise to the year that began the April
 // before. The solar fields of CalendarResults are left empty (Kali year 0,
 // day 0) where the calendar is not defined: years before 1866, a year
-// without its row, and places where a sunrise or sunset it needs does not
-// happen.
+// without its row, a year from 2100 without a new year, and places where a
+// sunrise or sunset it needs does not happen.
 #include <optional>
 
 #include "platform/date_time.h"

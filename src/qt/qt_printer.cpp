@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "platform/run_time_error.h"
+#include "report/report_pages.h"
 
 namespace jd::qt {
 
@@ -60,6 +61,11 @@ double QtPrinter::fittingFontSize(double points, double lineHeight, int lines, d
     return std::max(kSmallestPoints, std::min(points, fitting));
 }
 
+QString QtPrinter::documentName() {
+    return QString::fromUtf8(report::ReportSiteTitle.data(), static_cast<qsizetype>(report::ReportSiteTitle.size())) +
+           QStringLiteral(" - Horoscope");
+}
+
 QtPrinter::QtPrinter(QString pdfPath, QPageSize paper) : pdfPath_(std::move(pdfPath)), paper_(std::move(paper)) {}
 
 QtPrinter::~QtPrinter() {
@@ -97,11 +103,17 @@ void QtPrinter::endDoc() {
     if (pages.empty()) return;
 
     QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(documentName());
     if (!pdfPath_.isEmpty()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdfPath_);
+        if (paper_.isValid()) printer.setPageSize(paper_);
+    } else {
+        // The sheets the queue feeds, whatever paper Qt starts a job on.
+        const QPageSize paper = printerPaper(QPrinterInfo(printer));
+        if (!printToFile.isEmpty()) printer.setOutputFileName(printToFile);
+        if (paper.isValid()) printer.setPageSize(paper);
     }
-    if (paper_.isValid()) printer.setPageSize(paper_);
     QPainter painter;
     if (!painter.begin(&printer)) throw RunTimeError(482, "Printer error");
     const double sheetHeight = printer.pageLayout().paintRectPixels(printer.resolution()).height();

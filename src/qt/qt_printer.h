@@ -3,8 +3,10 @@
 // printer dialog, or a PDF file when one is named (for looking at the output).
 #include <QFont>
 #include <QPageSize>
+#include <QPrinterInfo>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,7 +17,10 @@ namespace jd::qt {
 // Collects the lines of a job page by page and prints them when the job
 // ends, so that the font size can be chosen for the whole job: the size
 // asked for, or the largest smaller one at which the longest page fits the
-// sheet's printable height, so that every page comes out on one sheet. A
+// sheet's printable height, so that every page comes out on one sheet. On
+// the printer the sheet is the default paper of its queue (a Letter queue
+// gets Letter sheets, not A4 ones it would cut or stop for). The job carries
+// the report's title as its document name, which the queue shows. A
 // page still too long at the smallest size goes on with the next sheet
 // rather than past the paper's edge. A new sheet starts only when something
 // is printed after newPage(), so no blank sheet comes out at the end. The
@@ -24,8 +29,13 @@ namespace jd::qt {
 // fixed-pitch font, so text laid out in columns keeps its shape.
 class QtPrinter : public Printer {
 public:
-    // A PDF file is written on the paper given, or on the default paper.
-    explicit QtPrinter(QString pdfPath = {}, QPageSize paper = {});
+    // The name a job goes to the queue under: the report's title line.
+    static QString documentName();
+
+    // The system's default printer, on the paper its queue takes by default.
+    QtPrinter() = default;
+    // A PDF file, written on the paper given or else on the default paper.
+    explicit QtPrinter(QString pdfPath, QPageSize paper = {});
     ~QtPrinter() override;
     QtPrinter(const QtPrinter&) = delete;
     QtPrinter& operator=(const QtPrinter&) = delete;
@@ -50,6 +60,15 @@ public:
     // Sheets of the last job ended, and the font size it was printed in.
     int sheets() const { return sheets_; }
     double printedPoints() const { return printedPoints_; }
+
+    // The paper of a job on the printer: the default page size of the
+    // printer it goes to. Tests put the paper of a queue in its place.
+    std::function<QPageSize(const QPrinterInfo&)> printerPaper = [](const QPrinterInfo& printer) {
+        return printer.defaultPageSize();
+    };
+    // Print to file: a job on the printer is written to this file (a PDF)
+    // instead of the queue; empty for the queue itself.
+    QString printToFile;
 
 private:
     QString pdfPath_;

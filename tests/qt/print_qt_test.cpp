@@ -35,6 +35,17 @@ bool fixedPitch(const QFont& f) {
            fm.horizontalAdvance(QLatin1Char(' ')) == fm.horizontalAdvance(QLatin1Char('*'));
 }
 
+// A text as Qt writes it into a PDF's document information: UTF-16 with its
+// byte-order mark.
+QByteArray pdfInfoText(const QString& text) {
+    QByteArray bytes("\xFE\xFF");
+    for (QChar c : text) {
+        bytes += static_cast<char>(c.unicode() >> 8);
+        bytes += static_cast<char>(c.unicode() & 0xFF);
+    }
+    return bytes;
+}
+
 // The report of the sample chart as the report tests keep it, with its CR LF.
 std::string sampleReport() {
     std::ifstream in(std::string(JD_SOURCE_DIR) + "/tests/report/golden/sample_report_with_antra.txt",
@@ -100,10 +111,12 @@ TEST(QtPrinter, SampleReportPrintsEachPageOnASheetOfItsOwn) {
     EXPECT_EQ(pdfPages(pdf), printer.sheets());
 }
 
-// The longest page of the report fits US Letter, the shorter of the usual
-// papers, in the fixed-pitch fonts a machine may have, whatever their line
-// height: the size comes down as far as it must.
-TEST(QtPrinter, SampleReportTakesOneSheetAPageOnLetterInEveryFixedPitchFont) {
+// On the printer the report is laid out on the paper of its queue: a queue
+// whose default is US Letter, the shorter of the usual papers, gets Letter
+// sheets, one a page, in the fixed-pitch fonts a machine may have, whatever
+// their line height: the size comes down as far as it must. The job carries
+// the report's title.
+TEST(QtPrinter, SampleReportTakesOneLetterSheetAPageOnALetterQueueInEveryFixedPitchFont) {
     testing::app();
     const std::string report = sampleReport();
     QTemporaryDir dir;
@@ -112,7 +125,9 @@ TEST(QtPrinter, SampleReportTakesOneSheetAPageOnLetterInEveryFixedPitchFont) {
         ASSERT_EQ(QFontInfo(QtPrinter::printFont(QString::fromLatin1(family), 11)).family(), family)
             << "the install script brings the font";
         const QString pdf = dir.filePath(QString::fromLatin1(family) + ".pdf");
-        QtPrinter printer(pdf, QPageSize(QPageSize::Letter));
+        QtPrinter printer;
+        printer.printerPaper = [](const QPrinterInfo&) { return QPageSize(QPageSize::Letter); };
+        printer.printToFile = pdf;
         const auto pieces = FnSplitReportPages(report);
         printer.setFontSize(11);
         printer.setFontName(family);
@@ -123,6 +138,11 @@ TEST(QtPrinter, SampleReportTakesOneSheetAPageOnLetterInEveryFixedPitchFont) {
         printer.endDoc();
         EXPECT_EQ(pdfPages(pdf), 17);
         EXPECT_LT(printer.printedPoints(), 11);
+        QFile f(pdf);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QByteArray data = f.readAll();
+        EXPECT_EQ(data.count("/MediaBox [0 0 612.000000 792.000000]"), 17);
+        EXPECT_TRUE(data.contains(pdfInfoText(QStringLiteral("Jataka Desk - Horoscope"))));
     }
 }
 

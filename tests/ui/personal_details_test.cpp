@@ -1,6 +1,6 @@
 // The personal-details window: what it shows of the stored row, the boxes
 // that take typing only after Edit, Save replacing the row as one unit, and
-// New deleting the stored details at once.
+// New emptying the boxes while the stored details stay until Save.
 #include "ui/shell/frm_details.h"
 
 #include <gtest/gtest.h>
@@ -118,18 +118,23 @@ TEST_F(PersonalDetailsTest, SaveReplacesTheRowWithTheTextsAsTyped) {
     EXPECT_EQ(storedRows(), std::vector<Row>{Row(8, "")});
 }
 
-TEST_F(PersonalDetailsTest, NewDeletesTheStoredDetailsAtOnce) {
+TEST_F(PersonalDetailsTest, NewEmptiesTheBoxesOnlyAndSaveReplacesTheStoredDetails) {
+    const Row stored{"Ravi", "", "", "", "", "", "", ""};
     state().gDbConnection->execute("INSERT INTO PersonalDetails VALUES ('Ravi', '', '', '', '', '', '', '')");
     frm_Details& w = open();
     w.cmdNew.click();
     EXPECT_EQ(shown(w), Row(8, ""));
-    EXPECT_TRUE(storedRows().empty());
     EXPECT_TRUE(fakes.messageBox.shown().empty());
-
+    // Until Save a report and the next opening find the stored details.
+    EXPECT_EQ(storedRows(), std::vector<Row>{stored});
+    EXPECT_EQ(FnReadPersonalDetails().value().Name, "Ravi");
     w.CMDCANCEl.click();
     EXPECT_FALSE(isOpen());
-    EXPECT_TRUE(storedRows().empty());
-    EXPECT_EQ(shown(open()), kDefault);
+    EXPECT_EQ(shown(open()), stored);
+
+    open().cmdNew.click();
+    open().cmdSave.click();
+    EXPECT_EQ(storedRows(), std::vector<Row>{Row(8, "")});
 }
 
 TEST_F(PersonalDetailsTest, AFailedInsertKeepsTheStoredDetails) {

@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cmath>
+#include <string>
 
 #include "horoscope/chart_run.h"
 #include "shell_fixture.h"
@@ -226,7 +228,24 @@ INSTANTIATE_TEST_SUITE_P(
                       CustomCase{"285", "-0.5", "Enter Positive Progression "},
                       CustomCase{"285", "1000.01", "Enter Progression less than 1000"},
                       CustomCase{"2003", "1000", ""}, CustomCase{"0", "0", ""},
-                      CustomCase{"285.5", "+50.27", "", true}));
+                      CustomCase{"285.5", "+50.27", "", true}),
+    [](const auto& info) {
+        // The two texts in letters and digits: "zero_285point5_progression_plus50point27_Apply".
+        const auto spelt = [](std::string text) {
+            if (text.empty()) return std::string("empty");
+            std::string out;
+            for (char ch : text) {
+                if (std::isalnum(static_cast<unsigned char>(ch))) out += ch;
+                else if (ch == ' ') out += "blank";
+                else if (ch == '-') out += "minus";
+                else if (ch == '+') out += "plus";
+                else if (ch == '.') out += "point";
+            }
+            return out;
+        };
+        const CustomCase& c = info.param;
+        return "zero_" + spelt(c.zero) + "_progression_" + spelt(c.progression) + (c.apply ? "_Apply" : "");
+    });
 
 TEST_F(PreferencesTest, TypedKeysOnlyChooseListItems) {
     frm_Preferences& w = open();

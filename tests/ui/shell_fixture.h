@@ -4,9 +4,10 @@
 // the program's windows, and fresh shared records. start() loads the main
 // window, which runs the whole start-up.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
+#include <cctype>
 #include <filesystem>
+#include <random>
 #include <string>
 
 #include "platform/database.h"
@@ -28,11 +29,7 @@ protected:
     void SetUp() override {
         resetState();
         resultWindows().resetAll();
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("jd_shell_" + std::to_string(::getpid()) + "_" +
-                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
+        folder_ = uniqueFolder();
         std::filesystem::copy_file(std::string(JD_BINARY_DIR) + "/bin/DBTessel.db", folder_ / "DBTessel.db");
         state().gAppPath = folder_.string();
         state().services = fakes.services();
@@ -66,6 +63,22 @@ protected:
     }
 
     std::string frontName() const { return windows.front() ? windows.front()->name() : std::string(); }
+
+    // A new folder of this test's own in the temp folder, named after the
+    // suite and the test (a parameterised test's "/" made "_") and a random
+    // number, so that no other test, suite or run of the suite shares it and
+    // TearDown removes it whole.
+    static std::filesystem::path uniqueFolder() {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        std::string name = std::string("jd_shell_") + info->test_suite_name() + "." + info->name();
+        for (char& c : name)
+            if (!std::isalnum(static_cast<unsigned char>(c)) && c != '.' && c != '_') c = '_';
+        std::random_device random;
+        for (;;) {
+            const auto folder = std::filesystem::temp_directory_path() / (name + "_" + std::to_string(random()));
+            if (std::filesystem::create_directory(folder)) return folder;
+        }
+    }
 
     std::filesystem::path folder_;
     FakeServices fakes;

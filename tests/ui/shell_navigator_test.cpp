@@ -106,6 +106,9 @@ class NavigatorOnScreen : public ShellTest, public ::testing::WithParamInterface
 
 TEST_P(NavigatorOnScreen, TakesItsHeightFromTheScreen) {
     const ScreenCase& c = GetParam();
+    // A folder of the test's own, not one inside a folder named after the
+    // test that nothing removes.
+    EXPECT_EQ(folder_.parent_path(), std::filesystem::temp_directory_path());
     fakes.screen.set(15360, c.screenHeight);
     frm_MainHoroscope& nav = windows.get<frm_MainHoroscope>();
     EXPECT_EQ(nav.height(), c.height);
@@ -122,7 +125,8 @@ INSTANTIATE_TEST_SUITE_P(Heights, NavigatorOnScreen,
                                            ScreenCase{11500, 10455, 15300, 10445},
                                            ScreenCase{16200, 10455, 15300, 10445},
                                            ScreenCase{11499, 8400, 15300, 8400},
-                                           ScreenCase{9000, 8400, 15300, 8400}));
+                                           ScreenCase{9000, 8400, 15300, 8400}),
+                         [](const auto& info) { return "screen_" + std::to_string(info.param.screenHeight); });
 
 }  // namespace
 }  // namespace jd

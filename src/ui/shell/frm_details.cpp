@@ -97,12 +97,11 @@ void frm_Details::cmdEdit_Click() {
 }
 
 void frm_Details::cmdNew_Click() {
-    // The stored details go at once, without asking; the boxes stay as
-    // editable as they were.
-    trapped([&] {
-        for (TextBox* box : boxes()) box->setText("");
-        sharedDatabase(closedConnection).execute("DELETE FROM PersonalDetails");
-    });
+    // Only the boxes are emptied, and they stay as editable as they were.
+    // The stored details stay until Save replaces them: New is the first
+    // button, and a press of Enter on it, or New and then Close, must not
+    // lose them with no way back.
+    for (TextBox* box : boxes()) box->setText("");
 }
 
 void frm_Details::cmdSave_Click() {

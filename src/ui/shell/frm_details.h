@@ -3,8 +3,8 @@
 // address, city, country, postal code, phone and e-mail, printed on the
 // horoscope report. They live in the one row of table PersonalDetails.
 // The window opens read-only; "&Edit" lets the boxes take typing, "&Save"
-// replaces the stored row with the boxes' texts, "&New" empties the boxes and
-// deletes the stored details at once, "&Close" drops what was typed.
+// replaces the stored row with the boxes' texts, "&New" empties the boxes
+// (the stored row stays until "&Save"), "&Close" drops what was typed.
 #include <array>
 
 #include "platform/controls.h"
