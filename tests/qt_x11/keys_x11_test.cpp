@@ -4,6 +4,7 @@
 // focus, as the user's own would.
 #include <gtest/gtest.h>
 #include <dlfcn.h>
+#include <unistd.h>
 
 #include <QAction>
 #include <QApplication>
@@ -103,7 +104,8 @@ protected:
         resetState();
         resultWindows().resetAll();
         folder_ = fs::temp_directory_path() /
-                  ("jd_x11_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                  ("jd_x11_" + std::to_string(::getpid()) + "_" +
+                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(folder_);
         fs::create_directories(folder_);
         fs::copy_file(std::string(JD_BINARY_DIR) + "/bin/DBTessel.db", folder_ / "DBTessel.db");
