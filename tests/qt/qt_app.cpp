@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QWidget>
 #include <memory>
+#include <unistd.h>
 
 namespace jd::qt::testing {
 
@@ -38,6 +39,17 @@ void mouseClick(QWidget* w, QPointF at, Qt::MouseButton button) {
     QApplication::sendEvent(w, &down);
     QMouseEvent up(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), button, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(w, &up);
+}
+
+std::filesystem::path programFolder(const std::string& prefix) {
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::temp_directory_path() /
+                            (prefix + std::to_string(::getpid()) + "_" +
+                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    fs::copy_file(std::string(JD_BINARY_DIR) + "/bin/DBTessel.db", folder / "DBTessel.db");
+    return folder;
 }
 
 }  // namespace jd::qt::testing

@@ -3,6 +3,8 @@
 // from before the first test to after the last, and is gone before the
 // program's own exit, where Qt no longer takes down an application cleanly.
 #include <QApplication>
+#include <filesystem>
+#include <string>
 
 namespace jd::qt::testing {
 
@@ -11,5 +13,9 @@ QApplication& app();
 // A click of one mouse button at a point of a widget: the button goes down
 // and up there.
 void mouseClick(QWidget* w, QPointF at, Qt::MouseButton button = Qt::LeftButton);
+
+// A new folder for the running test, of this process alone, holding a copy
+// of the built database: a program started there works on its own file.
+std::filesystem::path programFolder(const std::string& prefix);
 
 }  // namespace jd::qt::testing

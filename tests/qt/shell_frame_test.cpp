@@ -2,7 +2,6 @@
 // panel, the result windows with their chart pictures, the navigator and
 // the advertisement panes.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QAction>
 #include <QMdiSubWindow>
@@ -37,12 +36,7 @@ protected:
         testing::app();
         resetState();
         resultWindows().resetAll();
-        folder_ = fs::temp_directory_path() /
-                  ("jd_qt_" + std::to_string(::getpid()) + "_" +
-                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-        fs::copy_file(std::string(JD_BINARY_DIR) + "/bin/DBTessel.db", folder_ / "DBTessel.db");
+        folder_ = testing::programFolder("jd_qt_");
         addProgramViews(views);
         defineProgramWindows(windows);
     }

@@ -4,7 +4,6 @@
 // focus, as the user's own would.
 #include <gtest/gtest.h>
 #include <dlfcn.h>
-#include <unistd.h>
 
 #include <QAction>
 #include <QApplication>
@@ -103,12 +102,7 @@ protected:
         if (!keys.available()) GTEST_SKIP() << "the X server has no test extension";
         resetState();
         resultWindows().resetAll();
-        folder_ = fs::temp_directory_path() /
-                  ("jd_x11_" + std::to_string(::getpid()) + "_" +
-                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-        fs::copy_file(std::string(JD_BINARY_DIR) + "/bin/DBTessel.db", folder_ / "DBTessel.db");
+        folder_ = testing::programFolder("jd_x11_");
         Services s = fakes.services();
         s.messageBox = &boxes;
         s.eventLoop = &loop;
