@@ -435,6 +435,8 @@ std::string OptionGroup::chosen() const {
     return {};
 }
 
+const std::vector<OptionButton*>& OptionButton::groupButtons() const { return group_->buttons; }
+
 OptionButton::OptionButton(std::string name, std::string caption, OptionGroup& group, bool designedValue)
     : Control(std::move(name)), caption_(std::move(caption)), group_(group.state_), designed_(designedValue) {
     group_->buttons.push_back(this);

@@ -286,6 +286,8 @@ public:
     void setValue(bool v);
     void click() { setValue(true); }
     void reset();
+    // The buttons of this one's group, this one among them, in the order made.
+    const std::vector<OptionButton*>& groupButtons() const;
 
     std::function<void()> onClick;
 

@@ -14,10 +14,8 @@
 #include "ui/chart/frm_open_chart.h"
 
 namespace jd::qt {
-
 namespace {
 
-QString toQt(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
 // The toolbar's pictures, from the style, by button key.
 QIcon toolIcon(const QWidget* w, const std::string& key) {

@@ -31,7 +31,6 @@
 namespace jd::qt {
 
 namespace {
-QString toQt(const std::string& s) { return QString::fromStdString(s); }
 
 // Room beside a caption for the window manager's title-bar buttons.
 constexpr int kTitleButtonsWidth = 150;

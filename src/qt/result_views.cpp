@@ -22,10 +22,10 @@ const QColor kTitle(110, 50, 10);
 
 // An advertisement pane: shows the page of the pane's address when it is a
 // file beside the program, and stays empty otherwise; nothing is fetched
-// from the network.
-class AdPane : public QTextBrowser {
+// from the network. A frame shows the focus, as on every pane.
+class AdPane : public FocusMarked<QTextBrowser> {
 public:
-    AdPane(WebBrowser& model, QWidget* parent) : QTextBrowser(parent), model_(model) {
+    AdPane(WebBrowser& model, QWidget* parent) : FocusMarked<QTextBrowser>(parent), model_(model) {
         setObjectName(QString::fromStdString(model.name()));
         setOpenLinks(false);
         setFrameShape(QFrame::StyledPanel);

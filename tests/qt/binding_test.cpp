@@ -8,6 +8,7 @@
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -270,10 +271,24 @@ TEST_F(BindingTest, AListBoxShowsItsModelsChoiceAndTakesTheUsersKeys) {
              l.setFocus(Qt::TabFocusReason);
              press(&l, Qt::Key_Down);
          }, 0},
+        {"the window gives it the focus", [this](QtListBox&, ListBox& m) { window.setFocus(m); }, -1},
         {"the window gives it the focus, then Down", [this](QtListBox& l, ListBox& m) {
              window.setFocus(m);
              press(&l, Qt::Key_Down);
          }, 0},
+        // A list of one choice keeps its chosen entry, and fires nothing.
+        {"Ctrl+click on the chosen entry", [](QtListBox& l, ListBox& m) {
+             m.setListIndex(1);
+             m.onClick = [] { ADD_FAILURE() << "a click fired"; };
+             testing::mouseClick(l.viewport(), l.visualItemRect(l.item(1)).center(), Qt::LeftButton,
+                                 Qt::ControlModifier);
+         }, 1},
+        {"Ctrl+Space on the chosen entry", [](QtListBox& l, ListBox& m) {
+             m.setListIndex(1);
+             l.setFocus(Qt::TabFocusReason);
+             m.onClick = [] { ADD_FAILURE() << "a click fired"; };
+             press(&l, Qt::Key_Space, " ", Qt::ControlModifier);
+         }, 1},
         {"an input method types B", [](QtListBox& l, ListBox&) {
              l.setFocus(Qt::MouseFocusReason);
              QInputMethodEvent typed;
@@ -284,6 +299,7 @@ TEST_F(BindingTest, AListBoxShowsItsModelsChoiceAndTakesTheUsersKeys) {
     parent.show();
     QApplication::setActiveWindow(&parent);
     for (const Case& c : cases) {
+        window.clearFocus();  // each case's list is a new control, though it may lie where the last one lay
         ListBox model{"List_VC_ChartName"};
         QtListBox list(model, &window, &parent);
         for (const char* name : {"Anand", "Bala", "Chitra"}) model.addItem(name);
@@ -293,6 +309,39 @@ TEST_F(BindingTest, AListBoxShowsItsModelsChoiceAndTakesTheUsersKeys) {
         EXPECT_EQ(list.currentRow(), c.chosen) << c.what;
         EXPECT_EQ(list.selectedItems().size(), c.chosen < 0 ? 0 : 1) << c.what;
     }
+}
+
+// The binding counts the user's input where the widget handles it and
+// delivers nothing again: a filter of the whole application sees each key
+// once on a bound widget, as on a plain one.
+TEST_F(BindingTest, AnApplicationFilterSeesEachKeyOnceOnABoundWidgetAsOnAPlainOne) {
+    struct KeyCounter : QObject {
+        std::map<QObject*, int> presses;
+        bool eventFilter(QObject* o, QEvent* e) override {
+            if (e->type() == QEvent::KeyPress) ++presses[o];
+            return false;
+        }
+    } counter;
+    ListBox list{"List_VC_ChartName"};
+    ComboBox combo{"txt_VC_Country"};
+    Grid grid{"mshCity", 3, 2};
+    for (const char* name : {"Anand", "Bala"}) {
+        list.addItem(name);
+        combo.addItem(name);
+    }
+    QtListBox listBox(list, &window, &parent);
+    QtComboBox comboBox(combo, &window, &parent);
+    QtGrid gridBox(grid, &parent);
+    QListWidget plain(&parent);
+    parent.show();
+    app.installEventFilter(&counter);
+    for (QWidget* w : std::initializer_list<QWidget*>{&listBox, &comboBox, &gridBox, &plain}) {
+        press(w, Qt::Key_Down);
+        EXPECT_EQ(counter.presses[w], 1) << w->metaObject()->className();
+    }
+    app.removeEventFilter(&counter);
+    EXPECT_EQ(list.listIndex(), 0);
+    EXPECT_EQ(combo.listIndex(), 0);
 }
 
 // Every tab stop that scrolls shows that it has the focus, also with no
@@ -565,6 +614,21 @@ TEST_F(BindingTest, TreeClicksGoThroughTheModel) {
     EXPECT_EQ(model.selectedIndex(), 2);
     EXPECT_TRUE(tree.topLevelItem(1)->font(0).bold());
     EXPECT_EQ(tree.topLevelItem(1)->foreground(0).color(), QColor(0xE1, 0x73, 0x12));
+
+    // Dragging from a node over another chooses only the one pressed.
+    const QPoint from = tree.visualItemRect(tree.topLevelItem(0)).center();
+    const QPoint over = r.center();
+    QMouseEvent down(QEvent::MouseButtonPress, from, tree.viewport()->mapToGlobal(from), Qt::LeftButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(tree.viewport(), &down);
+    QMouseEvent drag(QEvent::MouseMove, over, tree.viewport()->mapToGlobal(over), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(tree.viewport(), &drag);
+    QMouseEvent up(QEvent::MouseButtonRelease, over, tree.viewport()->mapToGlobal(over), Qt::LeftButton,
+                   Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(tree.viewport(), &up);
+    EXPECT_EQ(clicked, (std::vector<int>{2, 1}));
+    EXPECT_EQ(model.selectedIndex(), 1);
 }
 
 // The navigator's look: the chosen node in orange bold on the tree's beige,

@@ -34,10 +34,10 @@ QtApplicationEnvironment* const environment = static_cast<QtApplicationEnvironme
 
 QApplication& app() { return environment->app(); }
 
-void mouseClick(QWidget* w, QPointF at, Qt::MouseButton button) {
-    QMouseEvent down(QEvent::MouseButtonPress, at, w->mapToGlobal(at), button, button, Qt::NoModifier);
+void mouseClick(QWidget* w, QPointF at, Qt::MouseButton button, Qt::KeyboardModifiers mods) {
+    QMouseEvent down(QEvent::MouseButtonPress, at, w->mapToGlobal(at), button, button, mods);
     QApplication::sendEvent(w, &down);
-    QMouseEvent up(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), button, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent up(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), button, Qt::NoButton, mods);
     QApplication::sendEvent(w, &up);
 }
 

@@ -11,8 +11,9 @@ namespace jd::qt::testing {
 QApplication& app();
 
 // A click of one mouse button at a point of a widget: the button goes down
-// and up there.
-void mouseClick(QWidget* w, QPointF at, Qt::MouseButton button = Qt::LeftButton);
+// and up there, with the keyboard's modifiers held.
+void mouseClick(QWidget* w, QPointF at, Qt::MouseButton button = Qt::LeftButton,
+                Qt::KeyboardModifiers mods = Qt::NoModifier);
 
 // A new folder for the running test, of this process alone, holding a copy
 // of the built database: a program started there works on its own file.

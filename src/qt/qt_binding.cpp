@@ -1,0 +1,89 @@
+#include "qt/qt_binding.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+#include "qt/twips.h"
+
+namespace jd::qt {
+
+int keyCodeOf(const QKeyEvent* e) {
+    const int k = e->key();
+    if (k >= Qt::Key_0 && k <= Qt::Key_9) return k;
+    if (k >= Qt::Key_A && k <= Qt::Key_Z) return k;
+    if (k >= Qt::Key_F1 && k <= Qt::Key_F24) return 112 + (k - Qt::Key_F1);
+    switch (k) {
+        case Qt::Key_Backspace: return 8;
+        case Qt::Key_Tab: case Qt::Key_Backtab: return 9;
+        case Qt::Key_Return: case Qt::Key_Enter: return 13;
+        case Qt::Key_Shift: return 16;
+        case Qt::Key_Control: return 17;
+        case Qt::Key_Alt: return 18;
+        case Qt::Key_Escape: return 27;
+        case Qt::Key_Space: return 32;
+        case Qt::Key_PageUp: return 33;
+        case Qt::Key_PageDown: return 34;
+        case Qt::Key_End: return 35;
+        case Qt::Key_Home: return 36;
+        case Qt::Key_Left: return 37;
+        case Qt::Key_Up: return 38;
+        case Qt::Key_Right: return 39;
+        case Qt::Key_Down: return 40;
+        case Qt::Key_Insert: return 45;
+        case Qt::Key_Delete: return 46;
+        default: return 0;
+    }
+}
+
+int shiftStateOf(Qt::KeyboardModifiers m) {
+    return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) | (m & Qt::AltModifier ? 4 : 0);
+}
+
+QColor colorOf(unsigned rgb) { return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
+
+void applyControl(QWidget* w, const Control& c) {
+    if (c.width() > 0 && c.height() > 0)
+        w->setGeometry(twipsToPixels(c.left()), twipsToPixels(c.top()), twipsToPixels(c.width()),
+                       twipsToPixels(c.height()));
+    w->setEnabled(c.enabled());
+    // A widget without a parent is no window of its own: it is only hidden.
+    if (!w->parentWidget()) {
+        if (!c.visible()) w->hide();
+    } else if (w->isHidden() == c.visible()) {
+        w->setVisible(c.visible());
+    }
+}
+
+int UserInput::depthFor(const QEvent* e) const {
+    switch (e->type()) {
+        case QEvent::KeyPress: case QEvent::KeyRelease: case QEvent::InputMethod:
+        case QEvent::MouseButtonPress: case QEvent::MouseButtonRelease: case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+            return depth_ + 1;
+        case QEvent::FocusIn: case QEvent::FocusOut:
+            // The focus moving is Qt's, even inside the user's Tab.
+            return depth_ > 0 ? 0 : -1;
+        default:
+            return -1;
+    }
+}
+
+void FocusFollower::follow(QWidget* w, const Control& c) {
+    if (!c.hasFocus()) {
+        given_ = false;
+        return;
+    }
+    // A widget not yet shown takes the focus when it next shows the model.
+    if (given_ || !w->isVisible()) return;
+    if (!w->hasFocus()) w->setFocus(Qt::OtherFocusReason);
+    given_ = true;
+}
+
+void paintFocusMark(QWidget* w) {
+    if (!w->hasFocus()) return;
+    QPainter p(w);
+    p.setPen(w->palette().color(QPalette::Highlight));
+    p.drawRect(w->rect().adjusted(0, 0, -1, -1));
+}
+
+}  // namespace jd::qt

@@ -1,0 +1,120 @@
+#pragma once
+// What every Qt widget bound to a control model shares: the run time's key
+// codes, the model's colours and geometry, the one rule of the user's input,
+// the focus a window gives a control, and the mark of a focused tab stop.
+#include <QEvent>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <string>
+#include <utility>
+
+#include "platform/controls.h"
+
+class QKeyEvent;
+
+namespace jd::qt {
+
+inline QString toQt(const std::string& s) { return QString::fromStdString(s); }
+inline std::string fromQt(const QString& s) { return s.toStdString(); }
+
+// The run time's key code of a key (13 Enter, 37..40 arrows, 65..90 letters,
+// 112.. F1..) and its shift state (1 Shift, 2 Ctrl, 4 Alt).
+int keyCodeOf(const QKeyEvent* e);
+int shiftStateOf(Qt::KeyboardModifiers m);
+
+// 0xRRGGBB of the models.
+QColor colorOf(unsigned rgb);
+
+// Visibility, enabling and, when the model has a size, position and size.
+void applyControl(QWidget* w, const Control& c);
+
+// The one rule of the user's input. A widget runs its base class's handling
+// of each event through `handle` (from its own `event()`, and `viewportEvent()`
+// for an item view) and so knows while it handles the user's own key, mouse
+// button or move, or input-method text. A change the widget reports meanwhile
+// is the user's and goes to its model; one it reports at any other time is
+// Qt's own bookkeeping and the widget shows its model again at once. What Qt
+// does as the focus moves counts as its own, even when the user's Tab moved
+// it. Once the user's input is handled, `settle` brings back to the model
+// what the handlers may have let drift. The wheel is no such input. Nothing
+// is delivered again: the event goes its own way once.
+class UserInput {
+public:
+    explicit UserInput(std::function<void()> settle = {}) : settle_(std::move(settle)) {}
+    bool active() const { return depth_ > 0; }
+
+    // Runs `base` (the base class's handling of `e` in `widget`), counted as
+    // the user's input when it is one, and returns what it returns. The
+    // widget may go while its handlers run.
+    template <class Base>
+    bool handle(QWidget* widget, QEvent* e, Base&& base) {
+        const int depth = depthFor(e);
+        if (depth < 0) return base();
+        const QPointer<QWidget> alive(widget);
+        const int before = std::exchange(depth_, depth);
+        const bool done = base();
+        if (alive) {
+            depth_ = before;
+            if (depth > 0 && depth_ == 0 && settle_) settle_();
+        }
+        return done;
+    }
+
+private:
+    // The depth while `e` is handled, or -1 when `e` changes nothing.
+    int depthFor(const QEvent* e) const;
+
+    int depth_ = 0;  // the user's input events being handled
+    std::function<void()> settle_;
+};
+
+// Marks the stretch of code in which a widget shows its model: what the
+// widget reports meanwhile is its own echo. The flag is raised for the
+// guard's life and then put back as it was.
+class Updating {
+public:
+    explicit Updating(bool& flag) : flag_(flag), outer_(std::exchange(flag, true)) {}
+    ~Updating() { flag_ = outer_; }
+    Updating(const Updating&) = delete;
+    Updating& operator=(const Updating&) = delete;
+
+private:
+    bool& flag_;
+    bool outer_;
+};
+
+// Gives a widget the keyboard focus when its window gives its model the
+// focus, once for each time it does. A model keeps its window's focus while
+// the user works in another window; a later change of the model is no
+// request for the focus and never takes it back from there.
+class FocusFollower {
+public:
+    void follow(QWidget* w, const Control& c);
+
+private:
+    bool given_ = false;  // the model's present focus has reached the widget
+};
+
+// A line along the widget's frame in the highlight colour while it has the
+// focus, as a focused line edit shows it: the mark of a tab stop whose
+// contents may show no current entry (lists, grids, browser panes). A scroll
+// area paints its frame in its own `event()`, past `paintEvent`, so the mark
+// is drawn there.
+void paintFocusMark(QWidget* w);
+
+template <class Base>
+class FocusMarked : public Base {
+public:
+    using Base::Base;
+
+protected:
+    bool event(QEvent* e) override {
+        const bool done = Base::event(e);
+        if (e->type() == QEvent::Paint) paintFocusMark(this);
+        return done;
+    }
+};
+
+}  // namespace jd::qt

@@ -1,0 +1,105 @@
+#pragma once
+// The controls the user presses or only reads: command buttons, option
+// buttons with their groups, check boxes, labels and frames. A button is
+// pressed only by the user's click, Space or Enter (Qt's `clicked`); what
+// it shows is its model's.
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <vector>
+
+#include "platform/controls.h"
+#include "platform/input_controls.h"
+#include "platform/window.h"
+#include "qt/qt_binding.h"
+
+namespace jd::qt {
+
+class QtLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit QtLabel(Label& model, QWidget* parent = nullptr);
+    ~QtLabel() override;
+    void refresh();
+
+private:
+    Label& model_;
+    int sub_;
+};
+
+class QtFrame : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit QtFrame(Frame& model, QWidget* parent = nullptr);
+    ~QtFrame() override;
+    void refresh();
+
+private:
+    Frame& model_;
+    int sub_;
+};
+
+class QtButton : public QPushButton {
+    Q_OBJECT
+public:
+    QtButton(CommandButton& model, Window* owner = nullptr, QWidget* parent = nullptr);
+    ~QtButton() override;
+    void refresh();
+
+protected:
+    void focusInEvent(QFocusEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;  // Enter presses the button once, as Space does
+
+private:
+    CommandButton& model_;
+    Window* owner_;
+    int sub_;
+    FocusFollower focus_;
+};
+
+// The buttons of the model's option group are one group: Tab enters and
+// leaves it at its chosen button (the first when none is chosen), the arrow
+// keys move through it, never past its ends, and choose the button they
+// reach. Only the model checks a button.
+class QtOptionButton : public QRadioButton {
+    Q_OBJECT
+public:
+    QtOptionButton(OptionButton& model, Window* owner = nullptr, QWidget* parent = nullptr);
+    ~QtOptionButton() override;
+    void refresh();
+
+protected:
+    bool event(QEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    std::vector<QtOptionButton*> group() const;
+    void showTabStop();
+
+    OptionButton& model_;
+    Window* owner_;
+    int sub_;
+    bool updating_ = false;
+};
+
+class QtCheckBox : public QCheckBox {
+    Q_OBJECT
+public:
+    QtCheckBox(CheckBox& model, Window* owner = nullptr, QWidget* parent = nullptr);
+    ~QtCheckBox() override;
+    void refresh();
+
+protected:
+    void focusInEvent(QFocusEvent* e) override;
+
+private:
+    CheckBox& model_;
+    Window* owner_;
+    int sub_;
+    bool updating_ = false;
+};
+
+}  // namespace jd::qt

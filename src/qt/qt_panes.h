@@ -1,0 +1,56 @@
+#pragma once
+// The tab strip and the browser pane.
+#include <QTabBar>
+#include <QTextBrowser>
+#include <string>
+
+#include "platform/controls.h"
+#include "platform/input_controls.h"
+#include "qt/qt_binding.h"
+
+namespace jd::qt {
+
+// A click on a tab is the user's click of that tab (also of the chosen one);
+// the arrow keys choose the tab they reach. The strip then shows the tab its
+// model chose, whatever the click handler did.
+class QtTabStrip : public QTabBar {
+    Q_OBJECT
+public:
+    QtTabStrip(TabStrip& model, QWidget* parent = nullptr);
+    ~QtTabStrip() override;
+    void refresh();
+
+protected:
+    bool event(QEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
+
+private:
+    void showChosenTab();
+
+    TabStrip& model_;
+    int sub_;
+    UserInput input_{[this] { showChosenTab(); }};
+    bool updating_ = false;
+};
+
+// A light browser pane: pages from local files only (nothing reaches the
+// network); an address that is no local file shows a short notice. A frame
+// shows the focus.
+class QtBrowserPane : public FocusMarked<QTextBrowser> {
+    Q_OBJECT
+public:
+    explicit QtBrowserPane(WebBrowser& model, QWidget* parent = nullptr);
+    ~QtBrowserPane() override;
+    void refresh();
+    // Shows an address in a QTextBrowser: a local file (a path or a file://
+    // address) or, for anything else, the notice.
+    static void showAddress(QTextBrowser* browser, const std::string& url);
+
+private:
+    WebBrowser& model_;
+    int sub_;
+    int shownNavigations_ = -1;
+};
+
+}  // namespace jd::qt

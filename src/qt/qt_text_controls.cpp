@@ -1,0 +1,453 @@
+#include "qt/qt_text_controls.h"
+
+#include <algorithm>
+#include <optional>
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QTimer>
+
+namespace jd::qt {
+
+namespace {
+
+
+// Positions in a QString count UTF-16 units; the models count characters.
+int unitsToChars(const QString& s, int units) {
+    int chars = 0;
+    for (int i = 0; i < units && i < s.size(); ++i)
+        if (!s.at(i).isLowSurrogate()) ++chars;
+    return chars;
+}
+
+int charsToUnits(const QString& s, int chars) {
+    int i = 0;
+    for (int c = 0; c < chars && i < s.size(); ++c) i += s.at(i).isHighSurrogate() && i + 1 < s.size() ? 2 : 1;
+    return i;
+}
+
+// Keys that only move the caret or the selection (or copy): the line edit
+// may handle them itself, since they change no text.
+bool isNavigation(const QKeyEvent* e) {
+    static const QKeySequence::StandardKey keys[] = {
+        QKeySequence::MoveToNextChar,       QKeySequence::MoveToPreviousChar,  QKeySequence::MoveToNextWord,
+        QKeySequence::MoveToPreviousWord,   QKeySequence::MoveToStartOfLine,   QKeySequence::MoveToEndOfLine,
+        QKeySequence::MoveToStartOfBlock,   QKeySequence::MoveToEndOfBlock,    QKeySequence::MoveToStartOfDocument,
+        QKeySequence::MoveToEndOfDocument,  QKeySequence::SelectNextChar,      QKeySequence::SelectPreviousChar,
+        QKeySequence::SelectNextWord,       QKeySequence::SelectPreviousWord,  QKeySequence::SelectStartOfLine,
+        QKeySequence::SelectEndOfLine,      QKeySequence::SelectStartOfBlock,  QKeySequence::SelectEndOfBlock,
+        QKeySequence::SelectStartOfDocument, QKeySequence::SelectEndOfDocument, QKeySequence::SelectAll,
+        QKeySequence::Copy,
+    };
+    for (auto k : keys)
+        if (e->matches(k)) return true;
+    switch (e->key()) {
+        case Qt::Key_Left: case Qt::Key_Right: case Qt::Key_Home: case Qt::Key_End:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// A key that types its text: printable, with neither Ctrl nor Alt held.
+bool typesText(const QKeyEvent* e) {
+    if (e->text().isEmpty()) return false;
+    if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+    for (QChar c : e->text())
+        if (!c.isPrint() && !c.isSurrogate()) return false;
+    return true;
+}
+
+// Sends the key's characters, one by one, as key presses.
+template <class Model>
+void typeText(Model& model, const QString& text) {
+    for (char32_t cp : text.toUcs4()) model.pressKey(static_cast<int>(cp));
+}
+
+// The keys every editable text part routes to its model. Returns false for
+// keys the line edit may handle itself (caret moves) or that belong to the
+// focus chain; true when the key is dealt with (typed, swallowed or refused).
+template <class Model>
+bool routeEditKey(Model& model, QKeyEvent* e) {
+    if (e->matches(QKeySequence::Paste)) {
+        model.paste(fromQt(QApplication::clipboard()->text()));
+        return true;
+    }
+    if (e->matches(QKeySequence::Undo) || e->matches(QKeySequence::Redo)) return true;
+    switch (e->key()) {
+        case Qt::Key_Backspace: model.pressKey(key::Backspace); return true;
+        case Qt::Key_Return: case Qt::Key_Enter: model.pressKey(key::Enter); return true;
+        case Qt::Key_Escape: model.pressKey(key::Escape); return true;
+        case Qt::Key_Delete: model.pressDelete(); return true;  // with Ctrl or Shift too
+        case Qt::Key_Tab: case Qt::Key_Backtab: return false;
+        default: break;
+    }
+    if (typesText(e)) {
+        typeText(model, e->text());
+        return true;
+    }
+    return !isNavigation(e);
+}
+
+// Puts a model's caret and selection on a line edit, unless it already shows
+// them (so a selection the user drags keeps its direction).
+void showSelection(QLineEdit* edit, int selStart, int selLength) {
+    const QString t = edit->text();
+    const int s = charsToUnits(t, selStart);
+    const int e = charsToUnits(t, selStart + selLength);
+    const int curStart = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
+    const int curLength = static_cast<int>(edit->selectedText().size());
+    if (curStart == s && curLength == e - s) return;
+    if (e > s)
+        edit->setSelection(s, e - s);
+    else
+        edit->setCursorPosition(s);
+}
+
+template <class Model>
+void takeSelectionFrom(const QLineEdit* edit, Model& model) {
+    const QString t = edit->text();
+    const int start = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
+    const int length = static_cast<int>(edit->selectedText().size());
+    const int s = unitsToChars(t, start);
+    model.setSelStart(s);
+    model.setSelLength(unitsToChars(t, start + length) - s);
+}
+
+
+// The text a click of the middle mouse button pastes (the X11 primary
+// selection), where the platform has one; nothing for any other click.
+std::optional<std::string> middleClickPaste(const QMouseEvent* e) {
+    if (e->button() != Qt::MiddleButton || !QApplication::clipboard()->supportsSelection()) return std::nullopt;
+    return fromQt(QApplication::clipboard()->text(QClipboard::Selection));
+}
+
+bool sameEntry(const ListEntry& a, const ListEntry& b) { return a.itemData == b.itemData && a.text == b.text; }
+
+void lockDownLineEdit(QLineEdit* edit) {
+    edit->setContextMenuPolicy(Qt::NoContextMenu);
+    edit->setDragEnabled(false);
+    edit->setAcceptDrops(false);
+    edit->setAttribute(Qt::WA_InputMethodEnabled, false);
+}
+
+}  // namespace
+
+// -------------------------------------------------------------------- text box
+
+QtTextBox::QtTextBox(TextBox& model, Window* owner, QWidget* parent)
+    : QLineEdit(parent), model_(model), owner_(owner) {
+    setObjectName(toQt(model.name()));
+    lockDownLineEdit(this);
+    connect(this, &QLineEdit::selectionChanged, this, [this] { takeSelection(); });
+    connect(this, &QLineEdit::cursorPositionChanged, this, [this] { takeSelection(); });
+    sub_ = model_.subscribe([this] { refresh(); });
+    refresh();
+}
+
+QtTextBox::~QtTextBox() { model_.unsubscribe(sub_); }
+
+void QtTextBox::refresh() {
+    if (updating_) return;
+    const Updating updating(updating_);
+    const QString t = toQt(model_.text());
+    if (text() != t) setText(t);
+    setReadOnly(model_.locked());
+    showSelection(this, model_.selStart(), model_.selLength());
+    applyControl(this, model_);
+    focus_.follow(this, model_);
+}
+
+void QtTextBox::takeSelection() {
+    if (updating_) return;
+    const Updating updating(updating_);
+    takeSelectionFrom(this, model_);
+}
+
+void QtTextBox::keyPressEvent(QKeyEvent* e) {
+    model_.keyDown(keyCodeOf(e), shiftStateOf(e->modifiers()));
+    if (e->matches(QKeySequence::Cut)) {
+        const std::string removed = model_.cut();
+        if (!removed.empty()) QApplication::clipboard()->setText(toQt(removed));
+        return;
+    }
+    if (routeEditKey(model_, e)) return;
+    if (isNavigation(e))
+        QLineEdit::keyPressEvent(e);
+    else
+        e->ignore();  // Tab and the like go to the focus chain
+}
+
+void QtTextBox::keyReleaseEvent(QKeyEvent* e) {
+    model_.keyUp(keyCodeOf(e), shiftStateOf(e->modifiers()));
+    QLineEdit::keyReleaseEvent(e);
+}
+
+void QtTextBox::focusInEvent(QFocusEvent* e) {
+    QLineEdit::focusInEvent(e);
+    if (owner_) owner_->setFocus(model_);
+}
+
+void QtTextBox::inputMethodEvent(QInputMethodEvent* e) {
+    typeText(model_, e->commitString());
+    e->accept();
+}
+
+void QtTextBox::mouseReleaseEvent(QMouseEvent* e) {
+    // A middle-click paste goes through the model's paste, at the caret the
+    // press put there; the line edit never inserts it itself.
+    if (const auto pasted = middleClickPaste(e)) {
+        model_.paste(*pasted);
+        e->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(e);
+}
+
+// ------------------------------------------------------------------- combo box
+
+QtComboBox::QtComboBox(ComboBox& model, Window* owner, QWidget* parent)
+    : QComboBox(parent), model_(model), owner_(owner) {
+    setObjectName(toQt(model.name()));
+    setEditable(model.editable());
+    setInsertPolicy(QComboBox::NoInsert);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setFocusPolicy(Qt::StrongFocus);
+    if (QLineEdit* edit = lineEdit()) {
+        setCompleter(nullptr);
+        lockDownLineEdit(edit);
+        edit->installEventFilter(this);
+        // The caret and the selection of the text part are the model's, as
+        // the user or Qt puts them (also when the focus leaves: the window
+        // selects the text again when it next gives the box the focus).
+        connect(edit, &QLineEdit::selectionChanged, this, [this] { takeSelection(); });
+        connect(edit, &QLineEdit::cursorPositionChanged, this, [this] { takeSelection(); });
+    }
+    // A pick from the drop-down list is the user's choice of that entry, if
+    // the model still holds the entry the user saw there. Qt activates an
+    // entry on its own too (when editing ends on the text of an entry, as the
+    // focus leaves): that is no choice, and the widget shows the model again.
+    // The list takes the pick's click or Enter before its view's handlers
+    // run, so a pick counts while the list is open (or closing on the pick).
+    connect(this, &QComboBox::activated, this, [this](int index) {
+        if (updating_) return;
+        const auto& entries = model_.entries();
+        if (userChooses() && index >= 0 && index < static_cast<int>(entries.size()) &&
+            index < static_cast<int>(shown_.size()) &&
+            entries[static_cast<size_t>(index)].text == shown_[static_cast<size_t>(index)].text)
+            model_.choose(index);
+        refresh();
+    });
+    connect(this, &QComboBox::currentIndexChanged, this, [this] {
+        if (!updating_ && !userChooses()) settle();
+    });
+    sub_ = model_.subscribe([this] { modelChanged(); });
+    refresh();
+}
+
+QtComboBox::~QtComboBox() { model_.unsubscribe(sub_); }
+
+void QtComboBox::modelChanged() {
+    if (updating_) {
+        // Told while the widget is being updated: what changed is unknown.
+        missed_ = true;
+        scheduleRefresh();
+        return;
+    }
+    const auto have = static_cast<long>(shown_.size());
+    const auto need = static_cast<long>(model_.entries().size());
+    if (missed_ || (need != have + 1 && need != have - 1)) {
+        refresh();
+        return;
+    }
+    {
+        const Updating updating(updating_);
+        followOneEntry();
+        showState();
+    }
+    scheduleRefresh();
+}
+
+void QtComboBox::scheduleRefresh() {
+    if (pending_) return;
+    pending_ = true;
+    QTimer::singleShot(0, this, [this] { catchUp(); });
+}
+
+void QtComboBox::replaceEntries(size_t at, size_t gone, size_t come) {
+    const auto& want = model_.entries();
+    const int row = static_cast<int>(at);
+    if (gone > 0) {
+        QComboBox::model()->removeRows(row, static_cast<int>(gone));
+        shown_.erase(shown_.begin() + row, shown_.begin() + row + static_cast<long>(gone));
+    }
+    if (come > 0) {
+        QStringList texts;
+        texts.reserve(static_cast<qsizetype>(come));
+        for (size_t i = 0; i < come; ++i) texts << toQt(want[at + i].text);
+        insertItems(row, texts);
+        for (size_t i = 0; i < come; ++i) setItemData(row + static_cast<int>(i), want[at + i].itemData);
+        shown_.insert(shown_.begin() + row, want.begin() + row, want.begin() + row + static_cast<long>(come));
+    }
+}
+
+void QtComboBox::followOneEntry() {
+    // One entry went in or out since the widget last matched the model (each
+    // change of the list is told): the entries after it are the same ones, so
+    // counting them from the end finds it, at once for an entry added at the
+    // end. Texts only are compared, since item data changes untold; the full
+    // check puts item data right.
+    const auto& want = model_.entries();
+    const size_t have = shown_.size(), need = want.size();
+    const size_t common = std::min(have, need);
+    size_t tail = 0;
+    while (tail < common && shown_[have - 1 - tail].text == want[need - 1 - tail].text) ++tail;
+    const size_t at = common - tail;
+    replaceEntries(at, have - at - tail, need - at - tail);
+}
+
+void QtComboBox::showEntries() {
+    // Keeps the entries both lists begin and end with; replaces those between.
+    const auto& want = model_.entries();
+    const size_t have = shown_.size(), need = want.size();
+    size_t head = 0;
+    while (head < have && head < need && sameEntry(shown_[head], want[head])) ++head;
+    size_t tail = 0;
+    while (tail < have - head && tail < need - head && sameEntry(shown_[have - 1 - tail], want[need - 1 - tail]))
+        ++tail;
+    replaceEntries(head, have - head - tail, need - head - tail);
+}
+
+void QtComboBox::showState() {
+    if (currentIndex() != model_.listIndex()) setCurrentIndex(model_.listIndex());
+    if (QLineEdit* edit = lineEdit()) {
+        const QString t = toQt(model_.text());
+        if (edit->text() != t) edit->setText(t);
+        showSelection(edit, model_.selStart(), model_.selLength());
+    }
+    applyControl(this, model_);
+    focus_.follow(this, model_);
+}
+
+void QtComboBox::refresh() {
+    if (updating_) return;
+    const Updating updating(updating_);
+    pending_ = false;
+    missed_ = false;
+    showEntries();
+    showState();
+}
+
+void QtComboBox::settle() {
+    if (updating_) return;
+    const Updating updating(updating_);
+    showState();
+}
+
+void QtComboBox::showPopup() {
+    catchUp();
+    popupOpen_ = true;
+    QComboBox::showPopup();
+}
+
+void QtComboBox::hidePopup() {
+    // The list closes before it tells of the pick that closed it: the pick
+    // still counts until the event loop next runs.
+    QComboBox::hidePopup();
+    QTimer::singleShot(0, this, [this] { popupOpen_ = view()->isVisible(); });
+}
+
+void QtComboBox::takeSelection() {
+    if (updating_ || !lineEdit()) return;
+    const Updating updating(updating_);
+    takeSelectionFrom(lineEdit(), model_);
+}
+
+bool QtComboBox::event(QEvent* e) {
+    return input_.handle(this, e, [&] { return QComboBox::event(e); });
+}
+
+bool QtComboBox::routeKey(QKeyEvent* e) {
+    catchUp();
+    model_.keyDown(keyCodeOf(e), shiftStateOf(e->modifiers()));
+    const bool alt = e->modifiers() & Qt::AltModifier;
+    if (e->key() == Qt::Key_F4 || (alt && (e->key() == Qt::Key_Down || e->key() == Qt::Key_Up))) {
+        showPopup();
+        return true;
+    }
+    if (e->key() == Qt::Key_Up || e->key() == Qt::Key_Down) {
+        // The arrows step through the list: each step is a choice.
+        const int next = model_.listIndex() + (e->key() == Qt::Key_Down ? 1 : -1);
+        if (next >= 0 && next < model_.listCount()) model_.choose(next);
+        return true;
+    }
+    if (!model_.editable()) {
+        switch (e->key()) {
+            case Qt::Key_Tab: case Qt::Key_Backtab: return false;
+            case Qt::Key_Return: case Qt::Key_Enter: model_.pressKey(key::Enter); return true;
+            case Qt::Key_Escape: model_.pressKey(key::Escape); return true;
+            case Qt::Key_Space: showPopup(); return true;
+            default: break;
+        }
+        if (typesText(e)) typeText(model_, e->text());
+        return true;
+    }
+    return routeEditKey(model_, e);
+}
+
+bool QtComboBox::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == lineEdit()) {
+        switch (e->type()) {
+            case QEvent::KeyPress: return routeKey(static_cast<QKeyEvent*>(e));
+            case QEvent::KeyRelease: {
+                auto* k = static_cast<QKeyEvent*>(e);
+                model_.keyUp(keyCodeOf(k), shiftStateOf(k->modifiers()));
+                return false;
+            }
+            case QEvent::FocusIn:
+                if (owner_) owner_->setFocus(model_);
+                return false;
+            case QEvent::InputMethod: {
+                catchUp();
+                typeText(model_, static_cast<QInputMethodEvent*>(e)->commitString());
+                return true;
+            }
+            case QEvent::MouseButtonRelease:
+                if (const auto pasted = middleClickPaste(static_cast<QMouseEvent*>(e))) {
+                    catchUp();
+                    model_.paste(*pasted);
+                    return true;
+                }
+                return false;
+            default: return false;
+        }
+    }
+    return QComboBox::eventFilter(watched, e);
+}
+
+void QtComboBox::keyPressEvent(QKeyEvent* e) {
+    if (routeKey(e)) return;
+    // The keys reach the combo box itself (it holds the focus for its text
+    // part): those that only move the caret or the selection, the text part
+    // handles directly, past this filter, so the model sees them only once.
+    if (lineEdit() && isNavigation(e))
+        lineEdit()->event(e);
+    else
+        e->ignore();  // Tab and the like go to the focus chain
+}
+
+void QtComboBox::keyReleaseEvent(QKeyEvent* e) {
+    model_.keyUp(keyCodeOf(e), shiftStateOf(e->modifiers()));
+    QComboBox::keyReleaseEvent(e);
+}
+
+void QtComboBox::focusInEvent(QFocusEvent* e) {
+    QComboBox::focusInEvent(e);
+    if (owner_) owner_->setFocus(model_);
+}
+
+void QtComboBox::wheelEvent(QWheelEvent* e) { e->ignore(); }
+
+}  // namespace jd::qt
