@@ -137,10 +137,44 @@ void WindowRegistry::raiseChild(Window& w) {
 }
 
 void WindowRegistry::activateTopLevel(Window& w) {
-    if (w.kind_ != WindowKind::TopLevel || active_ == &w) return;
+    if (w.kind_ != WindowKind::TopLevel) return;
+    std::erase(activations_, &w);
+    activations_.push_back(&w);
+    if (active_ == &w) return;
     active_ = &w;
     notify(WindowEventKind::Activate, w);
     w.onActivate();
+}
+
+void WindowRegistry::activatedByUser(Window& w) {
+    if (!w.loaded_) return;
+    if (w.kind_ == WindowKind::TopLevel) {
+        if (w.visible_) activateTopLevel(w);
+        return;
+    }
+    std::erase(activations_, nullptr);
+    activations_.push_back(nullptr);
+    if (w.kind_ == WindowKind::MdiChild && w.visible_)
+        raiseChild(w);
+    else
+        active_ = front();
+}
+
+// A top-level window is going from the screen: it leaves the activations,
+// and when it had the user's attention, the top-level window active before
+// it takes that back (returned, to be told once the going is told), unless
+// the user went to the frame since; else the active child.
+Window* WindowRegistry::handBack(Window& w) {
+    std::erase(activations_, &w);
+    if (active_ != &w) return nullptr;
+    active_ = front();
+    for (auto it = activations_.rbegin(); it != activations_.rend() && *it; ++it) {
+        if ((*it)->visible_) {
+            active_ = *it;
+            return *it;
+        }
+    }
+    return nullptr;
 }
 
 // Takes a child out of the z-order; when it was in front the next one in the
@@ -175,6 +209,7 @@ void WindowRegistry::hide(Window& w) {
     requireLoaded(w);
     if (!w.visible_) return;
     w.visible_ = false;
+    Window* const back = w.kind_ == WindowKind::TopLevel ? handBack(w) : nullptr;
     notify(WindowEventKind::Hide, w);
     w.changed();
     if (w.kind_ == WindowKind::MdiChild) {
@@ -183,8 +218,9 @@ void WindowRegistry::hide(Window& w) {
             w.onDeactivate();
         }
         dropChild(w);
-    } else if (active_ == &w) {
-        active_ = front();
+    } else if (back && back->loaded_ && active_ == back) {
+        notify(WindowEventKind::Activate, *back);
+        back->onActivate();
     }
 }
 
@@ -229,6 +265,7 @@ void WindowRegistry::unload(Window& w) {
     w.unloading_ = false;
     w.focused_ = nullptr;
     zOrder_.erase(std::remove(zOrder_.begin(), zOrder_.end(), &w), zOrder_.end());
+    Window* const back = w.kind_ == WindowKind::TopLevel ? handBack(w) : nullptr;
     if (active_ == &w) active_ = nullptr;
     for (auto& [name, slot] : slots_)
         if (slot.window && slot.window->owner_ == &w) slot.window->owner_ = nullptr;
@@ -246,6 +283,9 @@ void WindowRegistry::unload(Window& w) {
             notify(WindowEventKind::Activate, *next);
             next->onActivate();
         }
+    } else if (back && back->loaded_ && active_ == back) {
+        notify(WindowEventKind::Activate, *back);
+        back->onActivate();
     } else if (!active_) {
         active_ = front();
     }

@@ -11,6 +11,9 @@
 // The registry knows the child window in front (the active child) and fires
 // Activate and Deactivate as that changes; it can record every load, show,
 // hide, activation, bring-to-front and unload for tests to compare in order.
+// It also knows the window the user works in (`active()`), which is what a
+// message box belongs to: a window of its own that goes while the user works
+// in it hands that back to the one of its own active before it.
 //
 // An unloaded window is kept until releaseUnloaded(), so a handler of the
 // window that unloads it (a Cancel button) returns safely. Code must not keep
@@ -190,8 +193,14 @@ public:
     // The child window in front (the active child), or nullptr.
     Window* front() const { return zOrder_.empty() ? nullptr : zOrder_.back(); }
     // The window that has the user's attention: the active child, or a
-    // top-level window shown or brought to front since.
+    // top-level window shown, brought to front or activated by the user
+    // since. When a top-level window that has it hides or unloads, the
+    // top-level window active before it takes it back (and is activated),
+    // unless the user went to the frame in between; else the active child.
     Window* active() const { return active_; }
+    // The user activated a window (by mouse or keys, as the window system
+    // reports it): a window of its own, the frame or one of its children.
+    void activatedByUser(Window& w);
     // The control with the focus in the active window, or nullptr.
     Control* activeControl() const { return active_ ? active_->focused() : nullptr; }
     // Loaded windows in the order they were loaded.
@@ -231,11 +240,15 @@ private:
     void raiseChild(Window& w);
     void dropChild(Window& w);
     void activateTopLevel(Window& w);
+    Window* handBack(Window& w);
 
     Services services_;
     std::map<std::string, Slot> slots_;
     std::vector<Window*> zOrder_;
     Window* active_ = nullptr;
+    // Top-level windows by their last activation, the latest at the end; a
+    // null entry stands for the frame and its children.
+    std::vector<Window*> activations_;
     std::vector<std::unique_ptr<Window>> unloaded_;
     long loadCounter_ = 0;
     bool quit_ = false;

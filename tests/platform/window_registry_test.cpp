@@ -65,6 +65,12 @@ public:
     CommandButton cancel{"CMDCANCEl", "&Cancel"};
 };
 
+class SaveWindow : public Window {
+public:
+    static constexpr const char* kWindowName = "Frm_SaveChart";
+    SaveWindow() : Window(kWindowName, "Save Chart", WindowKind::TopLevel) {}
+};
+
 class MainFrame : public Window {
 public:
     static constexpr const char* kWindowName = "MDIQuill";
@@ -165,6 +171,40 @@ TEST_F(RegistryTest, TopLevelWindowsWaitForShowAndRememberTheirOwner) {
     EXPECT_EQ(events(), (std::vector<std::string>{"Load MDIQuill", "Load frm_OpenChart", "Show frm_OpenChart",
                                                   "Activate frm_OpenChart", "Hide frm_OpenChart",
                                                   "Show frm_OpenChart", "Activate frm_OpenChart"}));
+}
+
+// What a message box belongs to: the window the user works in, handed back
+// to the window of its own active before one that goes, unless the user went
+// to the frame in between.
+TEST_F(RegistryTest, AWindowOfItsOwnThatGoesHandsTheUsersAttentionBack) {
+    MainFrame& frame = reg.get<MainFrame>();
+    ResultWindow& rasi = reg.get<ResultWindow>();
+    EntryWindow& entry = reg.get<EntryWindow>();
+    SaveWindow& save = reg.get<SaveWindow>();
+    entry.show(&frame);
+    save.show(&frame);
+    reg.clearEvents();
+    save.hide();
+    EXPECT_EQ(reg.active(), &entry);
+    save.show(&frame);
+    reg.unload<SaveWindow>();
+    EXPECT_EQ(reg.active(), &entry);
+    EXPECT_EQ(events(), (std::vector<std::string>{"Hide Frm_SaveChart", "Activate frm_OpenChart",
+                                                  "Show Frm_SaveChart", "Activate Frm_SaveChart",
+                                                  "Unload Frm_SaveChart", "Activate frm_OpenChart"}));
+
+    SaveWindow& again = reg.get<SaveWindow>();
+    again.show(&frame);
+    reg.activatedByUser(entry);  // the user clicks the entry window
+    EXPECT_EQ(reg.active(), &entry);
+    again.hide();  // a window the user is not in goes: nothing changes
+    EXPECT_EQ(reg.active(), &entry);
+    again.show(&frame);
+    reg.activatedByUser(frame);  // the user goes to the frame
+    EXPECT_EQ(reg.active(), &rasi);
+    reg.activatedByUser(again);
+    again.hide();  // the frame was active after the entry window
+    EXPECT_EQ(reg.active(), &rasi);
 }
 
 TEST_F(RegistryTest, TheFrontChildChangesWithShowBringToFrontHideAndUnload) {
