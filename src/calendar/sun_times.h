@@ -4,7 +4,8 @@
 //
 // The times go into the shared record SunTimes; an event that does not
 // happen on the day (midnight sun, polar night) is left empty there, never
-// the time of another day.
+// the time of another day's event. A sunset that comes after midnight on the
+// clock (far north in summer) is the day's own, on the next date.
 #include <optional>
 #include <string>
 

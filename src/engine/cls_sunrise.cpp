@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
 #include "platform/run_time_error.h"
 
@@ -148,22 +149,31 @@ void clsSunrise::FnCalculate() {
     m_dateSunrise.reset();
     m_dateSunset.reset();
     bool riseFound = false, setFound = false;
+    bool setInFirstStep = false;
     double riseHour = 0, setHour = 0;
 
     // Twelve steps of two hours cover the local day; each step fits a parabola
     // through the altitudes at hour - 1, hour and hour + 1.
     double ym = FnSinAlt(dayStart, 0, longitude, cosLat, sinLat) - h0;
-    for (double hour = 1; hour < 25 && !(riseFound && setFound); hour += 2) {
+    double hour = 1;
+    auto fit = [&] {
         const double y0 = FnSinAlt(dayStart, hour, longitude, cosLat, sinLat) - h0;
         const double yp = FnSinAlt(dayStart, hour + 1, longitude, cosLat, sinLat) - h0;
         const QuadFit q = FnQuad(ym, y0, yp);
+        const bool rising = ym < 0;
+        ym = yp;
+        return std::pair{q, rising};
+    };
+    for (; hour < 25 && !(riseFound && setFound); hour += 2) {
+        const auto [q, rising] = fit();
         if (q.n == 1) {
-            if (ym < 0) {
+            if (rising) {
                 riseHour = hour + q.z1;
                 riseFound = true;
             } else {
                 setHour = hour + q.z1;
                 setFound = true;
+                setInFirstStep = hour == 1;
             }
         } else if (q.n == 2) {
             if (q.ye < 0) {
@@ -174,8 +184,27 @@ void clsSunrise::FnCalculate() {
                 setHour = hour + q.z2;
             }
             riseFound = setFound = true;
+            setInFirstStep = hour == 1;
         }
-        ym = yp;
+    }
+
+    // Far north, where the clock runs ahead of the Sun, the summer Sun sets
+    // after midnight: the day has no set of its own before hour 24, and a set
+    // just after midnight, before the sunrise, is the evening before's. The
+    // day's sunset is then the first set after its sunrise, up to hour 26;
+    // none there is midnight sun.
+    if (riseFound && (!setFound || (setInFirstStep && setHour < riseHour))) {
+        setFound = false;
+        for (; hour < 27 && !setFound; hour += 2) {
+            const auto [q, rising] = fit();
+            if (q.n == 1 && !rising) {
+                setHour = hour + q.z1;
+                setFound = true;
+            } else if (q.n == 2) {
+                setHour = hour + (q.ye < 0 ? q.z1 : q.z2);
+                setFound = true;
+            }
+        }
     }
 
     if (riseFound) m_dateSunrise = FnHoursToDate(BirthDateTime, riseHour);

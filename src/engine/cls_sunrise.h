@@ -5,9 +5,13 @@
 // sidereal time give the Sun's altitude every hour of the local day; a
 // parabola through three samples finds each crossing.
 //
-// Only the given local day is searched (hour 0 to hour 24). An event that
-// does not happen on that day (midnight sun, polar night) is reported as an
-// empty value; callers leave what depends on it empty.
+// The given local day is searched (hour 0 to hour 24). Where the Sun sets
+// after midnight on the clock (far north in summer, where the clock runs
+// ahead of the Sun), the day's sunset is the first set after its sunrise,
+// up to hour 26, on the next date; a set before the sunrise just after
+// midnight is the evening before's and not the day's. An event that does
+// not happen (midnight sun, polar night) is reported as an empty value;
+// callers leave what depends on it empty.
 #include <optional>
 #include <string>
 
@@ -26,7 +30,8 @@ public:
     double CL_LongitudeMin = 0;
     double CL_LatitudeDeg = 0;
     double CL_LatitideMin = 0;
-    // Outputs; empty when the event does not happen on the date.
+    // Outputs; empty when the event does not happen on the date (the sunset
+    // may lie just after midnight, on the next date).
     std::optional<DateTime> m_dateSunrise;
     std::optional<DateTime> m_dateSunset;
     // Zone offset in hours, east positive: civil time = universal time + STZ.

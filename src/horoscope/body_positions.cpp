@@ -110,7 +110,7 @@ void FnCalcBodyPositions(double span) {
         if (!sun.gDaySunrise || !sun.gDaySunset) return;
 
         // 5. Day or night: by day strictly between sunrise and sunset.
-        const bool byDay = *sun.gDaySunrise < pos.gBirthDateTime && pos.gBirthDateTime < *sun.gDaySunset;
+        bool byDay = *sun.gDaySunrise < pos.gBirthDateTime && pos.gBirthDateTime < *sun.gDaySunset;
         DateTime periodDate;
         std::optional<DateTime> periodSunrise, periodSunset, periodNextSunrise;
         if (byDay) {
@@ -125,6 +125,10 @@ void FnCalcBodyPositions(double span) {
             periodSunrise = sunriseOf(periodDate, place);
             periodSunset = sunsetOf(periodDate, place);
             periodNextSunrise = sunriseOf(dateAdd(DateUnit::Day, 1, periodDate), place);
+            // Where the Sun sets after midnight on the clock, a birth after
+            // midnight and before that sunset is still in the day before.
+            byDay = periodSunrise && periodSunset && *periodSunrise < pos.gBirthDateTime &&
+                    pos.gBirthDateTime < *periodSunset;
         }
         if (!periodSunrise || !periodSunset || !periodNextSunrise) return;
 

@@ -17,7 +17,9 @@ DateTime FnBirthMomentFromDetails();
 // navamsa span of 3.33333333333333 degrees) and SunTimes of the birth date. The ten
 // bodies follow the preference gAyanamsaName, Gulika and Maandi the chart's
 // gAyanamsaChoice. Where the sun times that place Gulika and Maandi are not
-// found, those two are left out (gGulikaMaandiKnown false).
+// found, those two are left out (gGulikaMaandiKnown false). A birth is by
+// day between a date's sunrise and its sunset, which far north may come
+// after midnight: a birth before that sunset is in that date's day.
 // A run-time error shows the plain error box and ends the call; fields not
 // yet reached keep their values.
 void FnCalcBodyPositions(double span);

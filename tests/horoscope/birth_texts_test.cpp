@@ -5,9 +5,12 @@
 #include <memory>
 #include <string>
 
+#include "calendar/solar_calendar.h"
+#include "engine/cls_find_planet_position.h"
 #include "horoscope/body_positions.h"
 #include "horoscope/name_tables.h"
 #include "platform/database.h"
+#include "platform/vb_date.h"
 #include "sample_birth.h"
 
 namespace jd {
@@ -100,6 +103,70 @@ TEST_F(BirthTextsTest, WithoutSunriseTheTextsBuiltOnItStayEmpty) {
     EXPECT_EQ(u.txtgmt.caption(), "14/Jul/1965 01:15 PM");
     EXPECT_FALSE(u.txtStar.caption().empty());
     EXPECT_FALSE(u.txtYogam.caption().empty());
+    for (const ShownBox& box : boxes.shown()) ADD_FAILURE() << box.text;
+}
+
+// Reykjavik (64°08'N 21°54'W, zone 0 E) keeps a clock ahead of the Sun:
+// around midsummer the Sun sets just after midnight, and that sunset is the
+// day's own, for the texts, the solar calendar and Gulika and Maandi.
+TEST_F(BirthTextsTest, ReykjavikSunsetsAfterMidnightBelongToTheirDay) {
+    Birth b;
+    b.latDeg = "64";
+    b.latMin = "8";
+    b.lonDeg = "21";
+    b.lonEW = "W";
+    b.lonMin = "54";
+    b.zoneHours = "0";
+    const auto at = [&b](int year, const char* month, int day, int hour) {
+        b.year = std::to_string(year);
+        b.month = month;
+        b.day = std::to_string(day);
+        b.hour = std::to_string(hour);
+        b.minute = "0";
+        return b;
+    };
+
+    // A year whose month starts need sunsets after midnight has its calendar.
+    fill(at(1966, "Dec", 10, 12));
+    EXPECT_NE(u.txtSolarDate.caption(), "");
+    EXPECT_EQ(u.txtKaliyugaYear.caption(), "5067");
+    EXPECT_NE(u.txtAyana.caption(), "");
+
+    // The sunsets of 15 and 16 June 2049 fall on the next dates.
+    testing_support::setBirth(at(2049, "Jun", 15, 12));
+    FnCalcBodyPositions(30);
+    EXPECT_EQ(state().sunTimes.gDaySunset, DateTime::of(2049, 6, 16, 0, 0));
+    fill(at(2049, "Jun", 16, 12));
+    EXPECT_EQ(u.txtSunSet.caption(), "12:01 AM");
+    FnCalcBodyPositions(30);
+    EXPECT_EQ(state().sunTimes.gDaySunset, DateTime::of(2049, 6, 17, 0, 1));
+
+    // Every summer day has its solar day, and no month starts a day late.
+    std::string outOfRange;
+    for (int year = 2049; year <= 2057; ++year) {
+        for (DateTime d = DateTime::of(year, 6, 1, 12, 0); d.month() <= 7; d = dateAdd(DateUnit::Day, 1, d)) {
+            FnSolarYearData(d);
+            const int day = state().calendar.gSolarDay;
+            if (day < 1 || day > 32) outOfRange += formatDate(d, "DD/MMM/YYYY") + ": " + std::to_string(day) + "; ";
+        }
+    }
+    EXPECT_EQ(outOfRange, "");
+
+    // At 00:00 on 17 June 2049 the Sun of Wednesday the 16th (up from 02:56)
+    // has not yet set: a day birth. Day eighths of 9488 s put the end of
+    // Gulika (4th eighth) at 13:28:32 and Maandi (14th thirtieth, 2530 s)
+    // at 12:46:20 of the 16th.
+    testing_support::setBirth(at(2049, "Jun", 17, 0));
+    FnCalcBodyPositions(30);
+    const auto ascendantAt = [](const DateTime& moment) {
+        ClsFindPlanetPosition p;
+        p.FindFixValues(moment, "N", 64, 8, "W", 21, 54, 0, "E", 0, "Lahiri", 0, 0);
+        return p.FnFindLagnaPosition();
+    };
+    const BodyPositions& p = state().positions;
+    ASSERT_TRUE(p.gGulikaMaandiKnown);
+    EXPECT_NEAR(p.gGulikaLongitude, ascendantAt(DateTime::of(2049, 6, 16, 13, 28)), 1e-9);
+    EXPECT_NEAR(p.gMaandiLongitude, ascendantAt(DateTime::of(2049, 6, 16, 12, 46)), 1e-9);
     for (const ShownBox& box : boxes.shown()) ADD_FAILURE() << box.text;
 }
 
