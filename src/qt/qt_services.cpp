@@ -290,8 +290,11 @@ void QtHelp::fitToScreen(QWidget& w) {
     const QSize margins = w.frameGeometry().size() - w.size();
     w.resize(w.size().boundedTo(room.size() - margins));
     const QRect outer = w.frameGeometry();
-    w.move(std::clamp(outer.left(), room.left(), room.right() + 1 - outer.width()),
-           std::clamp(outer.top(), room.top(), room.bottom() + 1 - outer.height()));
+    // A window still larger than the room (its least size is) starts at the
+    // room's edge: its top left corner, with the title bar, stays in sight.
+    const auto within = [](int at, int low, int high) { return high < low ? low : std::clamp(at, low, high); };
+    w.move(within(outer.left(), room.left(), room.right() + 1 - outer.width()),
+           within(outer.top(), room.top(), room.bottom() + 1 - outer.height()));
 }
 
 void releaseUnloadedWhenIdle(WindowRegistry& registry, QObject* context) {
