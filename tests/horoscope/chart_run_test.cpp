@@ -539,6 +539,34 @@ TEST_F(ChartRunTest, AFailureInTheRunsOwnWorkEndsItWithThePanelHidden) {
     EXPECT_TRUE(boxes.shown().empty());
 }
 
+// A database failure met by the run's own work goes the way of any database
+// failure of the cast: one box, no chart left, the panel hidden, and no error
+// out of the call.
+TEST_F(ChartRunTest, ADatabaseFailureInTheRunsOwnWorkEndsTheCastWithOneBox) {
+    struct Case {
+        const char* what;
+        std::function<bool(std::size_t)> paintFails;
+    };
+    const Case cases[] = {
+        {"when the panel is first shown", [](std::size_t n) { return n == 1; }},
+        {"at every paint", [](std::size_t) { return true; }},
+        {"only as the panel hides", [this](std::size_t n) { return n > 1 && main->panel.PicMask.height() == 0; }},
+    };
+    for (const Case& c : cases) {
+        boxes.clear();
+        main->onRepaint = [&c](std::size_t n) {
+            if (c.paintFails(n)) throw RunTimeError(kDbErrorBase + 5, "database is locked");
+        };
+        EXPECT_TRUE(FnCastHoroscope()) << c.what;
+        EXPECT_EQ(boxes.texts(), std::vector<std::string>{"database is locked"}) << c.what;
+        EXPECT_EQ(boxes.last().icon, MsgIcon::Critical) << c.what;
+        for (const char* name : kResultWindowNames) EXPECT_FALSE(shown(name)) << c.what << ": " << name;
+        EXPECT_FALSE(main->panel.PicMask.visible()) << c.what;
+        EXPECT_FALSE(state().gComputing) << c.what;
+        EXPECT_FALSE(FnChartRunInProgress()) << c.what;
+    }
+}
+
 TEST_F(ChartRunTest, ACastAskedForWhileOneRunsIsRefused) {
     bool refused = false;
     main->onRepaint = [&](std::size_t n) {
