@@ -475,9 +475,7 @@ TEST_F(ChartRunTest, ADatabaseHeldByAnotherProgramEndsTheCastWithOneBox) {
                                        ("jd_cast_locked_" + std::to_string(::getpid()) + ".db");
     std::filesystem::copy_file(std::string(JD_BINARY_DIR) + "/bin/DBTessel.db", copy,
                                std::filesystem::copy_options::overwrite_existing);
-    const auto savedWait = Database::busyWait();
-    Database::setBusyWait(std::chrono::milliseconds(50));
-    state().gDbConnection = std::make_shared<Database>(copy.string());
+    state().gDbConnection = Database::open(copy.string(), nullptr, std::chrono::milliseconds(50));
     {
         Database other(copy.string());
         other.executeScript("BEGIN EXCLUSIVE");
@@ -499,7 +497,6 @@ TEST_F(ChartRunTest, ADatabaseHeldByAnotherProgramEndsTheCastWithOneBox) {
     EXPECT_EQ(detailTexts(), kSampleDetails);
     for (const char* name : kResultWindowNames) EXPECT_TRUE(shown(name)) << name;
 
-    Database::setBusyWait(savedWait);
     state().gDbConnection.reset();
     state().gBhukthiConnection.reset();
     std::filesystem::remove(copy);

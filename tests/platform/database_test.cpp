@@ -34,19 +34,15 @@ protected:
                ("jd_db_" + std::to_string(::getpid()) + "_" + info->name());
         fs::remove_all(dir_);
         fs::create_directories(dir_);
-        savedWait_ = Database::busyWait();
-        Database::setBusyWait(kWait);
     }
-    void TearDown() override {
-        Database::setBusyWait(savedWait_);
-        fs::remove_all(dir_);
-    }
+    void TearDown() override { fs::remove_all(dir_); }
 
     std::string path(const std::string& name) const { return (dir_ / name).string(); }
 
-    // A database with one table of names, as the place tables keep them.
+    // A database with one table of names, as the place tables keep them;
+    // its connection waits kWait for a locked file.
     std::unique_ptr<Database> namesDatabase() {
-        auto db = std::make_unique<Database>(path("names.db"), Database::Mode::CreateIfMissing);
+        auto db = std::make_unique<Database>(path("names.db"), Database::Mode::CreateIfMissing, nullptr, kWait);
         db->executeScript(
             "CREATE TABLE City (CityID INTEGER PRIMARY KEY AUTOINCREMENT, CityName TEXT COLLATE NOCASE,"
             " Degree INTEGER, Hours REAL, Note TEXT)");
@@ -60,7 +56,6 @@ protected:
     }
 
     fs::path dir_;
-    std::chrono::milliseconds savedWait_{};
 };
 
 template <typename F>
