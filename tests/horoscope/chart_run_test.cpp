@@ -12,6 +12,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "horoscope/chart_host.h"
@@ -470,14 +471,24 @@ TEST_F(ChartRunTest, AFailingStageShowsItsBoxAndTheRunGoesOn) {
 }
 
 TEST_F(ChartRunTest, ADatabaseHeldByAnotherProgramEndsTheCastWithOneBox) {
-    // A copy of the database, so no other test meets the lock.
-    const std::filesystem::path copy = std::filesystem::temp_directory_path() /
-                                       ("jd_cast_locked_" + std::to_string(::getpid()) + ".db");
-    std::filesystem::copy_file(std::string(JD_BINARY_DIR) + "/bin/DBTessel.db", copy,
-                               std::filesystem::copy_options::overwrite_existing);
-    state().gDbConnection = Database::open(copy.string(), nullptr, std::chrono::milliseconds(50));
+    // A copy of the database, so no other test meets the lock; it goes
+    // however the test ends.
+    const struct DatabaseCopy {
+        std::filesystem::path file = std::filesystem::temp_directory_path() /
+                                     ("jd_cast_locked_" + std::to_string(::getpid()) + ".db");
+        DatabaseCopy() {
+            std::filesystem::copy_file(std::string(JD_BINARY_DIR) + "/bin/DBTessel.db", file,
+                                       std::filesystem::copy_options::overwrite_existing);
+        }
+        ~DatabaseCopy() {
+            std::error_code ignored;
+            std::filesystem::remove(file, ignored);
+        }
+    } copy;
+    // The wait shortened on this connection only (and those opened from it).
+    state().gDbConnection = Database::open(copy.file.string(), nullptr, std::chrono::milliseconds(50));
     {
-        Database other(copy.string());
+        Database other(copy.file.string());
         other.executeScript("BEGIN EXCLUSIVE");
         ASSERT_TRUE(FnCastHoroscope());
         other.executeScript("COMMIT");
@@ -496,10 +507,6 @@ TEST_F(ChartRunTest, ADatabaseHeldByAnotherProgramEndsTheCastWithOneBox) {
     EXPECT_TRUE(boxes.shown().empty());
     EXPECT_EQ(detailTexts(), kSampleDetails);
     for (const char* name : kResultWindowNames) EXPECT_TRUE(shown(name)) << name;
-
-    state().gDbConnection.reset();
-    state().gBhukthiConnection.reset();
-    std::filesystem::remove(copy);
 }
 
 TEST_F(ChartRunTest, AFailureInTheRunsOwnWorkEndsItWithThePanelHidden) {
