@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <future>
 #include <limits>
 #include <stdexcept>
 #include <string>
@@ -363,12 +364,26 @@ TEST_F(DatabaseTest, ASaveUnderAnotherProgramsLockWaitsOrIsUndoneWholly) {
     Database other(path("names.db"));
 
     other.executeScript("BEGIN IMMEDIATE");
-    std::thread writer([&] {
-        std::this_thread::sleep_for(kWait / 3);
+    // The other program ends its write once the save waits for it (the busy
+    // cursor shows), and the save waits as long as that takes.
+    TimedBusyCursor cursor;
+    std::promise<void> saveWaits;
+    bool told = false;
+    cursor.onShow = [&] {
+        if (!std::exchange(told, true)) saveWaits.set_value();
+    };
+    db->setBusyCursor(&cursor);
+    db->setBusyWait(std::chrono::minutes(1));
+    std::thread writer([&other, waiting = saveWaits.get_future()] {
+        waiting.wait();
         other.executeScript("COMMIT");
     });
     EXPECT_NO_THROW(save("Ujjain")) << "a brief write is waited for";
+    EXPECT_TRUE(told) << "the save did not wait";
+    if (!std::exchange(told, true)) saveWaits.set_value();
     writer.join();
+    db->setBusyCursor(nullptr);
+    db->setBusyWait(kWait);
 
     other.executeScript("BEGIN");
     EXPECT_EQ(cities(other), 1);  // a reader holds the file
