@@ -69,6 +69,7 @@ void hideWaitPanel() {
 
 // Holds the run: raised on entry; lowered on every way out, and the panel
 // hidden even when the run is left by an error that is not the run time's.
+// A database failure ends the run however late it is met, and is told once.
 class RunScope {
 public:
     RunScope() { state().gCastInProgress = true; }
@@ -89,14 +90,34 @@ public:
     void hidePanel() {
         panelHidden_ = true;
         try {
-            hideWaitPanel();
-        } catch (const RunTimeError& e) {
-            FnShowPlainError(e);
+            try {
+                hideWaitPanel();
+            } catch (const RunTimeError& e) {
+                FnShowPlainError(e);
+            }
+        } catch (const CastDatabaseFailure& failure) {
+            endOnDatabaseFailure(failure);
         }
+    }
+
+    // The database cannot be read: every later stage would fail on it again.
+    // What the run had written is cleared, so no half chart can be shown,
+    // and the failure shows in one box.
+    void endOnDatabaseFailure(const CastDatabaseFailure& failure) {
+        state().gComputing = false;
+        try {
+            FnUnloadChartWindows();
+        } catch (const CastDatabaseFailure&) {
+            // The same file failing again; the box below tells of it.
+        }
+        if (std::exchange(databaseFailureShown_, true)) return;
+        if (MessageBox* box = state().services.messageBox)
+            box->show(failure.error.description(), MsgIcon::Critical, MsgButtons::OK, std::nullopt);
     }
 
 private:
     bool panelHidden_ = false;
+    bool databaseFailureShown_ = false;
 };
 
 // Runs one called stage. Every stage traps its own errors; one that still
@@ -126,46 +147,44 @@ bool FnCastHoroscope(const std::function<void()>& writeRecords) {
     if (FnChartRunInProgress()) return false;
     RunScope scope;
     if (writeRecords) writeRecords();
+    // The generic error box raises a database failure in its turn: the
+    // outer handler takes it from there too.
     try {
-        showWaitPanel();
-        stage(FnUnloadChartWindows);
-        FnProgressStep();
-        stage([] { FnCalcBodyPositions(30); });
-        FnProgressStep();
-        stage(FnLoadNameTables);
-        FnProgressStep();
-        if (FnDrawChart(ChartDivision::Rasi)) FnProgressStep();
-        stage(FnFillPanchangaText);
-        FnProgressStep();
-        stage(FnFillAshtakavargaGrid);
-        FnProgressStep();
-        stage([] { FnCalcBodyPositions(kNavamsaSpan); });
-        FnProgressStep();
-        stage(FnLoadNameTables);
-        FnProgressStep();
-        if (FnDrawChart(ChartDivision::Navamsa)) FnProgressStep();
-        stage(FnComputeBhavaTable);
-        FnProgressStep();
-        stage(FnFillPlanetTable);
-        FnProgressStep();
-        stage(FnFinishChartRun);
-        FnProgressStep();
-        stage(FnFillVargasTable);
-        FnProgressStep();
-        stage(FnComputeVimshottariDasa);
-        FnProgressStep();
-        stage(FnShowChartWindows);
-        FnProgressStep();
-    } catch (const RunTimeError& e) {
-        FnShowPlainError(e);
+        try {
+            showWaitPanel();
+            stage(FnUnloadChartWindows);
+            FnProgressStep();
+            stage([] { FnCalcBodyPositions(30); });
+            FnProgressStep();
+            stage(FnLoadNameTables);
+            FnProgressStep();
+            if (FnDrawChart(ChartDivision::Rasi)) FnProgressStep();
+            stage(FnFillPanchangaText);
+            FnProgressStep();
+            stage(FnFillAshtakavargaGrid);
+            FnProgressStep();
+            stage([] { FnCalcBodyPositions(kNavamsaSpan); });
+            FnProgressStep();
+            stage(FnLoadNameTables);
+            FnProgressStep();
+            if (FnDrawChart(ChartDivision::Navamsa)) FnProgressStep();
+            stage(FnComputeBhavaTable);
+            FnProgressStep();
+            stage(FnFillPlanetTable);
+            FnProgressStep();
+            stage(FnFinishChartRun);
+            FnProgressStep();
+            stage(FnFillVargasTable);
+            FnProgressStep();
+            stage(FnComputeVimshottariDasa);
+            FnProgressStep();
+            stage(FnShowChartWindows);
+            FnProgressStep();
+        } catch (const RunTimeError& e) {
+            FnShowPlainError(e);
+        }
     } catch (const CastDatabaseFailure& failure) {
-        // The database cannot be read: every later stage would fail on it
-        // again. The cast ends here with one box; what it had written is
-        // cleared, so no half chart can be shown.
-        state().gComputing = false;
-        FnUnloadChartWindows();
-        if (MessageBox* box = state().services.messageBox)
-            box->show(failure.error.description(), MsgIcon::Critical, MsgButtons::OK, std::nullopt);
+        scope.endOnDatabaseFailure(failure);
     }
     scope.hidePanel();
     return true;

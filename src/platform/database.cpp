@@ -18,10 +18,6 @@ namespace jd {
 
 namespace {
 
-// How long a statement waits for another connection to release the file
-// before it fails with "database is locked".
-std::chrono::milliseconds gBusyWait{5000};
-
 // Calls into SQLite under way on this thread: at most one, as a second one
 // could only come from inside the first one's wait for the file.
 thread_local int tCallsUnderWay = 0;
@@ -373,7 +369,8 @@ void Transaction::abandon() noexcept {
 
 // ----------------------------------------------------------------- Database
 
-Database::Database(const std::string& path, Mode mode, BusyCursor* cursor) : path_(path), busyCursor_(cursor) {
+Database::Database(const std::string& path, Mode mode, BusyCursor* cursor, std::chrono::milliseconds busyWait)
+    : path_(path), busyCursor_(cursor), busyWait_(busyWait) {
     std::error_code ec;
     if (mode == Mode::ExistingFile && !std::filesystem::exists(path, ec)) {
         throw RunTimeError(kDbFileMissing, "The database file " + path + " does not exist");
@@ -427,10 +424,6 @@ Database::Database(const std::string& path, Mode mode, BusyCursor* cursor) : pat
     }
 }
 
-void Database::setBusyWait(std::chrono::milliseconds wait) { gBusyWait = wait; }
-
-std::chrono::milliseconds Database::busyWait() { return gBusyWait; }
-
 Database::~Database() { sqlite3_close_v2(db_); }
 
 int Database::onBusy(void* self, int retries) {
@@ -449,7 +442,7 @@ int Database::onBusy(void* self, int retries) {
         }
         db.waitStart_ = std::chrono::steady_clock::now();
     }
-    const auto left = gBusyWait - (std::chrono::steady_clock::now() - db.waitStart_);
+    const auto left = db.busyWait_ - (std::chrono::steady_clock::now() - db.waitStart_);
     if (left <= decltype(left)::zero()) return 0;
     // Short steps at first, as the other connection may be nearly done.
     const std::chrono::milliseconds step{retries < 10 ? 5 : 50};

@@ -3,8 +3,9 @@
 // program, statements with every value bound as a parameter, rows read by
 // column name without regard to case, transactions that roll back unless
 // committed. A statement that finds the file locked by another connection
-// waits up to five seconds for it, showing the busy cursor, before it fails;
-// so does the opening of a connection.
+// waits for it (five seconds unless the connection is told otherwise),
+// showing the busy cursor, before it fails; so does the opening of a
+// connection.
 //
 // Every failure raises jd::RunTimeError with a number of the database range:
 //   3000 + SQLite's primary result code, with SQLite's own message
@@ -41,6 +42,10 @@ inline constexpr int kDbNoSuchColumn = 3902;    // a row has no column of that n
 inline constexpr int kDbNoCurrentRow = 3903;    // a value read with no current row
 
 class RunTimeError;
+
+// How long a connection waits for a file held by another before a statement
+// fails, unless it is opened with a wait of its own.
+inline constexpr std::chrono::milliseconds kDefaultBusyWait{5000};
 
 // True for a failure of the database itself rather than of a value read from
 // it: the file missing, locked or busy, unreadable, not a database or
@@ -181,18 +186,22 @@ public:
     };
 
     // Opens the database file for reading and writing, showing `cursor`
-    // whenever a statement of this connection waits for the file. With
+    // whenever a statement of this connection waits for the file, which it
+    // does up to `busyWait` (the opening's own read included). With
     // ExistingFile a missing file raises kDbFileMissing and no file is
     // created; a file that is not a database, or a database without tables,
     // raises kDbNotADatabase; a file that another connection holds past the
     // wait raises 3005 "database is locked"; a file that cannot be opened
     // raises 3000 + SQLite's code.
-    explicit Database(const std::string& path, Mode mode = Mode::ExistingFile, BusyCursor* cursor = nullptr);
-    static std::shared_ptr<Database> open(const std::string& path, BusyCursor* cursor = nullptr) {
-        return std::make_shared<Database>(path, Mode::ExistingFile, cursor);
+    explicit Database(const std::string& path, Mode mode = Mode::ExistingFile, BusyCursor* cursor = nullptr,
+                      std::chrono::milliseconds busyWait = kDefaultBusyWait);
+    static std::shared_ptr<Database> open(const std::string& path, BusyCursor* cursor = nullptr,
+                                          std::chrono::milliseconds busyWait = kDefaultBusyWait) {
+        return std::make_shared<Database>(path, Mode::ExistingFile, cursor, busyWait);
     }
-    // Another connection to this one's file, showing the same busy cursor.
-    std::shared_ptr<Database> another() const { return open(path_, busyCursor_); }
+    // Another connection to this one's file, showing the same busy cursor
+    // and waiting as long.
+    std::shared_ptr<Database> another() const { return open(path_, busyCursor_, busyWait_); }
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
     ~Database();
@@ -238,16 +247,16 @@ public:
     void setBusyCursor(BusyCursor* cursor) { busyCursor_ = cursor; }
     BusyCursor* busyCursor() const { return busyCursor_; }
 
-    // How long every connection waits for a file held by another before the
-    // statement fails: five seconds. Tests shorten it.
-    static void setBusyWait(std::chrono::milliseconds wait);
-    static std::chrono::milliseconds busyWait();
+    // How long a statement of this connection waits for a file held by
+    // another before it fails (kDefaultBusyWait unless opened with another).
+    void setBusyWait(std::chrono::milliseconds wait) { busyWait_ = wait; }
+    std::chrono::milliseconds busyWait() const { return busyWait_; }
 
 private:
     friend class Statement;
     friend class Transaction;
     class Call;
-    // SQLite's busy handler: waits in short sleeps, busyWait() in all.
+    // SQLite's busy handler: waits in short sleeps, busyWait_ in all.
     static int onBusy(void* self, int retries);
     // Restores the cursor a wait of the call just ended has shown.
     void endWait();
@@ -256,6 +265,7 @@ private:
     sqlite3* db_ = nullptr;
     BusyCursor* busyCursor_ = nullptr;
     BusyCursor* shownCursor_ = nullptr;  // the cursor showing for the current wait
+    std::chrono::milliseconds busyWait_;
     std::chrono::steady_clock::time_point waitStart_;
 };
 

@@ -85,6 +85,19 @@ public:
     WindowRegistry& registry() const;
     Services& services() const;
 
+    // The rules a child window sets for its place in the frame, which the
+    // frame follows and no more:
+    // The window that lies over this one whenever both show ("" for none).
+    virtual std::string liesUnder() const { return {}; }
+    // False for a window only the program closes: the user can neither
+    // close it nor move it.
+    virtual bool mayBeMovedOrClosed() const { return true; }
+    // While the user works in this window, another child window that the
+    // program brings to the front comes over it without taking the keys.
+    virtual bool keepsKeys() const { return false; }
+    // The same for a child window the program shows now.
+    virtual bool keepsKeysFromShownWindow() const { return keepsKeys(); }
+
     // The control with the focus inside this window (none at first).
     Control* focused() const { return focused_; }
     // Moves the focus: lost focus fires on the control that had it, then got

@@ -13,11 +13,9 @@
 #include <QThread>
 #include <utility>
 
-#include "horoscope/chart_run.h"
 #include "platform/run_time_error.h"
 #include "qt/twips.h"
 #include "qt/wait_panel_widget.h"
-#include "ui/shell/main_horoscope.h"
 #include "ui/shell/mdi_quill.h"
 
 namespace jd::qt {
@@ -87,8 +85,8 @@ void MainFrame::attach(WindowRegistry& registry, const ViewFactory& views) {
     views_ = &views;
     registrySub_ = registry.subscribe([this](const WindowEvent& e, Window& w) { onWindowEvent(e, w); });
     connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
-        // The area raises what it activates: the navigator goes back under
-        // the window chosen in it once it has.
+        // The area raises what it activates: a window that lies under
+        // another goes back under it once it has.
         scheduleRestack();
         if (syncing_ || !sub || !registry_) return;
         for (auto& [name, v] : views_by_name_) {
@@ -144,12 +142,12 @@ void MainFrame::onWindowEvent(const WindowEvent& e, Window& w) {
     syncing_ = true;
     switch (e.kind) {
         case WindowEventKind::Show: {
-            // A window shown while the user works in a view that keeps the
-            // keys comes over it without taking them: the focus its Load
-            // gave a control waits until the user goes to the window. (A
-            // cast shows its windows again as any show does: the user works
-            // in none of them then.)
-            QMdiSubWindow* keeper = v.sub && !FnChartRunInProgress() ? focusKeeper() : nullptr;
+            // A window shown while the user works in one that keeps the keys
+            // from it comes over that one without taking them: the focus its
+            // Load gave a control waits until the user goes to the window.
+            const View* keeping = v.sub ? focusKeeper() : nullptr;
+            QMdiSubWindow* keeper =
+                keeping && keeping->window->keepsKeysFromShownWindow() ? keeping->sub : nullptr;
             const QPointer<QWidget> keys = keeper && keeper != v.sub ? QApplication::focusWidget() : nullptr;
             v.outer->show();
             if (keys && QApplication::focusWidget() != keys) keys->setFocus(Qt::OtherFocusReason);
@@ -168,13 +166,13 @@ void MainFrame::onWindowEvent(const WindowEvent& e, Window& w) {
         case WindowEventKind::Unload:
             syncing_ = false;
             dropView(w.name());
-            keepNavigatorUnderChosen();
+            keepWindowsUnder();
             return;
         default:
             break;
     }
     syncing_ = false;
-    keepNavigatorUnderChosen();
+    keepWindowsUnder();
     scheduleRestack();
 }
 
@@ -186,8 +184,6 @@ void MainFrame::createView(Window& w) {
     if (!view) return;
     View v;
     v.window = &w;
-    v.decoration = entry->decoration;
-    v.focus = entry->focus;
     if (entry->decoration == ViewDecoration::Separate) {
         view->setParent(this, Qt::Window);
         view->hide();
@@ -197,8 +193,9 @@ void MainFrame::createView(Window& w) {
         sub->setObjectName(toQt(w.name()));
         sub->setWidget(view);
         if (entry->decoration == ViewDecoration::Frameless) sub->setWindowFlags(Qt::FramelessWindowHint);
-        if (entry->decoration == ViewDecoration::Lasting)
-            sub->setWindowFlags(Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+        // A window only the program closes has only a title bar: no
+        // buttons, no system menu.
+        if (!w.mayBeMovedOrClosed()) sub->setWindowFlags(Qt::CustomizeWindowHint | Qt::WindowTitleHint);
         syncing_ = true;
         mdi_->addSubWindow(sub);
         sub->hide();
@@ -248,7 +245,7 @@ void MainFrame::place(View& v) {
 
 void MainFrame::activate(View& v) {
     if (v.sub) {
-        if (QMdiSubWindow* keeper = focusKeeper(); keeper && keeper != v.sub) {
+        if (const View* keeper = focusKeeper(); keeper && keeper->sub != v.sub) {
             // The window comes over the one that keeps the focus. The area
             // raises a sub-window it activates once it has told of it, so
             // the front is raised again after that.
@@ -264,10 +261,10 @@ void MainFrame::activate(View& v) {
     }
 }
 
-// The sub-window of a view that keeps the focus, while the user works in it:
-// the area is activating it, or it is the active one and holds the focus
-// while no menu command runs.
-QMdiSubWindow* MainFrame::focusKeeper() const {
+// The view of a window that keeps the keys, while the user works in it: the
+// area is activating it, or it is the active one and holds the focus while
+// no menu command runs.
+const MainFrame::View* MainFrame::focusKeeper() const {
     QMdiSubWindow* sub = activating_;
     if (!sub && !commandRunning_) {
         sub = mdi_->activeSubWindow();
@@ -275,7 +272,7 @@ QMdiSubWindow* MainFrame::focusKeeper() const {
     }
     if (!sub) return nullptr;
     for (const auto& [name, v] : views_by_name_)
-        if (v.sub == sub) return v.focus == ViewFocus::Kept ? sub : nullptr;
+        if (v.sub == sub) return v.window && v.window->keepsKeys() ? &v : nullptr;
     return nullptr;
 }
 
@@ -286,16 +283,18 @@ void MainFrame::raiseFront() {
     if (it != views_by_name_.end() && it->second.sub && it->second.sub->isVisible()) it->second.sub->raise();
 }
 
-// The window the navigator chose lies over the navigator, whatever else
-// opens, comes forward or goes; the navigator moves only as far as that
-// needs, so the windows over the chosen one stay over it.
-void MainFrame::keepNavigatorUnderChosen() {
-    const char* chosenName = frm_MainHoroscope::chosenWindow();
-    QMdiSubWindow* nav = subWindowOf(frm_MainHoroscope::kWindowName);
-    QMdiSubWindow* chosen = chosenName ? subWindowOf(chosenName) : nullptr;
-    if (!nav || !chosen || !nav->isVisible() || !chosen->isVisible()) return;
-    const QList<QMdiSubWindow*> order = mdi_->subWindowList(QMdiArea::StackingOrder);
-    if (order.indexOf(nav) > order.indexOf(chosen)) nav->stackUnder(chosen);
+// A window that lies under another, as its model says, stays under it
+// whatever else opens, comes forward or goes; it moves only as far as that
+// needs, so the windows over the upper one stay over it.
+void MainFrame::keepWindowsUnder() {
+    for (const auto& [name, v] : views_by_name_) {
+        if (!v.sub || !v.window || !v.sub->isVisible()) continue;
+        const std::string upperName = v.window->liesUnder();
+        QMdiSubWindow* upper = upperName.empty() ? nullptr : subWindowOf(upperName);
+        if (!upper || !upper->isVisible()) continue;
+        const QList<QMdiSubWindow*> order = mdi_->subWindowList(QMdiArea::StackingOrder);
+        if (order.indexOf(v.sub) > order.indexOf(upper)) v.sub->stackUnder(upper);
+    }
 }
 
 // Once more when the event loop next runs, after the area has raised what
@@ -305,7 +304,7 @@ void MainFrame::scheduleRestack() {
     restackPending_ = true;
     QMetaObject::invokeMethod(this, [this] {
         restackPending_ = false;
-        keepNavigatorUnderChosen();
+        keepWindowsUnder();
     }, Qt::QueuedConnection);
 }
 
@@ -354,18 +353,18 @@ bool MainFrame::eventFilter(QObject* watched, QEvent* e) {
         auto* w = qobject_cast<QWidget*>(watched);
         if (w && w->isWindow()) noteActivation(w);
     }
-    // A lasting window stays where its Load puts it: its border and title
-    // bar do not drag it away.
+    // A window only the program closes stays where its Load puts it: its
+    // border and title bar do not drag it away.
     if (e->type() == QEvent::MouseMove && static_cast<QMouseEvent*>(e)->buttons() != Qt::NoButton) {
         for (const auto& [name, v] : views_by_name_)
-            if (v.sub == watched && v.decoration == ViewDecoration::Lasting) return true;
+            if (v.sub == watched && v.window && !v.window->mayBeMovedOrClosed()) return true;
     }
     if (e->type() == QEvent::Close && !syncing_ && registry_) {
         for (auto& [name, v] : views_by_name_) {
             if (v.outer != watched || !v.window) continue;
             e->ignore();
-            // A lasting window stays until the program closes it.
-            if (v.decoration == ViewDecoration::Lasting) return true;
+            // A window only the program closes stays until it does.
+            if (!v.window->mayBeMovedOrClosed()) return true;
             // Closing a window's picture unloads the window, which drops
             // the picture in turn.
             Window* w = v.window;

@@ -57,8 +57,6 @@ private:
         Window* window = nullptr;
         QWidget* outer = nullptr;  // the sub-window, or the separate window
         QMdiSubWindow* sub = nullptr;
-        ViewDecoration decoration = ViewDecoration::Titled;
-        ViewFocus focus = ViewFocus::ToFront;
         int windowSub = -1;  // subscription to the window's caption and geometry
     };
 
@@ -67,9 +65,9 @@ private:
     void dropView(const std::string& name);
     void place(View& v);
     void activate(View& v);
-    QMdiSubWindow* focusKeeper() const;
+    const View* focusKeeper() const;
     void raiseFront();
-    void keepNavigatorUnderChosen();
+    void keepWindowsUnder();
     void scheduleRestack();
     void noteActivation(QWidget* window);
     void activateNextWindow(QWidget* hidden);

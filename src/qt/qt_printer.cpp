@@ -8,6 +8,7 @@
 #include <QPrinterInfo>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "platform/run_time_error.h"
 #include "report/report_pages.h"
@@ -66,6 +67,8 @@ QString QtPrinter::documentName() {
            QStringLiteral(" - Horoscope");
 }
 
+QtPrinter::QtPrinter(Queue queue) : queue_(std::move(queue)) {}
+
 QtPrinter::QtPrinter(QString pdfPath, QPageSize paper) : pdfPath_(std::move(pdfPath)), paper_(std::move(paper)) {}
 
 QtPrinter::~QtPrinter() {
@@ -110,8 +113,8 @@ void QtPrinter::endDoc() {
         if (paper_.isValid()) printer.setPageSize(paper_);
     } else {
         // The sheets the queue feeds, whatever paper Qt starts a job on.
-        const QPageSize paper = printerPaper(QPrinterInfo(printer));
-        if (!printToFile.isEmpty()) printer.setOutputFileName(printToFile);
+        const QPageSize paper = queue_.paper(QPrinterInfo(printer));
+        if (!queue_.printToFile.isEmpty()) printer.setOutputFileName(queue_.printToFile);
         if (paper.isValid()) printer.setPageSize(paper);
     }
     QPainter painter;

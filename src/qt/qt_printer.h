@@ -32,8 +32,21 @@ public:
     // The name a job goes to the queue under: the report's title line.
     static QString documentName();
 
+    // Where a job on the printer goes: the paper the printer's queue feeds
+    // (its default page size), and a PDF file that takes the job in the
+    // queue's place (print to file; empty for the queue itself).
+    struct Queue {
+        std::function<QPageSize(const QPrinterInfo&)> paper = [](const QPrinterInfo& printer) {
+            return printer.defaultPageSize();
+        };
+        QString printToFile;
+    };
+
     // The system's default printer, on the paper its queue takes by default.
     QtPrinter() = default;
+    // The default printer with the queue given (tests put a queue's paper
+    // in place of the machine's).
+    explicit QtPrinter(Queue queue);
     // A PDF file, written on the paper given or else on the default paper.
     explicit QtPrinter(QString pdfPath, QPageSize paper = {});
     ~QtPrinter() override;
@@ -61,16 +74,8 @@ public:
     int sheets() const { return sheets_; }
     double printedPoints() const { return printedPoints_; }
 
-    // The paper of a job on the printer: the default page size of the
-    // printer it goes to. Tests put the paper of a queue in its place.
-    std::function<QPageSize(const QPrinterInfo&)> printerPaper = [](const QPrinterInfo& printer) {
-        return printer.defaultPageSize();
-    };
-    // Print to file: a job on the printer is written to this file (a PDF)
-    // instead of the queue; empty for the queue itself.
-    QString printToFile;
-
 private:
+    Queue queue_;
     QString pdfPath_;
     QPageSize paper_;
     QString fontName_ = QStringLiteral("Courier New");

@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -13,11 +14,9 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
-#include <QSaveFile>
 #include <QSettings>
 #include <QSpacerItem>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QThread>
 #include <QUrl>
@@ -171,36 +170,21 @@ void QtSettingsStore::SaveSection(const std::string& appName, const std::string&
                                   const std::vector<std::pair<std::string, std::string>>& values) {
     const auto failed = [this] { return settingsFileError(QDir::toNativeSeparators(path_).toStdString()); };
 
-    // The new content is made in a draft file of its own, so that QSettings
-    // writes it in its own form and reports its own errors, free of those of
-    // the old file.
-    const QTemporaryDir scratch;
-    if (!scratch.isValid()) throw failed();
-    const QString draftPath = scratch.filePath(QStringLiteral("settings.ini"));
+    // A damaged file holds nothing worth keeping (the program stores only the
+    // chart saved last there), and its format error would stay with every
+    // QSettings that reads it, hiding how the write went: it goes first.
     {
-        QSettings draft(draftPath, QSettings::IniFormat);
-        // An old file that cannot be read keeps nothing worth keeping: the
-        // program stores only the chart saved last there.
-        if (QFileInfo(path_).isFile()) {
-            const QSettings old(path_, QSettings::IniFormat);
-            const QStringList keys = old.allKeys();  // reads the file; its status follows
-            if (old.status() == QSettings::NoError)
-                for (const QString& k : keys) draft.setValue(k, old.value(k));
-        }
-        for (const auto& [key, value] : values) draft.setValue(settingsKey(appName, section, key), toQt(value));
-        draft.sync();
-        if (draft.status() != QSettings::NoError) throw failed();
+        const QSettings old(path_, QSettings::IniFormat);
+        old.allKeys();  // reads the file; its status follows
+        if (old.status() == QSettings::FormatError && !QFile::remove(path_)) throw failed();
     }
-    QFile draftFile(draftPath);
-    if (!draftFile.open(QIODevice::ReadOnly)) throw failed();
-    const QByteArray content = draftFile.readAll();
-
-    // The file itself is replaced in one step: until the commit it holds
-    // what it held, after it everything new.
-    QDir().mkpath(QFileInfo(path_).absolutePath());
-    QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit())
-        throw failed();
+    // One sync writes every key in one step: a new file beside the old one,
+    // renamed over it. A file that may not be read or written, or a folder
+    // that may not be written, is left as it is and the status tells.
+    QSettings settings(path_, QSettings::IniFormat);
+    for (const auto& [key, value] : values) settings.setValue(settingsKey(appName, section, key), toQt(value));
+    settings.sync();
+    if (settings.status() != QSettings::NoError) throw failed();
 }
 
 // ---------------------------------------------------------------- save dialog
@@ -289,8 +273,11 @@ void QtHelp::fitToScreen(QWidget& w) {
     const QSize margins = w.frameGeometry().size() - w.size();
     w.resize(w.size().boundedTo(room.size() - margins));
     const QRect outer = w.frameGeometry();
-    w.move(std::clamp(outer.left(), room.left(), room.right() + 1 - outer.width()),
-           std::clamp(outer.top(), room.top(), room.bottom() + 1 - outer.height()));
+    // A window still larger than the room (its least size is) starts at the
+    // room's edge: its top left corner, with the title bar, stays in sight.
+    const auto within = [](int at, int low, int high) { return high < low ? low : std::clamp(at, low, high); };
+    w.move(within(outer.left(), room.left(), room.right() + 1 - outer.width()),
+           within(outer.top(), room.top(), room.bottom() + 1 - outer.height()));
 }
 
 void releaseUnloadedWhenIdle(WindowRegistry& registry, QObject* context) {

@@ -50,8 +50,8 @@ public:
 // in the file given. Application name, section and key are kept in lower case,
 // so they match without regard to letter case as the program expects.
 // A write replaces the file whole, in one step: the keys the old file holds
-// with the new ones over them, or the new ones alone when the old file cannot
-// be read.
+// with the new ones over them, or the new ones alone when the old file is
+// damaged. A file that may not be read or written is left alone.
 class QtSettingsStore : public SettingsStore {
 public:
     QtSettingsStore();

@@ -108,9 +108,7 @@ QIcon programIcon() {
 }
 
 void addShellViews(ViewFactory& views) {
-    // The navigator lasts until Exit, and its tree keeps the keys while the
-    // windows it chooses come to the front.
-    views.add(frm_MainHoroscope::kWindowName, navigatorView, ViewDecoration::Lasting, ViewFocus::Kept);
+    views.add(frm_MainHoroscope::kWindowName, navigatorView);
     views.add(frm_AboutUs::kWindowName, aboutView, ViewDecoration::Titled);
 }
 

@@ -12,6 +12,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "horoscope/chart_host.h"
@@ -470,16 +471,24 @@ TEST_F(ChartRunTest, AFailingStageShowsItsBoxAndTheRunGoesOn) {
 }
 
 TEST_F(ChartRunTest, ADatabaseHeldByAnotherProgramEndsTheCastWithOneBox) {
-    // A copy of the database, so no other test meets the lock.
-    const std::filesystem::path copy = std::filesystem::temp_directory_path() /
-                                       ("jd_cast_locked_" + std::to_string(::getpid()) + ".db");
-    std::filesystem::copy_file(std::string(JD_BINARY_DIR) + "/bin/DBTessel.db", copy,
-                               std::filesystem::copy_options::overwrite_existing);
-    const auto savedWait = Database::busyWait();
-    Database::setBusyWait(std::chrono::milliseconds(50));
-    state().gDbConnection = std::make_shared<Database>(copy.string());
+    // A copy of the database, so no other test meets the lock; it goes
+    // however the test ends.
+    const struct DatabaseCopy {
+        std::filesystem::path file = std::filesystem::temp_directory_path() /
+                                     ("jd_cast_locked_" + std::to_string(::getpid()) + ".db");
+        DatabaseCopy() {
+            std::filesystem::copy_file(std::string(JD_BINARY_DIR) + "/bin/DBTessel.db", file,
+                                       std::filesystem::copy_options::overwrite_existing);
+        }
+        ~DatabaseCopy() {
+            std::error_code ignored;
+            std::filesystem::remove(file, ignored);
+        }
+    } copy;
+    // The wait shortened on this connection only (and those opened from it).
+    state().gDbConnection = Database::open(copy.file.string(), nullptr, std::chrono::milliseconds(50));
     {
-        Database other(copy.string());
+        Database other(copy.file.string());
         other.executeScript("BEGIN EXCLUSIVE");
         ASSERT_TRUE(FnCastHoroscope());
         other.executeScript("COMMIT");
@@ -498,11 +507,6 @@ TEST_F(ChartRunTest, ADatabaseHeldByAnotherProgramEndsTheCastWithOneBox) {
     EXPECT_TRUE(boxes.shown().empty());
     EXPECT_EQ(detailTexts(), kSampleDetails);
     for (const char* name : kResultWindowNames) EXPECT_TRUE(shown(name)) << name;
-
-    Database::setBusyWait(savedWait);
-    state().gDbConnection.reset();
-    state().gBhukthiConnection.reset();
-    std::filesystem::remove(copy);
 }
 
 TEST_F(ChartRunTest, AFailureInTheRunsOwnWorkEndsItWithThePanelHidden) {
@@ -537,6 +541,34 @@ TEST_F(ChartRunTest, AFailureInTheRunsOwnWorkEndsItWithThePanelHidden) {
     ASSERT_TRUE(FnCastHoroscope());
     EXPECT_EQ(resultWindows().frm_UserDetails.txtGName.caption(), "Sample Chart");
     EXPECT_TRUE(boxes.shown().empty());
+}
+
+// A database failure met by the run's own work goes the way of any database
+// failure of the cast: one box, no chart left, the panel hidden, and no error
+// out of the call.
+TEST_F(ChartRunTest, ADatabaseFailureInTheRunsOwnWorkEndsTheCastWithOneBox) {
+    struct Case {
+        const char* what;
+        std::function<bool(std::size_t)> paintFails;
+    };
+    const Case cases[] = {
+        {"when the panel is first shown", [](std::size_t n) { return n == 1; }},
+        {"at every paint", [](std::size_t) { return true; }},
+        {"only as the panel hides", [this](std::size_t n) { return n > 1 && main->panel.PicMask.height() == 0; }},
+    };
+    for (const Case& c : cases) {
+        boxes.clear();
+        main->onRepaint = [&c](std::size_t n) {
+            if (c.paintFails(n)) throw RunTimeError(kDbErrorBase + 5, "database is locked");
+        };
+        EXPECT_TRUE(FnCastHoroscope()) << c.what;
+        EXPECT_EQ(boxes.texts(), std::vector<std::string>{"database is locked"}) << c.what;
+        EXPECT_EQ(boxes.last().icon, MsgIcon::Critical) << c.what;
+        for (const char* name : kResultWindowNames) EXPECT_FALSE(shown(name)) << c.what << ": " << name;
+        EXPECT_FALSE(main->panel.PicMask.visible()) << c.what;
+        EXPECT_FALSE(state().gComputing) << c.what;
+        EXPECT_FALSE(FnChartRunInProgress()) << c.what;
+    }
 }
 
 TEST_F(ChartRunTest, ACastAskedForWhileOneRunsIsRefused) {

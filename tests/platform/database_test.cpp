@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <future>
 #include <limits>
 #include <stdexcept>
 #include <string>
@@ -34,19 +35,15 @@ protected:
                ("jd_db_" + std::to_string(::getpid()) + "_" + info->name());
         fs::remove_all(dir_);
         fs::create_directories(dir_);
-        savedWait_ = Database::busyWait();
-        Database::setBusyWait(kWait);
     }
-    void TearDown() override {
-        Database::setBusyWait(savedWait_);
-        fs::remove_all(dir_);
-    }
+    void TearDown() override { fs::remove_all(dir_); }
 
     std::string path(const std::string& name) const { return (dir_ / name).string(); }
 
-    // A database with one table of names, as the place tables keep them.
+    // A database with one table of names, as the place tables keep them;
+    // its connection waits kWait for a locked file.
     std::unique_ptr<Database> namesDatabase() {
-        auto db = std::make_unique<Database>(path("names.db"), Database::Mode::CreateIfMissing);
+        auto db = std::make_unique<Database>(path("names.db"), Database::Mode::CreateIfMissing, nullptr, kWait);
         db->executeScript(
             "CREATE TABLE City (CityID INTEGER PRIMARY KEY AUTOINCREMENT, CityName TEXT COLLATE NOCASE,"
             " Degree INTEGER, Hours REAL, Note TEXT)");
@@ -60,7 +57,6 @@ protected:
     }
 
     fs::path dir_;
-    std::chrono::milliseconds savedWait_{};
 };
 
 template <typename F>
@@ -368,12 +364,26 @@ TEST_F(DatabaseTest, ASaveUnderAnotherProgramsLockWaitsOrIsUndoneWholly) {
     Database other(path("names.db"));
 
     other.executeScript("BEGIN IMMEDIATE");
-    std::thread writer([&] {
-        std::this_thread::sleep_for(kWait / 3);
+    // The other program ends its write once the save waits for it (the busy
+    // cursor shows), and the save waits as long as that takes.
+    TimedBusyCursor cursor;
+    std::promise<void> saveWaits;
+    bool told = false;
+    cursor.onShow = [&] {
+        if (!std::exchange(told, true)) saveWaits.set_value();
+    };
+    db->setBusyCursor(&cursor);
+    db->setBusyWait(std::chrono::minutes(1));
+    std::thread writer([&other, waiting = saveWaits.get_future()] {
+        waiting.wait();
         other.executeScript("COMMIT");
     });
     EXPECT_NO_THROW(save("Ujjain")) << "a brief write is waited for";
+    EXPECT_TRUE(told) << "the save did not wait";
+    if (!std::exchange(told, true)) saveWaits.set_value();
     writer.join();
+    db->setBusyCursor(nullptr);
+    db->setBusyWait(kWait);
 
     other.executeScript("BEGIN");
     EXPECT_EQ(cities(other), 1);  // a reader holds the file

@@ -125,9 +125,7 @@ TEST(QtPrinter, SampleReportTakesOneLetterSheetAPageOnALetterQueueInEveryFixedPi
         ASSERT_EQ(QFontInfo(QtPrinter::printFont(QString::fromLatin1(family), 11)).family(), family)
             << "the install script brings the font";
         const QString pdf = dir.filePath(QString::fromLatin1(family) + ".pdf");
-        QtPrinter printer;
-        printer.printerPaper = [](const QPrinterInfo&) { return QPageSize(QPageSize::Letter); };
-        printer.printToFile = pdf;
+        QtPrinter printer(QtPrinter::Queue{[](const QPrinterInfo&) { return QPageSize(QPageSize::Letter); }, pdf});
         const auto pieces = FnSplitReportPages(report);
         printer.setFontSize(11);
         printer.setFontName(family);

@@ -164,6 +164,11 @@ TEST(QtHelp, TheHelpWindowFitsTheScreenItOpensOn) {
     help.window()->setGeometry(screen.adjusted(-40, -40, 300, 300));  // dragged and stretched past the edges
     help.showTopic("no such help.html", 1000);
     EXPECT_TRUE(screen.contains(help.window()->frameGeometry()));
+    // One that cannot be made that small keeps its top left corner in sight.
+    help.window()->setMinimumSize(screen.size() + QSize(200, 200));
+    help.window()->move(screen.center());
+    help.showTopic("no such help.html", 1000);
+    EXPECT_EQ(help.window()->frameGeometry().topLeft(), screen.topLeft());
 }
 
 TEST(QtBusyCursor, ShowsTheWaitShapeUntilRestored) {

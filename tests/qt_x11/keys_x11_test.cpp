@@ -12,6 +12,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QThread>
 #include <QTimer>
 #include <filesystem>
@@ -130,16 +131,22 @@ protected:
         return windows->get<frm_OpenChart>();
     }
     // The next message box is answered with Enter on the display; its text
-    // is kept.
+    // is kept. A box that Enter does not answer fails the test (and is then
+    // closed, so the test goes on).
     void answerNextBoxWithEnter() {
         QTimer::singleShot(100, [this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            const QPointer<QMessageBox> box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             answered = box ? box->text().toStdString() : "no box";
             QElapsedTimer waited;
             waited.start();
             while (box && QApplication::activeWindow() != box && waited.elapsed() < 3000) pump(20);
             keys.tap(kReturn);
-            if (box && QApplication::activeModalWidget() == box) box->done(QMessageBox::Ok);
+            waited.restart();
+            while (box && QApplication::activeModalWidget() == box && waited.elapsed() < 1000) pump(20);
+            if (box && QApplication::activeModalWidget() == box) {
+                ADD_FAILURE() << "Enter did not answer the box \"" << answered << '"';
+                box->done(QMessageBox::Ok);
+            }
         });
     }
     // Ctrl held and Tab pressed (once the area takes it for a step through

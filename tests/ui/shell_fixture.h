@@ -30,6 +30,9 @@ protected:
         resetState();
         resultWindows().resetAll();
         folder_ = uniqueFolder();
+        // A folder of the test's own, not one inside a folder named after a
+        // parameterised test, which nothing would remove.
+        ASSERT_EQ(folder_.parent_path(), std::filesystem::temp_directory_path());
         std::filesystem::copy_file(std::string(JD_BINARY_DIR) + "/bin/DBTessel.db", folder_ / "DBTessel.db");
         state().gAppPath = folder_.string();
         state().services = fakes.services();

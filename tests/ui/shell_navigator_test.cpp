@@ -2,6 +2,8 @@
 // so the same window is in front again after a recast.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "horoscope/chart_run.h"
 #include "shell_fixture.h"
 
@@ -89,6 +91,31 @@ TEST_F(Navigator, ActivatingItBringsTheLastChosenWindowBackOverIt) {
     EXPECT_EQ(frontName(), "Frm_Dasa");
 }
 
+// What the frame follows: the chosen window lies over the navigator, which
+// the user can neither move nor close, and whose tree keeps the keys from the
+// windows brought forward or shown, but not from those a cast shows.
+TEST_F(Navigator, TellsTheFrameItsPlaceAndWhoTakesTheKeys) {
+    start();
+    const frm_MainHoroscope& nav = navigator();
+    EXPECT_EQ(nav.liesUnder(), "frm_UserDetails");
+    navigator().tV.clickNode(nodeWithText("Print"));
+    EXPECT_EQ(nav.liesUnder(), "Frm_Print");
+    EXPECT_FALSE(nav.mayBeMovedOrClosed());
+    EXPECT_TRUE(nav.keepsKeys());
+    EXPECT_TRUE(nav.keepsKeysFromShownWindow());
+    std::vector<bool> keptDuringCast;
+    windows.subscribe([&](const WindowEvent& e, Window&) {
+        if (e.kind == WindowEventKind::Show) keptDuringCast.push_back(nav.keepsKeysFromShownWindow());
+    });
+    ASSERT_TRUE(FnCastHoroscope());
+    EXPECT_EQ(keptDuringCast, std::vector<bool>(kResultWindowNames.size(), false));
+    // A result window sets no rule of its own.
+    const Window& rasi = windows.get("frm_rasi");
+    EXPECT_EQ(rasi.liesUnder(), "");
+    EXPECT_TRUE(rasi.mayBeMovedOrClosed());
+    EXPECT_FALSE(rasi.keepsKeys());
+}
+
 TEST_F(Navigator, ClickingPrintCreatesThePrintWindow) {
     start();
     ASSERT_FALSE(windows.isLoaded("Frm_Print"));
@@ -106,9 +133,6 @@ class NavigatorOnScreen : public ShellTest, public ::testing::WithParamInterface
 
 TEST_P(NavigatorOnScreen, TakesItsHeightFromTheScreen) {
     const ScreenCase& c = GetParam();
-    // A folder of the test's own, not one inside a folder named after the
-    // test that nothing removes.
-    EXPECT_EQ(folder_.parent_path(), std::filesystem::temp_directory_path());
     fakes.screen.set(15360, c.screenHeight);
     frm_MainHoroscope& nav = windows.get<frm_MainHoroscope>();
     EXPECT_EQ(nav.height(), c.height);

@@ -1,5 +1,6 @@
 #include "ui/shell/main_horoscope.h"
 
+#include "horoscope/chart_run.h"
 #include "platform/run_time_error.h"
 #include "state/shared_records.h"
 #include "ui/shell/mdi_quill.h"
@@ -135,6 +136,13 @@ const char* frm_MainHoroscope::chosenWindow() {
         if (name == activeName) return window;
     return nullptr;
 }
+
+std::string frm_MainHoroscope::liesUnder() const {
+    const char* chosen = chosenWindow();
+    return chosen ? chosen : "";
+}
+
+bool frm_MainHoroscope::keepsKeysFromShownWindow() const { return !FnChartRunInProgress(); }
 
 void frm_MainHoroscope::onActivate() { bringActiveWindowToFront(); }
 

@@ -25,6 +25,16 @@ public:
     // over itself ("" and "Details" name the birth details), or nullptr.
     static const char* chosenWindow();
 
+    // In the frame the chosen window always lies over the navigator, which
+    // stays where its Load put it until the program ends. While the user
+    // works in its tree, the windows brought forward or shown come over it
+    // without taking the keys, except those a cast shows: the user works in
+    // none of them then.
+    std::string liesUnder() const override;
+    bool mayBeMovedOrClosed() const override { return false; }
+    bool keepsKeys() const override { return true; }
+    bool keepsKeysFromShownWindow() const override;
+
 protected:
     void onLoad() override;
     void onActivate() override;
