@@ -406,12 +406,16 @@ public:
     // its number, then the tree's click.
     void clickNode(int index);
     void dblClick() { if (onDblClick) onDblClick(); }
+    // The user presses a key the tree does not handle itself (Enter): key
+    // press fires with its code.
+    void pressKey(int keyAscii) { if (onKeyPress) onKeyPress(keyAscii); }
 
     void reset();
 
     std::function<void(int nodeIndex)> onNodeClick;
     std::function<void()> onClick;
     std::function<void()> onDblClick;
+    std::function<void(int& keyAscii)> onKeyPress;
 
 private:
     TreeNode& nodeRef(int index);

@@ -1,5 +1,6 @@
 #include "qt/qt_list_controls.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
 #include <QTimer>
@@ -238,6 +239,16 @@ void QtTree::mouseMoveEvent(QMouseEvent* e) {
 void QtTree::mouseDoubleClickEvent(QMouseEvent* e) {
     QTreeWidget::mouseDoubleClickEvent(e);
     model_.dblClick();
+}
+
+void QtTree::keyPressEvent(QKeyEvent* e) {
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    if (!enter || (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        QTreeWidget::keyPressEvent(e);
+        return;
+    }
+    e->accept();
+    if (!e->isAutoRepeat()) model_.pressKey(key::Enter);
 }
 
 void QtTree::focusInEvent(QFocusEvent* e) {

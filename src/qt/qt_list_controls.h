@@ -58,6 +58,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;  // Enter goes to the model
 
 private:
     void scheduleRefresh();

@@ -223,7 +223,7 @@ QMdiSubWindow* topmost(QMdiArea* area) {
     return nullptr;
 }
 
-TEST_F(Program, ActivatingTheNavigatorBringsTheChosenWindowOverItAndLeavesTheKeysInTheTree) {
+TEST_F(Program, ActivatingTheNavigatorBringsTheChosenWindowOverItAndLeavesTheKeysInTheTreeUntilEnter) {
     start();
     windows.get<frm_MainHoroscope>().tV.clickNode(6);  // "Planet Positions"
     settle();
@@ -243,6 +243,16 @@ TEST_F(Program, ActivatingTheNavigatorBringsTheChosenWindowOverItAndLeavesTheKey
     settle();
     EXPECT_EQ(state().gActiveWindowName, "Vargas");
     EXPECT_EQ(topmost(frame->mdiArea()), frame->subWindowOf("Frm_Vargas"));
+    EXPECT_EQ(QApplication::focusWidget(), tree);
+
+    // Enter gives the keys to the chosen window, and the user comes back.
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
+    QApplication::sendEvent(tree, &enter);
+    settle();
+    EXPECT_EQ(frame->mdiArea()->activeSubWindow(), frame->subWindowOf("Frm_Vargas"));
+    EXPECT_TRUE(frame->subWindowOf("Frm_Vargas")->isAncestorOf(QApplication::focusWidget()));
+    frame->mdiArea()->setActiveSubWindow(nav);
+    settle();
     EXPECT_EQ(QApplication::focusWidget(), tree);
 
     // From another window, a click into the tree does the same.

@@ -60,6 +60,14 @@ frm_MainHoroscope::frm_MainHoroscope() : Window(kWindowName, "Horoscope") {
     tV.onNodeClick = [this](int index) { tV_NodeClick(index); };
     tV.onClick = [this] { bringActiveWindowToFront(); };
     tV.onDblClick = [this] { bringActiveWindowToFront(); };
+    tV.onKeyPress = [this](int& k) {
+        if (k != key::Enter) return;
+        struct Passing {
+            bool& flag;
+            ~Passing() { flag = false; }
+        } passing{passingKeys_ = true};
+        bringActiveWindowToFront();
+    };
 }
 
 void frm_MainHoroscope::onLoad() {

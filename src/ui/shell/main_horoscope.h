@@ -29,10 +29,11 @@ public:
     // stays where its Load put it until the program ends. While the user
     // works in its tree, the windows brought forward or shown come over it
     // without taking the keys, except those a cast shows: the user works in
-    // none of them then.
+    // none of them then. Enter in the tree gives the keys to the chosen
+    // window.
     std::string liesUnder() const override;
     bool mayBeMovedOrClosed() const override { return false; }
-    bool keepsKeys() const override { return true; }
+    bool keepsKeys() const override { return !passingKeys_; }
     bool keepsKeysFromShownWindow() const override;
 
 protected:
@@ -44,6 +45,8 @@ private:
     void tV_NodeClick(int nodeIndex);
     // Activate of the window, Click and DblClick of the tree.
     void bringActiveWindowToFront();
+
+    bool passingKeys_ = false;  // Enter brings the chosen window forward with the keys
 };
 
 }  // namespace jd
