@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
     jd::qt::defineProgramWindows(registry);
 
     jd::qt::MainFrame frame;
-    services.messageBox.setParent(&frame);
+    services.messageBox.setOwner([&frame] { return frame.workingWindow(); });
     services.saveDialog.setParent(&frame);
     QObject::connect(&frame, &jd::qt::MainFrame::programEnded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     jd::qt::startProgram(registry, views, frame, QCoreApplication::applicationDirPath());

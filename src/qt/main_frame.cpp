@@ -8,12 +8,14 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QThread>
 #include <utility>
 
 #include "platform/run_time_error.h"
+#include "qt/access_keys.h"
 #include "qt/twips.h"
 #include "qt/wait_panel_widget.h"
 #include "ui/shell/mdi_quill.h"
@@ -51,6 +53,7 @@ MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent), mdi_(new QMdiArea(t
     mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     resize(1024, 700);
     installEventFilter(this);
+    new AccessKeys(mdi_, menuBar(), this);  // owned by the frame
     // Ctrl+F6 and Ctrl+Shift+F6 step through the child windows as Ctrl+Tab
     // and Ctrl+Shift+Tab do.
     auto* next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F6), this);
@@ -156,7 +159,7 @@ void MainFrame::onWindowEvent(const WindowEvent& e, Window& w) {
         case WindowEventKind::Hide: {
             const bool hadTheKeys = !v.sub && v.outer->isActiveWindow();
             v.outer->hide();
-            if (hadTheKeys) activateNextWindow(v.outer);
+            if (hadTheKeys) keysToFrameUnlessOwnWindowActive();
             break;
         }
         case WindowEventKind::Activate:
@@ -225,7 +228,7 @@ void MainFrame::dropView(const std::string& name) {
     v.outer->removeEventFilter(this);
     v.outer->hide();
     syncing_ = false;
-    if (hadTheKeys) activateNextWindow(v.outer);
+    if (hadTheKeys) keysToFrameUnlessOwnWindowActive();
     // A handler of the view may be running (its own button unloaded it): the
     // view goes once the event loop is idle, or with the frame, whichever is
     // first; it stays the frame's child until then.
@@ -308,25 +311,34 @@ void MainFrame::scheduleRestack() {
     }, Qt::QueuedConnection);
 }
 
-void MainFrame::noteActivation(QWidget* window) {
-    std::erase_if(activated_, [window](const QPointer<QWidget>& w) { return !w || w == window; });
-    activated_.emplace_back(window);
+QWidget* MainFrame::workingWindow() {
+    Window* w = registry_ ? registry_->active() : nullptr;
+    const auto it = w && w->kind() == WindowKind::TopLevel ? views_by_name_.find(w->name()) : views_by_name_.end();
+    if (it != views_by_name_.end() && it->second.outer->isVisible()) return it->second.outer;
+    return this;
 }
 
-// A window of its own that had the keys has gone: the one active before it
-// that is still shown takes them (the frame at the last), as the program
-// does it itself rather than leave it to a window manager.
-void MainFrame::activateNextWindow(QWidget* hidden) {
-    if (closing_ || !isVisible()) return;
-    QWidget* next = this;
-    for (auto it = activated_.rbegin(); it != activated_.rend(); ++it) {
-        if (*it && *it != hidden && (*it)->isVisible()) {
-            next = *it;
-            break;
-        }
+// A window of its own that had the keys has gone. The registry has handed
+// the user's attention back: to the window of its own active before it,
+// which its Activate brings forward with the keys, or else to the frame,
+// which the program activates itself rather than leave it to a window
+// manager.
+void MainFrame::keysToFrameUnlessOwnWindowActive() {
+    if (closing_ || !isVisible() || workingWindow() != this) return;
+    raise();
+    activateWindow();
+}
+
+// The user (or the window system on the program's behalf) activated a
+// window: the registry learns where the user works.
+void MainFrame::noteActivation(QWidget* window) {
+    if (!registry_) return;
+    if (window == this) {
+        if (main_) registry_->activatedByUser(*main_);
+        return;
     }
-    next->raise();
-    next->activateWindow();
+    for (const auto& [name, v] : views_by_name_)
+        if (!v.sub && v.outer == window && v.window) guarded(registry_, [&] { registry_->activatedByUser(*v.window); });
 }
 
 // Scrolls the area so the control with the focus in a child window shows
@@ -439,7 +451,13 @@ void MainFrame::bindMain(MDIQuill& main) {
     mainSub_ = main.subscribe([this] {
         if (!main_) return;
         setWindowTitle(toQt(main_->caption()));
-        if (main_->windowState() == WindowState::Maximized && !isMaximized()) showMaximized();
+        if (main_->windowState() == WindowState::Maximized && !isMaximized()) {
+            // Where no window manager maximises the frame, it takes the
+            // screen's free area itself, so the work area can scroll to every
+            // control; a window manager then maximises it as ever.
+            if (const QScreen* s = screen()) setGeometry(s->availableGeometry());
+            showMaximized();
+        }
     });
 }
 

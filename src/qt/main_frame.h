@@ -43,6 +43,10 @@ public:
     QWidget* viewOf(const std::string& windowName) const;
     QMdiSubWindow* subWindowOf(const std::string& windowName) const;
     WaitPanelWidget* waitPanel() const { return waitPanel_; }
+    // The window the user works in, as the window registry knows it: a
+    // window of its own, or the frame (also for its child windows). A message
+    // box belongs to it.
+    QWidget* workingWindow();
 
 signals:
     // The main window has unloaded: the program ends now.
@@ -70,7 +74,7 @@ private:
     void keepWindowsUnder();
     void scheduleRestack();
     void noteActivation(QWidget* window);
-    void activateNextWindow(QWidget* hidden);
+    void keysToFrameUnlessOwnWindowActive();
     void scrollIntoView(QWidget* focused);
     void bindMain(MDIQuill& main);
     void unbindMain();
@@ -90,8 +94,6 @@ private:
     bool commandRunning_ = false;          // a menu command is running
     bool closing_ = false;
     bool restackPending_ = false;
-    // The frame and the windows of their own, the one last active at the end.
-    std::vector<QPointer<QWidget>> activated_;
 };
 
 }  // namespace jd::qt

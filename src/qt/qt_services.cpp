@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QSettings>
+#include <QShortcut>
 #include <QSpacerItem>
 #include <QStandardPaths>
 #include <QTextBrowser>
@@ -49,14 +50,6 @@ void widenForCaption(QMessageBox& box) {
 
 // ------------------------------------------------------------------ message box
 
-// The window the user works in: the active one, unless that is a popup
-// (a menu closing as its command runs); with none active, the frame.
-QWidget* QtMessageBox::raisingWindow() const {
-    QWidget* active = QApplication::activeWindow();
-    if (active && active->windowType() != Qt::Popup && active->isVisible()) return active;
-    return parent_.data();
-}
-
 // The window the box belonged to becomes the active one again, with the keys
 // where its handler puts the focus (or where they were). The program does it
 // itself: no window manager may be there to do it.
@@ -68,7 +61,7 @@ void QtMessageBox::giveBackKeys(QWidget* owner) {
 
 MsgResult QtMessageBox::show(const std::string& text, MsgIcon icon, MsgButtons buttons,
                              const std::optional<std::string>& title) {
-    const QPointer<QWidget> owner = raisingWindow();
+    const QPointer<QWidget> owner = owner_ ? owner_() : nullptr;
     // On the heap and watched: the box goes with its window should that ever
     // go while the box is open.
     const QPointer<QMessageBox> guard = new QMessageBox(owner.data());
@@ -251,7 +244,20 @@ void QtHelp::showTopic(const std::string& helpFile, int topic) {
         window_ = std::make_unique<QTextBrowser>();
         window_->setWindowTitle(QStringLiteral("Help"));
         window_->resize(700, 600);
+        // Esc closes the window, with or without a window manager, and the
+        // window the user came from takes the keys again.
+        auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), window_.get());  // owned by the window
+        QObject::connect(close, &QShortcut::activated, window_.get(), [this] {
+            window_->close();
+            if (cameFrom_ && cameFrom_->isVisible()) {
+                cameFrom_->raise();
+                cameFrom_->activateWindow();
+            }
+        });
     }
+    if (QWidget* active = QApplication::activeWindow();
+        active && active != window_.get() && active->windowType() != Qt::Popup)
+        cameFrom_ = active;
     const QFileInfo file(toQt(helpFile));
     if (file.isFile()) {
         QUrl url = QUrl::fromLocalFile(file.absoluteFilePath());

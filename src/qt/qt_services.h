@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QString>
 #include <QTextBrowser>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -24,21 +25,22 @@ class WindowRegistry;
 
 namespace jd::qt {
 
-// A box belongs to the window that was active when it was raised (the
-// frame when none was) and, once answered, gives that window back the keys.
+// A box belongs to the window the user works in as the program knows it
+// (asked of `owner` as the box is raised: the window system's own idea of
+// the active window lags behind a window just shown or given back the keys),
+// appears over it and, once answered, makes it the active window again, with
+// the keys where the box's caller put the focus.
 class QtMessageBox : public MessageBox {
 public:
-    explicit QtMessageBox(QWidget* parent = nullptr) : parent_(parent) {}
-    // The window that owns a box raised while no window is active.
-    void setParent(QWidget* parent) { parent_ = parent; }
+    explicit QtMessageBox(std::function<QWidget*()> owner = {}) : owner_(std::move(owner)) {}
+    void setOwner(std::function<QWidget*()> owner) { owner_ = std::move(owner); }
     MsgResult show(const std::string& text, MsgIcon icon, MsgButtons buttons,
                    const std::optional<std::string>& title) override;
 
 private:
-    QWidget* raisingWindow() const;
     static void giveBackKeys(QWidget* owner);
 
-    QPointer<QWidget> parent_;
+    std::function<QWidget*()> owner_;
 };
 
 class QtClock : public Clock {
@@ -115,7 +117,8 @@ private:
 };
 
 // The help window: the help document (an HTML file) at the anchor named by the
-// topic number ("#1000"). It fits on the screen it opens on.
+// topic number ("#1000"). It fits on the screen it opens on; Esc closes it
+// and gives the keys back to the window the user came from.
 class QtHelp : public Help {
 public:
     ~QtHelp() override;
@@ -126,6 +129,7 @@ private:
     static void fitToScreen(QWidget& w);
 
     std::unique_ptr<QTextBrowser> window_;
+    QPointer<QWidget> cameFrom_;  // the window that had the keys before
 };
 
 // Every Qt service in one place; services() points at them.

@@ -133,7 +133,10 @@ TEST(QtMessageBox, IsWideEnoughForItsWholeCaptionAndTheTitleBarButtons) {
     EXPECT_GE(width, QFontMetrics(QApplication::font()).horizontalAdvance(title) + 150);
 }
 
-TEST(QtMessageBox, BelongsToTheActiveWindowAndGivesItBackTheKeys) {
+// The box's owner is the window the program says the user works in, also
+// while the window system still has another one active (a window just shown
+// is not active yet).
+TEST(QtMessageBox, BelongsToTheWindowTheUserWorksInAndGivesItBackTheKeys) {
     testing::app();
     QWidget frame, entry;
     new QLineEdit(&entry);
@@ -142,12 +145,13 @@ TEST(QtMessageBox, BelongsToTheActiveWindowAndGivesItBackTheKeys) {
     entry.show();
     QApplication::setActiveWindow(&entry);
     name->setFocus();
+    QApplication::setActiveWindow(&frame);
     QWidget* owner = nullptr;
     whenShown<QMessageBox>([&](QMessageBox& box) {
         owner = box.parentWidget();
         box.done(QMessageBox::Ok);
     });
-    QtMessageBox boxes(&frame);
+    QtMessageBox boxes([&entry] { return &entry; });
     boxes.show("Enter Name", MsgIcon::Information, MsgButtons::OK, std::nullopt);
     QApplication::processEvents();
     EXPECT_EQ(owner, &entry);

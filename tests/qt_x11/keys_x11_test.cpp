@@ -12,6 +12,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QPointer>
 #include <QThread>
 #include <QTimer>
@@ -26,6 +27,8 @@
 #include "state/shared_records.h"
 #include "ui/chart/frm_open_chart.h"
 #include "ui/chart/frm_retrive_birth_data.h"
+#include "ui/chart/frm_save_chart.h"
+#include "ui/shell/frm_details.h"
 
 namespace jd::qt {
 namespace {
@@ -33,7 +36,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // X keysyms.
-constexpr unsigned long kTab = 0xff09, kReturn = 0xff0d, kDown = 0xff54, kF6 = 0xffc3, kShift = 0xffe1,
+constexpr unsigned long kTab = 0xff09, kReturn = 0xff0d, kEscape = 0xff1b, kDown = 0xff54, kF6 = 0xffc3, kShift = 0xffe1,
                         kControl = 0xffe3, kAlt = 0xffe9;
 
 // Lets the program take what the server sent.
@@ -111,7 +114,7 @@ protected:
         addProgramViews(views);
         defineProgramWindows(*windows);
         frame = std::make_unique<MainFrame>();
-        boxes.setParent(frame.get());
+        boxes.setOwner([this] { return frame->workingWindow(); });
         startProgram(*windows, views, *frame, QString::fromStdString(folder_.string()));
         pump(200);
     }
@@ -130,13 +133,18 @@ protected:
         pump(200);
         return windows->get<frm_OpenChart>();
     }
-    // The next message box is answered with Enter on the display; its text
-    // is kept. A box that Enter does not answer fails the test (and is then
-    // closed, so the test goes on).
-    void answerNextBoxWithEnter() {
-        QTimer::singleShot(100, [this] {
+    // The next message boxes, one after the other, are answered with Enter
+    // on the display; their texts are kept. A box that Enter does not answer
+    // fails the test (and is then closed, so the test goes on).
+    void answerNextBoxWithEnter(int boxes = 1) {
+        answeredAll.clear();
+        answerBoxes(boxes);
+    }
+    void answerBoxes(int boxes) {
+        QTimer::singleShot(100, [this, boxes] {
             const QPointer<QMessageBox> box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             answered = box ? box->text().toStdString() : "no box";
+            answeredAll.push_back(answered);
             QElapsedTimer waited;
             waited.start();
             while (box && QApplication::activeWindow() != box && waited.elapsed() < 3000) pump(20);
@@ -147,7 +155,18 @@ protected:
                 ADD_FAILURE() << "Enter did not answer the box \"" << answered << '"';
                 box->done(QMessageBox::Ok);
             }
+            if (boxes > 1) answerBoxes(boxes - 1);  // the next box comes once this one has closed
         });
+    }
+    // A chart the birth-details window can save and cast.
+    static void fillChart(frm_OpenChart& w, const std::string& name) {
+        w.Txt_VC_ChartName.setText(name);
+        w.txt_VC_Country.choose(w.txt_VC_Country.findPrefix("India"));
+        w.txt_VC_City.choose(w.txt_VC_City.findPrefix("Hyderabad"));
+    }
+    bool hasTheKeys(const char* windowName) const {
+        QWidget* view = frame->viewOf(windowName);
+        return view && QApplication::activeWindow() == view && view->isAncestorOf(QApplication::focusWidget());
     }
     // Ctrl held and Tab pressed (once the area takes it for a step through
     // the windows, not a return to the last one), or Ctrl+F6, until the
@@ -179,6 +198,7 @@ protected:
     ViewFactory views;
     std::unique_ptr<MainFrame> frame;
     std::string answered;
+    std::vector<std::string> answeredAll;
 };
 
 TEST_F(KeysOnX11, AMessageBoxGivesTheKeysBackToTheWindowThatRaisedIt) {
@@ -202,9 +222,7 @@ TEST_F(KeysOnX11, AMessageBoxGivesTheKeysBackToTheWindowThatRaisedIt) {
 
 TEST_F(KeysOnX11, MdiCyclingReachesTheNavigatorsTreeWhoseArrowsBringPrintForward) {
     frm_OpenChart& w = openBirthDetails();
-    w.Txt_VC_ChartName.setText("Ravi");
-    w.txt_VC_Country.choose(w.txt_VC_Country.findPrefix("India"));
-    w.txt_VC_City.choose(w.txt_VC_City.findPrefix("Hyderabad"));
+    fillChart(w, "Ravi");
     w.cmdSave.click();
     pump(300);
     ASSERT_FALSE(w.visible()) << answered;
@@ -233,6 +251,116 @@ TEST_F(KeysOnX11, AMenuCommandBringsItsShownWindowForwardWithTheKeys) {
     keys.tap('e', kAlt);
     EXPECT_EQ(QApplication::activeWindow(), entry);
     EXPECT_TRUE(entry->isAncestorOf(QApplication::focusWidget()));
+}
+
+// Boxes in a row, and boxes right after a window is shown: each belongs to
+// the window the program works in, which takes the keys back.
+TEST_F(KeysOnX11, BoxesInARowLeaveTheKeysWhereTheProgramPutThem) {
+    frm_OpenChart& w = openBirthDetails();
+    fillChart(w, "Alpha");
+    answerNextBoxWithEnter();
+    w.mnuSave.click();
+    ASSERT_EQ(answered, "Chart Successfully Saved");
+
+    // The same name as a new chart: the Save Chart window comes with the box
+    // and takes the new name.
+    w.txt_VC_UserId = 0;
+    answerNextBoxWithEnter();
+    w.mnuSave.click();
+    EXPECT_EQ(answered, "Chart Name Already Used , Enter Another Name");
+    pump(200);
+    keys.type("Gamma");
+    EXPECT_NE(windows->get<Frm_SaveChart>().Txt_SC_ChartName.text().find("Gamma"), std::string::npos);
+    EXPECT_TRUE(hasTheKeys("Frm_SaveChart"));
+
+    // Its Save hides it: the birth-details window takes the keys back.
+    answerNextBoxWithEnter();
+    windows->get<Frm_SaveChart>().Cmd_SC_Save.click();
+    EXPECT_EQ(answered, "Chart Successfully Saved");
+    pump(200);
+    EXPECT_TRUE(hasTheKeys("frm_OpenChart"));
+
+    // Delete, Yes, OK: the name box the deletion emptied takes the typing.
+    answerNextBoxWithEnter(2);
+    w.mnuDelete.click();
+    EXPECT_EQ(answeredAll, (std::vector<std::string>{"Are You Sure You want to delete ?", "Successfully Deleted"}));
+    pump(200);
+    keys.type("Delta");
+    EXPECT_EQ(w.Txt_VC_ChartName.text(), "Delta");
+
+    // The same after a chart loaded from the list of saved charts.
+    w.mnuOpen.click();
+    pump(200);
+    auto& list = windows->get<Frm_RetriveBirthData>();
+    for (int i = 0; i < list.List_VC_ChartName.listCount(); ++i)
+        if (list.List_VC_ChartName.list(i).rfind("Alpha", 0) == 0) list.List_VC_ChartName.setListIndex(i);
+    list.Cmd_Submit.click();
+    pump(200);
+    ASSERT_EQ(w.Txt_VC_ChartName.text(), "Alpha");
+    EXPECT_TRUE(hasTheKeys("frm_OpenChart"));
+    answerNextBoxWithEnter(2);
+    w.mnuDelete.click();
+    EXPECT_EQ(answeredAll.size(), 2u);
+    pump(200);
+    keys.type("Epsilon");
+    EXPECT_EQ(w.Txt_VC_ChartName.text(), "Epsilon");
+}
+
+// The user goes back to the birth-details window from one the program
+// showed over it (as a window manager activates a window clicked): its
+// check's box belongs to it and gives it the keys.
+TEST_F(KeysOnX11, ABoxAfterTheUserCameBackToAWindowGivesItTheKeys) {
+    frm_OpenChart& w = openBirthDetails();
+    windows->get<Frm_SaveChart>().show();
+    pump(200);
+    ASSERT_EQ(QApplication::activeWindow(), frame->viewOf("Frm_SaveChart"));
+    frame->viewOf("frm_OpenChart")->activateWindow();
+    pump(200);
+    w.Txt_VC_ChartName.setText("");
+    answerNextBoxWithEnter();
+    w.cmdSave.click();
+    EXPECT_EQ(answered, "Enter Name");
+    pump(200);
+    keys.type("Zed");
+    EXPECT_EQ(w.Txt_VC_ChartName.text(), "Zed");
+}
+
+TEST_F(KeysOnX11, AChildWindowsAccessKeyComesBeforeTheFramesMenu) {
+    frame->menuBar()->findChild<QAction*>("mnudetails")->trigger();
+    pump(200);
+    auto& details = windows->get<frm_Details>();
+    ASSERT_FALSE(details.editing());
+    keys.tap('e', kAlt);
+    pump(300);
+    EXPECT_TRUE(details.editing());
+    EXPECT_FALSE(windows->get<frm_OpenChart>().visible());
+    keys.tap('t', kAlt);  // a letter no button of the window takes opens the frame's menu
+    pump(200);
+    EXPECT_NE(QApplication::activePopupWidget(), nullptr);
+    keys.tap(kEscape);
+    keys.tap(kEscape);
+}
+
+TEST_F(KeysOnX11, EscClosesTheHelpWindowAndGivesTheKeysBack) {
+    openBirthDetails();
+    ASSERT_TRUE(hasTheKeys("frm_OpenChart"));
+    QtHelp help;
+    help.showTopic("no such help.html", 1000);
+    pump(300);
+    ASSERT_EQ(QApplication::activeWindow(), help.window());
+    keys.tap(kEscape);
+    pump(200);
+    EXPECT_FALSE(help.window()->isVisible());
+    EXPECT_TRUE(hasTheKeys("frm_OpenChart"));
+}
+
+// Run on a screen smaller than the frame's own size (800 x 600, with no
+// window manager to maximise it): the frame takes the screen's free area.
+TEST_F(KeysOnX11, TheFrameFitsAScreenSmallerThanItself) {
+    const QRect room = frame->screen()->availableGeometry();
+    if (room.width() >= 1024 && room.height() >= 700) GTEST_SKIP() << "the screen is larger than the frame";
+    EXPECT_TRUE(room.contains(frame->frameGeometry())) << frame->frameGeometry().width() << "x"
+                                                       << frame->frameGeometry().height();
 }
 
 }  // namespace
