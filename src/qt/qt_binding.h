@@ -85,6 +85,20 @@ private:
     bool outer_;
 };
 
+// A widget's subscription to its model for as long as the widget lives:
+// `changed` runs whenever the model changes.
+class ModelLink {
+public:
+    ModelLink(Control& model, std::function<void()> changed) : model_(model), id_(model.subscribe(std::move(changed))) {}
+    ~ModelLink() { model_.unsubscribe(id_); }
+    ModelLink(const ModelLink&) = delete;
+    ModelLink& operator=(const ModelLink&) = delete;
+
+private:
+    Control& model_;
+    int id_;
+};
+
 // Gives a widget the keyboard focus when its window gives its model the
 // focus, once for each time it does. A model keeps its window's focus while
 // the user works in another window; a later change of the model is no

@@ -11,11 +11,8 @@ namespace jd::qt {
 QtLabel::QtLabel(Label& model, QWidget* parent) : QLabel(parent), model_(model) {
     setObjectName(toQt(model.name()));
     setTextFormat(Qt::PlainText);
-    sub_ = model_.subscribe([this] { refresh(); });
     refresh();
 }
-
-QtLabel::~QtLabel() { model_.unsubscribe(sub_); }
 
 void QtLabel::refresh() {
     setText(toQt(model_.caption()));
@@ -24,11 +21,8 @@ void QtLabel::refresh() {
 
 QtFrame::QtFrame(Frame& model, QWidget* parent) : QGroupBox(parent), model_(model) {
     setObjectName(toQt(model.name()));
-    sub_ = model_.subscribe([this] { refresh(); });
     refresh();
 }
-
-QtFrame::~QtFrame() { model_.unsubscribe(sub_); }
 
 void QtFrame::refresh() {
     setTitle(toQt(model_.caption()));
@@ -42,11 +36,8 @@ QtButton::QtButton(CommandButton& model, Window* owner, QWidget* parent)
     setObjectName(toQt(model.name()));
     setAutoDefault(false);
     connect(this, &QPushButton::clicked, this, [this] { model_.click(); });
-    sub_ = model_.subscribe([this] { refresh(); });
     refresh();
 }
-
-QtButton::~QtButton() { model_.unsubscribe(sub_); }
 
 void QtButton::refresh() {
     setText(toQt(model_.caption()));
@@ -85,7 +76,6 @@ QtOptionButton::QtOptionButton(OptionButton& model, Window* owner, QWidget* pare
     connect(this, &QRadioButton::toggled, this, [this] {
         if (!updating_) refresh();
     });
-    sub_ = model_.subscribe([this] { refresh(); });
     refresh();
 }
 
@@ -111,8 +101,6 @@ void QtOptionButton::showTabStop() {
         b->setFocusPolicy(stop ? Qt::StrongFocus : Qt::ClickFocus);
     }
 }
-
-QtOptionButton::~QtOptionButton() { model_.unsubscribe(sub_); }
 
 void QtOptionButton::refresh() {
     if (updating_) return;
@@ -169,11 +157,8 @@ QtCheckBox::QtCheckBox(CheckBox& model, Window* owner, QWidget* parent)
     connect(this, &QCheckBox::stateChanged, this, [this] {
         if (!updating_) refresh();
     });
-    sub_ = model_.subscribe([this] { refresh(); });
     refresh();
 }
-
-QtCheckBox::~QtCheckBox() { model_.unsubscribe(sub_); }
 
 void QtCheckBox::refresh() {
     if (updating_) return;

@@ -21,31 +21,28 @@ class QtLabel : public QLabel {
     Q_OBJECT
 public:
     explicit QtLabel(Label& model, QWidget* parent = nullptr);
-    ~QtLabel() override;
     void refresh();
 
 private:
     Label& model_;
-    int sub_;
+    ModelLink link_{model_, [this] { refresh(); }};  // last: it goes first
 };
 
 class QtFrame : public QGroupBox {
     Q_OBJECT
 public:
     explicit QtFrame(Frame& model, QWidget* parent = nullptr);
-    ~QtFrame() override;
     void refresh();
 
 private:
     Frame& model_;
-    int sub_;
+    ModelLink link_{model_, [this] { refresh(); }};  // last: it goes first
 };
 
 class QtButton : public QPushButton {
     Q_OBJECT
 public:
     QtButton(CommandButton& model, Window* owner = nullptr, QWidget* parent = nullptr);
-    ~QtButton() override;
     void refresh();
 
 protected:
@@ -55,8 +52,8 @@ protected:
 private:
     CommandButton& model_;
     Window* owner_;
-    int sub_;
     FocusFollower focus_;
+    ModelLink link_{model_, [this] { refresh(); }};  // last: it goes first
 };
 
 // The buttons of the model's option group are one group: Tab enters and
@@ -67,7 +64,6 @@ class QtOptionButton : public QRadioButton {
     Q_OBJECT
 public:
     QtOptionButton(OptionButton& model, Window* owner = nullptr, QWidget* parent = nullptr);
-    ~QtOptionButton() override;
     void refresh();
 
 protected:
@@ -81,15 +77,14 @@ private:
 
     OptionButton& model_;
     Window* owner_;
-    int sub_;
     bool updating_ = false;
+    ModelLink link_{model_, [this] { refresh(); }};  // last: it goes first
 };
 
 class QtCheckBox : public QCheckBox {
     Q_OBJECT
 public:
     QtCheckBox(CheckBox& model, Window* owner = nullptr, QWidget* parent = nullptr);
-    ~QtCheckBox() override;
     void refresh();
 
 protected:
@@ -98,8 +93,8 @@ protected:
 private:
     CheckBox& model_;
     Window* owner_;
-    int sub_;
     bool updating_ = false;
+    ModelLink link_{model_, [this] { refresh(); }};  // last: it goes first
 };
 
 }  // namespace jd::qt

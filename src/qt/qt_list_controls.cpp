@@ -34,11 +34,8 @@ QtListBox::QtListBox(ListBox& model, Window* owner, QWidget* parent)
     connect(this, &QListWidget::currentRowChanged, this, [this] { widgetChanged(); });
     connect(this, &QListWidget::itemSelectionChanged, this, [this] { widgetChanged(); });
     connect(this, &QListWidget::itemDoubleClicked, this, [this] { model_.dblClick(); });
-    sub_ = model_.subscribe([this] { refresh(); });
     refresh();
 }
-
-QtListBox::~QtListBox() { model_.unsubscribe(sub_); }
 
 void QtListBox::refresh() {
     if (updating_) return;
@@ -122,7 +119,6 @@ QtTree::QtTree(Tree& model, Window* owner, QWidget* parent) : QTreeWidget(parent
     });
     connect(this, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* it) { expansionChanged(it); });
     connect(this, &QTreeWidget::itemCollapsed, this, [this](QTreeWidgetItem* it) { expansionChanged(it); });
-    sub_ = model_.subscribe([this] { scheduleRefresh(); });
     refresh();
 }
 
@@ -150,8 +146,6 @@ bool QtTree::event(QEvent* e) {
 bool QtTree::viewportEvent(QEvent* e) {
     return input_.handle(this, e, [&] { return QTreeWidget::viewportEvent(e); });
 }
-
-QtTree::~QtTree() { model_.unsubscribe(sub_); }
 
 void QtTree::scheduleRefresh() {
     if (pending_) return;

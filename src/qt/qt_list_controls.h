@@ -19,7 +19,6 @@ class QtListBox : public FocusMarked<QListWidget> {
     Q_OBJECT
 public:
     QtListBox(ListBox& model, Window* owner = nullptr, QWidget* parent = nullptr);
-    ~QtListBox() override;
     void refresh();
 
 protected:
@@ -36,10 +35,10 @@ private:
 
     ListBox& model_;
     Window* owner_;
-    int sub_;
     FocusFollower focus_;
     UserInput input_{[this] { showChoice(); }};
     bool updating_ = false;
+    ModelLink link_{model_, [this] { refresh(); }};  // last: it goes first
 };
 
 // The chosen node shows only in the colours and weight its model gives it:
@@ -48,7 +47,6 @@ class QtTree : public QTreeWidget {
     Q_OBJECT
 public:
     QtTree(Tree& model, Window* owner = nullptr, QWidget* parent = nullptr);
-    ~QtTree() override;
     void refresh();
 
 protected:
@@ -71,11 +69,11 @@ private:
 
     Tree& model_;
     Window* owner_;
-    int sub_;
     UserInput input_{[this] { showChosen(); }};
     bool pending_ = false;
     bool updating_ = false;
     std::vector<QTreeWidgetItem*> items_;  // by node number - 1
+    ModelLink link_{model_, [this] { scheduleRefresh(); }};  // last: it goes first
 };
 
 }  // namespace jd::qt

@@ -19,11 +19,8 @@ QtTabStrip::QtTabStrip(TabStrip& model, QWidget* parent) : QTabBar(parent), mode
         else
             showChosenTab();
     });
-    sub_ = model_.subscribe([this] { refresh(); });
     refresh();
 }
-
-QtTabStrip::~QtTabStrip() { model_.unsubscribe(sub_); }
 
 void QtTabStrip::refresh() {
     if (updating_) return;
@@ -71,11 +68,8 @@ QtBrowserPane::QtBrowserPane(WebBrowser& model, QWidget* parent)
     connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
         model_.navigate(fromQt(source().resolved(url).toString()));
     });
-    sub_ = model_.subscribe([this] { refresh(); });
     refresh();
 }
-
-QtBrowserPane::~QtBrowserPane() { model_.unsubscribe(sub_); }
 
 void QtBrowserPane::refresh() {
     if (shownNavigations_ != model_.navigationCount()) {

@@ -17,7 +17,6 @@ class QtTabStrip : public QTabBar {
     Q_OBJECT
 public:
     QtTabStrip(TabStrip& model, QWidget* parent = nullptr);
-    ~QtTabStrip() override;
     void refresh();
 
 protected:
@@ -29,9 +28,9 @@ private:
     void showChosenTab();
 
     TabStrip& model_;
-    int sub_;
     UserInput input_{[this] { showChosenTab(); }};
     bool updating_ = false;
+    ModelLink link_{model_, [this] { refresh(); }};  // last: it goes first
 };
 
 // A light browser pane: pages from local files only (nothing reaches the
@@ -41,7 +40,6 @@ class QtBrowserPane : public FocusMarked<QTextBrowser> {
     Q_OBJECT
 public:
     explicit QtBrowserPane(WebBrowser& model, QWidget* parent = nullptr);
-    ~QtBrowserPane() override;
     void refresh();
     // Shows an address in a QTextBrowser: a local file (a path or a file://
     // address) or, for anything else, the notice.
@@ -49,8 +47,8 @@ public:
 
 private:
     WebBrowser& model_;
-    int sub_;
     int shownNavigations_ = -1;
+    ModelLink link_{model_, [this] { refresh(); }};  // last: it goes first
 };
 
 }  // namespace jd::qt

@@ -143,11 +143,8 @@ QtTextBox::QtTextBox(TextBox& model, Window* owner, QWidget* parent)
     lockDownLineEdit(this);
     connect(this, &QLineEdit::selectionChanged, this, [this] { takeSelection(); });
     connect(this, &QLineEdit::cursorPositionChanged, this, [this] { takeSelection(); });
-    sub_ = model_.subscribe([this] { refresh(); });
     refresh();
 }
-
-QtTextBox::~QtTextBox() { model_.unsubscribe(sub_); }
 
 void QtTextBox::refresh() {
     if (updating_) return;
@@ -243,11 +240,8 @@ QtComboBox::QtComboBox(ComboBox& model, Window* owner, QWidget* parent)
     connect(this, &QComboBox::currentIndexChanged, this, [this] {
         if (!updating_ && !userChooses()) settle();
     });
-    sub_ = model_.subscribe([this] { modelChanged(); });
     refresh();
 }
-
-QtComboBox::~QtComboBox() { model_.unsubscribe(sub_); }
 
 void QtComboBox::modelChanged() {
     if (updating_) {

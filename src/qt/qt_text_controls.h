@@ -17,7 +17,6 @@ class QtTextBox : public QLineEdit {
     Q_OBJECT
 public:
     QtTextBox(TextBox& model, Window* owner = nullptr, QWidget* parent = nullptr);
-    ~QtTextBox() override;
     void refresh();
     TextBox& model() { return model_; }
 
@@ -33,9 +32,9 @@ private:
 
     TextBox& model_;
     Window* owner_;
-    int sub_;
     FocusFollower focus_;
     bool updating_ = false;
+    ModelLink link_{model_, [this] { refresh(); }};  // last: it goes first
 };
 
 // Lists are filled entry by entry, thousands of them (the cities of a
@@ -48,7 +47,6 @@ class QtComboBox : public QComboBox {
     Q_OBJECT
 public:
     QtComboBox(ComboBox& model, Window* owner = nullptr, QWidget* parent = nullptr);
-    ~QtComboBox() override;
     // Shows the whole model now (also what the deferred catch-up calls).
     void refresh();
     ComboBox& model() { return model_; }
@@ -81,7 +79,6 @@ private:
 
     ComboBox& model_;
     Window* owner_;
-    int sub_;
     FocusFollower focus_;
     UserInput input_{[this] { settle(); }};
     bool updating_ = false;
@@ -89,6 +86,7 @@ private:
     bool missed_ = false;     // a change was told while updating
     bool popupOpen_ = false;  // the drop-down list is open, or closing on a pick
     std::vector<ListEntry> shown_;  // the entries the widget's list holds
+    ModelLink link_{model_, [this] { modelChanged(); }};  // last: it goes first
 };
 
 }  // namespace jd::qt
