@@ -26,12 +26,13 @@ void chain(const std::vector<QWidget*>& widgets) {
 }
 
 // Keeps a grid's widget scrolled so that the model's top row shows first,
-// once the widget has drawn the model's latest change.
+// once the widget has drawn the model's latest change. The user's own moves
+// of the current cell scroll nothing back.
 class TopRowFollower : public QObject {
 public:
     TopRowFollower(Grid& model, QtGrid* grid) : QObject(grid), model_(model), grid_(grid) {
         sub_ = model_.subscribe([this] {
-            if (pending_) return;
+            if (pending_ || (grid_ && grid_->handlingUserInput())) return;
             pending_ = true;
             QTimer::singleShot(0, this, [this] {
                 pending_ = false;

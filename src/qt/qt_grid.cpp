@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QTimer>
+#include <algorithm>
 
 #include "qt/twips.h"
 
@@ -9,7 +10,8 @@ namespace jd::qt {
 
 // ------------------------------------------------------------------------ grid
 
-QtGrid::QtGrid(Grid& model, QWidget* parent) : FocusMarked<QTableWidget>(parent), model_(model) {
+QtGrid::QtGrid(Grid& model, QWidget* parent)
+    : FocusMarked<QTableWidget>(parent), model_(model), input_([this] { showCurrent(); }) {
     setObjectName(toQt(model.name()));
     horizontalHeader()->hide();
     verticalHeader()->hide();
@@ -18,7 +20,8 @@ QtGrid::QtGrid(Grid& model, QWidget* parent) : FocusMarked<QTableWidget>(parent)
     setWordWrap(false);
     setTabKeyNavigation(false);
     const auto take = [this](int r, int c) {
-        if (updating_ || r < 0 || c < 0 || r >= model_.rows() || c >= model_.cols()) return;
+        if (updating_ || r < fixedRows_ || c < fixedCols_ || r >= model_.rows() || c >= model_.cols()) return;
+        const Updating echo(updating_);  // the model tells the widget what it shows
         model_.setRow(r);
         model_.setCol(c);
     };
@@ -28,18 +31,47 @@ QtGrid::QtGrid(Grid& model, QWidget* parent) : FocusMarked<QTableWidget>(parent)
     connect(this, &QTableWidget::currentCellChanged, this, [this, take](int r, int c) {
         if (input_.active()) take(r, c);
     });
-    sub_ = model_.subscribe([this] { scheduleRefresh(); });
+    sub_ = model_.subscribe([this] {
+        if (!updating_) scheduleRefresh();
+    });
     refresh();
 }
 
 QtGrid::~QtGrid() { model_.unsubscribe(sub_); }
 
 bool QtGrid::event(QEvent* e) {
-    return input_.handle(this, e, [&] { return FocusMarked<QTableWidget>::event(e); });
+    const bool done = input_.handle(this, e, [&] { return FocusMarked<QTableWidget>::event(e); });
+    if (e->type() == QEvent::FocusIn) showCurrent();
+    return done;
 }
 
 bool QtGrid::viewportEvent(QEvent* e) {
     return input_.handle(this, e, [&] { return FocusMarked<QTableWidget>::viewportEvent(e); });
+}
+
+QModelIndex QtGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    if (fixedRows_ >= rowCount() || fixedCols_ >= columnCount()) return {};
+    const QModelIndex from = currentIndex();
+    if (!from.isValid() || from.row() < fixedRows_ || from.column() < fixedCols_)
+        return model()->index(fixedRows_, fixedCols_);
+    const QModelIndex to = FocusMarked<QTableWidget>::moveCursor(action, modifiers);
+    if (!to.isValid()) return from;
+    return model()->index(std::max(to.row(), fixedRows_), std::max(to.column(), fixedCols_));
+}
+
+void QtGrid::showCurrent() {
+    const Updating updating(updating_);
+    const int r = model_.row(), c = model_.col();
+    const bool movable = r >= fixedRows_ && c >= fixedCols_ && r < rowCount() && c < columnCount();
+    const QModelIndex cell = movable ? model()->index(r, c) : QModelIndex();
+    QItemSelectionModel* shown = selectionModel();
+    const QModelIndexList selected = movable ? QModelIndexList{cell} : QModelIndexList{};
+    if (shown->currentIndex() == cell && shown->selectedIndexes() == selected) return;
+    // Shown where it lies: code that moves the current cell scrolls nothing.
+    const bool scroll = hasAutoScroll();
+    setAutoScroll(false);
+    shown->setCurrentIndex(cell, movable ? QItemSelectionModel::ClearAndSelect : QItemSelectionModel::Clear);
+    setAutoScroll(scroll);
 }
 
 void QtGrid::scheduleRefresh() {
@@ -56,6 +88,8 @@ void QtGrid::refresh() {
     setUpdatesEnabled(false);
     setRowCount(model_.rows());
     setColumnCount(model_.cols());
+    fixedRows_ = model_.fixedRows();
+    fixedCols_ = model_.fixedCols();
     clearSpans();
     const QBrush fixedBack = palette().button();
     for (int r = 0; r < model_.rows(); ++r) {
@@ -67,7 +101,7 @@ void QtGrid::refresh() {
             }
             const QString t = toQt(model_.text(r, c));
             if (it->text() != t) it->setText(t);
-            const bool fixed = r < model_.fixedRows() || c < model_.fixedCols();
+            const bool fixed = r < fixedRows_ || c < fixedCols_;
             Qt::Alignment a = Qt::AlignLeft | Qt::AlignVCenter;
             switch (model_.cellAlignment(r, c)) {
                 case Alignment::LeftCenter: break;
@@ -117,6 +151,7 @@ void QtGrid::refresh() {
         for (int c = 0; c < model_.cols(); ++c) setColumnWidth(c, twipsToPixels(model_.colWidth(c)));
     }
     applyControl(this, model_);
+    showCurrent();
     setUpdatesEnabled(true);
 }
 }  // namespace jd::qt

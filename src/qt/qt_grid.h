@@ -10,7 +10,10 @@ namespace jd::qt {
 // Grids change cell by cell in long runs; the widget redraws once the run is
 // over (when the event loop next runs). A grid is one tab stop: Tab leaves
 // it, the arrow keys move the current cell (the model's, by the user's keys
-// and clicks). A frame shows the focus.
+// and clicks). The widget shows its model's current cell, none while that
+// lies among the fixed cells, and the arrows move from there, never onto a
+// fixed cell; from a fixed cell the first arrow goes to the first movable
+// one. A frame shows the focus.
 class QtGrid : public FocusMarked<QTableWidget> {
     Q_OBJECT
 public:
@@ -24,18 +27,25 @@ public:
         fitColumns_ = fit;
         refresh();
     }
+    // While the grid handles the user's own key or click: a change of its
+    // model meanwhile is the user's move of the current cell.
+    bool handlingUserInput() const { return input_.active(); }
 
 protected:
     bool event(QEvent* e) override;
     bool viewportEvent(QEvent* e) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
 
 private:
     void scheduleRefresh();
+    // Makes the model's current cell the widget's, without scrolling to it.
+    void showCurrent();
 
     bool fitColumns_ = false;
     Grid& model_;
     int sub_;
     UserInput input_;
+    int fixedRows_ = 0, fixedCols_ = 0;  // as last drawn
     bool pending_ = false;
     bool updating_ = false;
 };

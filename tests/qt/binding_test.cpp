@@ -494,6 +494,51 @@ TEST_F(BindingTest, GridShowsCellsFormatsClearAndMergeAfterTheRun) {
     EXPECT_EQ(model.col(), 3);
 }
 
+// The grid shows its model's current cell, none while that lies among the
+// fixed cells; the arrows move from there and never onto a fixed cell.
+TEST_F(BindingTest, GridArrowsMoveFromTheModelsCellAndNeverOntoAFixedCell) {
+    struct Case {
+        const char* what;
+        std::function<void(QtGrid&, Grid&)> act;
+        int row, col;  // the model's current cell afterwards
+    };
+    const Case cases[] = {
+        {"Tab into a new grid", [](QtGrid& g, Grid&) { g.setFocus(Qt::TabFocusReason); }, 0, 0},
+        {"Tab and Down from a cell set by code", [](QtGrid& g, Grid& m) {
+             m.setRow(3);
+             m.setCol(2);
+             g.setFocus(Qt::TabFocusReason);
+             press(&g, Qt::Key_Down);
+         }, 4, 2},
+        {"Down, then Up, Left, Home and PageUp", [](QtGrid& g, Grid&) {
+             g.setFocus(Qt::TabFocusReason);
+             for (int k : {Qt::Key_Down, Qt::Key_Up, Qt::Key_Left, Qt::Key_Home, Qt::Key_PageUp}) press(&g, k);
+         }, 1, 1},
+        {"code moves the cell of a focused grid", [](QtGrid& g, Grid& m) {
+             g.setFocus(Qt::TabFocusReason);
+             press(&g, Qt::Key_Down);
+             m.setRow(6);
+             m.setCol(3);
+         }, 6, 3},
+    };
+    parent.resize(320, 220);
+    parent.show();
+    QApplication::setActiveWindow(&parent);
+    for (const Case& c : cases) {
+        Grid model{"mshVargas", 10, 5};
+        QtGrid grid(model, &parent);
+        grid.setGeometry(0, 0, 300, 200);
+        grid.show();
+        c.act(grid, model);
+        QApplication::processEvents();
+        EXPECT_EQ(model.row(), c.row) << c.what;
+        EXPECT_EQ(model.col(), c.col) << c.what;
+        const bool movable = c.row >= model.fixedRows() && c.col >= model.fixedCols();
+        EXPECT_EQ(grid.currentRow(), movable ? c.row : -1) << c.what;
+        EXPECT_EQ(grid.currentColumn(), movable ? c.col : -1) << c.what;
+    }
+}
+
 TEST_F(BindingTest, OptionButtonsFollowTheirGroupWhateverTheWidgetDid) {
     OptionGroup g;
     OptionButton am{"Opt_AM", "AM", g, true};
