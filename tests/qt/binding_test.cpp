@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <functional>
 #include <map>
 #include <memory>
@@ -537,6 +539,46 @@ TEST_F(BindingTest, GridArrowsMoveFromTheModelsCellAndNeverOntoAFixedCell) {
         EXPECT_EQ(grid.currentRow(), movable ? c.row : -1) << c.what;
         EXPECT_EQ(grid.currentColumn(), movable ? c.col : -1) << c.what;
     }
+}
+
+// Fixed rows and columns stay in place while the others scroll under them:
+// the wheel over the heading scrolls the rows, the scroll bar the columns.
+TEST_F(BindingTest, AGridKeepsItsFixedRowsAndColumnsInSightWhileItScrolls) {
+    Grid model{"mshVargas", 60, 12};
+    for (int r = 0; r < model.rows(); ++r)
+        for (int c = 0; c < model.cols(); ++c)
+            model.setText(r, c, r == 0 ? "D" + std::to_string(c) : c == 0 ? "Row " + std::to_string(r)
+                                                                          : std::to_string(r * c));
+    QtGrid grid(model, &parent);
+    grid.setGeometry(0, 0, 300, 200);
+    parent.resize(320, 220);
+    parent.show();
+    QApplication::processEvents();
+    const QRect area = grid.viewport()->geometry();
+    const QRect heading(area.topLeft(), QSize(area.width(), grid.rowHeight(0)));
+    const QRect names(area.topLeft(), QSize(grid.columnWidth(0), area.height()));
+    const QRect cells = area.adjusted(grid.columnWidth(0), grid.rowHeight(0), 0, 0);
+    const auto shot = [&](const QRect& r) {
+        QApplication::processEvents();
+        return grid.grab(r).toImage();
+    };
+    const QImage headingBefore = shot(heading), cellsBefore = shot(cells);
+
+    const QPoint at = heading.center();
+    QWidget* under = grid.childAt(at);
+    ASSERT_NE(under, nullptr);
+    const QPointF local = under->mapFrom(&grid, at);
+    QWheelEvent wheel(local, under->mapToGlobal(local), QPoint(), QPoint(0, -360), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(under, &wheel);
+    EXPECT_GT(grid.verticalScrollBar()->value(), 0);
+    EXPECT_TRUE(shot(cells) != cellsBefore) << "the rows scrolled";
+    EXPECT_TRUE(shot(heading) == headingBefore) << "the heading row stayed";
+
+    const QImage namesBefore = shot(names);
+    grid.horizontalScrollBar()->setValue(grid.horizontalScrollBar()->maximum());
+    EXPECT_GT(grid.horizontalScrollBar()->value(), 0);
+    EXPECT_TRUE(shot(names) == namesBefore) << "the fixed column stayed";
 }
 
 TEST_F(BindingTest, OptionButtonsFollowTheirGroupWhateverTheWidgetDid) {
