@@ -130,7 +130,10 @@ void Grid::clear() {
 
 void Grid::setRow(int r) {
     if (r < 0 || r >= rows_) throw RunTimeError::subscriptOutOfRange();
-    row_ = r;
+    if (row_ != r) {
+        row_ = r;
+        changed();
+    }
 }
 void Grid::setTopRow(int r) {
     if (r < 0 || r >= rows_) throw RunTimeError::subscriptOutOfRange();
@@ -141,7 +144,10 @@ void Grid::setTopRow(int r) {
 }
 void Grid::setCol(int c) {
     if (c < 0 || c >= cols_) throw RunTimeError::subscriptOutOfRange();
-    col_ = c;
+    if (col_ != c) {
+        col_ = c;
+        changed();
+    }
 }
 
 Alignment Grid::cellAlignment(int row, int col) const {

@@ -26,22 +26,21 @@ void chain(const std::vector<QWidget*>& widgets) {
 }
 
 // Keeps a grid's widget scrolled so that the model's top row shows first,
-// once the widget has drawn the model's latest change.
+// right under the fixed rows, once the widget has drawn the model's latest
+// change. The user's own moves of the current cell scroll nothing back.
 class TopRowFollower : public QObject {
 public:
     TopRowFollower(Grid& model, QtGrid* grid) : QObject(grid), model_(model), grid_(grid) {
         sub_ = model_.subscribe([this] {
-            if (pending_) return;
+            if (pending_ || (grid_ && grid_->handlingUserInput())) return;
             pending_ = true;
             QTimer::singleShot(0, this, [this] {
                 pending_ = false;
                 const int top = model_.topRow();
-                if (!grid_ || top >= grid_->rowCount()) return;
-                if (QTableWidgetItem* it = grid_->item(top, 0)) {
-                    // Rows drawn in this same pass have no scroll range yet.
-                    grid_->doItemsLayout();
-                    grid_->scrollToItem(it, QAbstractItemView::PositionAtTop);
-                }
+                if (!grid_ || top >= grid_->rowCount() || grid_->columnCount() == 0) return;
+                // Rows drawn in this same pass have no scroll range yet.
+                grid_->doItemsLayout();
+                grid_->scrollTo(grid_->model()->index(top, 0), QAbstractItemView::PositionAtTop);
             });
         });
     }

@@ -1,15 +1,79 @@
 #include "qt/qt_grid.h"
 
+#include <QApplication>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTimer>
+#include <algorithm>
+#include <functional>
+#include <vector>
 
 #include "qt/twips.h"
 
 namespace jd::qt {
 
+// ------------------------------------------------------------- fixed cells
+
+// A grid's fixed rows or columns: a view of the grid's own items laid over
+// its top or left edge. It scrolls with the grid along that edge and never
+// across it; it takes no focus, and the wheel and clicks over it are the
+// grid's.
+class FixedCells : public QTableView {
+public:
+    FixedCells(QtGrid* grid, bool across, bool down) : QTableView(grid), grid_(grid), across_(across), down_(down) {
+        setModel(grid->model());
+        setFocusPolicy(Qt::NoFocus);
+        setFrameShape(QFrame::NoFrame);
+        horizontalHeader()->hide();
+        verticalHeader()->hide();
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setSelectionMode(QAbstractItemView::NoSelection);
+        setEditTriggers(QAbstractItemView::NoEditTriggers);
+        setAutoScroll(false);
+        setWordWrap(false);
+    }
+
+    // Scrolled as the grid along its edge, at the start across it.
+    void follow() {
+        horizontalScrollBar()->setValue(across_ ? grid_->horizontalScrollBar()->value() : 0);
+        verticalScrollBar()->setValue(down_ ? grid_->verticalScrollBar()->value() : 0);
+    }
+
+protected:
+    // A new scroll range may have cut the value it had.
+    void updateGeometries() override {
+        QTableView::updateGeometries();
+        follow();
+    }
+
+    bool viewportEvent(QEvent* e) override {
+        switch (e->type()) {
+            case QEvent::Wheel:
+                QApplication::sendEvent(grid_->viewport(), e);
+                return true;
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonDblClick:
+                // A click takes the grid the focus and moves no current cell.
+                if (grid_->focusPolicy() & Qt::ClickFocus) grid_->setFocus(Qt::MouseFocusReason);
+                return true;
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseMove:
+                return true;
+            default:
+                return QTableView::viewportEvent(e);
+        }
+    }
+
+private:
+    QtGrid* grid_;
+    bool across_, down_;  // scrolls with the grid's columns, rows
+};
+
 // ------------------------------------------------------------------------ grid
 
-QtGrid::QtGrid(Grid& model, QWidget* parent) : FocusMarked<QTableWidget>(parent), model_(model) {
+QtGrid::QtGrid(Grid& model, QWidget* parent)
+    : FocusMarked<QTableWidget>(parent), model_(model), input_([this] { showCurrent(); }) {
     setObjectName(toQt(model.name()));
     horizontalHeader()->hide();
     verticalHeader()->hide();
@@ -17,8 +81,14 @@ QtGrid::QtGrid(Grid& model, QWidget* parent) : FocusMarked<QTableWidget>(parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setWordWrap(false);
     setTabKeyNavigation(false);
+    fixed_ = {new FixedCells(this, true, false), new FixedCells(this, false, true), new FixedCells(this, false, false)};
+    for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()})
+        connect(bar, &QScrollBar::valueChanged, this, [this] {
+            for (FixedCells* f : fixed_) f->follow();
+        });
     const auto take = [this](int r, int c) {
-        if (updating_ || r < 0 || c < 0 || r >= model_.rows() || c >= model_.cols()) return;
+        if (updating_ || r < fixedRows_ || c < fixedCols_ || r >= model_.rows() || c >= model_.cols()) return;
+        const Updating echo(updating_);  // the model tells the widget what it shows
         model_.setRow(r);
         model_.setCol(c);
     };
@@ -28,18 +98,96 @@ QtGrid::QtGrid(Grid& model, QWidget* parent) : FocusMarked<QTableWidget>(parent)
     connect(this, &QTableWidget::currentCellChanged, this, [this, take](int r, int c) {
         if (input_.active()) take(r, c);
     });
-    sub_ = model_.subscribe([this] { scheduleRefresh(); });
+    sub_ = model_.subscribe([this] {
+        if (!updating_) scheduleRefresh();
+    });
     refresh();
 }
 
 QtGrid::~QtGrid() { model_.unsubscribe(sub_); }
 
 bool QtGrid::event(QEvent* e) {
-    return input_.handle(this, e, [&] { return FocusMarked<QTableWidget>::event(e); });
+    const bool done = input_.handle(this, e, [&] { return FocusMarked<QTableWidget>::event(e); });
+    if (e->type() == QEvent::FocusIn) showCurrent();
+    return done;
 }
 
 bool QtGrid::viewportEvent(QEvent* e) {
     return input_.handle(this, e, [&] { return FocusMarked<QTableWidget>::viewportEvent(e); });
+}
+
+QModelIndex QtGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    if (fixedRows_ >= rowCount() || fixedCols_ >= columnCount()) return {};
+    const QModelIndex from = currentIndex();
+    if (!from.isValid() || from.row() < fixedRows_ || from.column() < fixedCols_)
+        return model()->index(fixedRows_, fixedCols_);
+    const QModelIndex to = FocusMarked<QTableWidget>::moveCursor(action, modifiers);
+    if (!to.isValid()) return from;
+    return model()->index(std::max(to.row(), fixedRows_), std::max(to.column(), fixedCols_));
+}
+
+void QtGrid::scrollTo(const QModelIndex& index, ScrollHint hint) {
+    FocusMarked<QTableWidget>::scrollTo(index, hint);
+    if (!index.isValid()) return;
+    // A movable cell shows beside the fixed ones, not under them.
+    const auto uncover = [](QScrollBar* bar, int fixedSize, const std::function<int()>& position) {
+        while (bar->value() > bar->minimum() && position() < fixedSize) bar->setValue(bar->value() - 1);
+    };
+    if (index.row() >= fixedRows_)
+        uncover(verticalScrollBar(), fixed_[0]->height(), [&] { return rowViewportPosition(index.row()); });
+    if (index.column() >= fixedCols_)
+        uncover(horizontalScrollBar(), fixed_[1]->width(), [&] { return columnViewportPosition(index.column()); });
+}
+
+void QtGrid::updateGeometries() {
+    FocusMarked<QTableWidget>::updateGeometries();
+    layOutFixedCells();
+}
+
+void QtGrid::layOutFixedCells() {
+    const QRect area = viewport()->geometry();
+    const int rows = std::min(fixedRows_, rowCount()), cols = std::min(fixedCols_, columnCount());
+    int height = 0, width = 0;
+    for (int r = 0; r < rows; ++r) height += rowHeight(r);
+    for (int c = 0; c < cols; ++c) width += columnWidth(c);
+    height = std::min(height, area.height());
+    width = std::min(width, area.width());
+    const QSize sizes[] = {{area.width(), height}, {width, area.height()}, {width, height}};
+    // Each view takes the sizes of the rows and columns it shows.
+    const auto sized = [](QHeaderView* to, const QHeaderView* from, int count) {
+        if (to->defaultSectionSize() != from->defaultSectionSize())
+            to->setDefaultSectionSize(from->defaultSectionSize());
+        for (int i = 0; i < count; ++i)
+            if (to->sectionSize(i) != from->sectionSize(i)) to->resizeSection(i, from->sectionSize(i));
+    };
+    for (size_t i = 0; i < fixed_.size(); ++i) {
+        FixedCells* f = fixed_[i];
+        f->setGeometry(QRect(area.topLeft(), sizes[i]));
+        f->setVisible(!sizes[i].isEmpty());
+        if (f->isHidden()) continue;
+        f->setTextElideMode(textElideMode());
+        f->setShowGrid(showGrid());
+        f->setHorizontalScrollMode(horizontalScrollMode());
+        f->setVerticalScrollMode(verticalScrollMode());
+        sized(f->horizontalHeader(), horizontalHeader(), i == 0 ? columnCount() : cols);
+        sized(f->verticalHeader(), verticalHeader(), i == 1 ? rowCount() : rows);
+        f->follow();
+    }
+}
+
+void QtGrid::showCurrent() {
+    const Updating updating(updating_);
+    const int r = model_.row(), c = model_.col();
+    const bool movable = r >= fixedRows_ && c >= fixedCols_ && r < rowCount() && c < columnCount();
+    const QModelIndex cell = movable ? model()->index(r, c) : QModelIndex();
+    QItemSelectionModel* shown = selectionModel();
+    const QModelIndexList selected = movable ? QModelIndexList{cell} : QModelIndexList{};
+    if (shown->currentIndex() == cell && shown->selectedIndexes() == selected) return;
+    // Shown where it lies: code that moves the current cell scrolls nothing.
+    const bool scroll = hasAutoScroll();
+    setAutoScroll(false);
+    shown->setCurrentIndex(cell, movable ? QItemSelectionModel::ClearAndSelect : QItemSelectionModel::Clear);
+    setAutoScroll(scroll);
 }
 
 void QtGrid::scheduleRefresh() {
@@ -56,7 +204,9 @@ void QtGrid::refresh() {
     setUpdatesEnabled(false);
     setRowCount(model_.rows());
     setColumnCount(model_.cols());
-    clearSpans();
+    fixedRows_ = model_.fixedRows();
+    fixedCols_ = model_.fixedCols();
+    std::vector<QRect> spans;  // merged cells: (column, row) and their width in columns
     const QBrush fixedBack = palette().button();
     for (int r = 0; r < model_.rows(); ++r) {
         for (int c = 0; c < model_.cols(); ++c) {
@@ -67,7 +217,7 @@ void QtGrid::refresh() {
             }
             const QString t = toQt(model_.text(r, c));
             if (it->text() != t) it->setText(t);
-            const bool fixed = r < model_.fixedRows() || c < model_.fixedCols();
+            const bool fixed = r < fixedRows_ || c < fixedCols_;
             Qt::Alignment a = Qt::AlignLeft | Qt::AlignVCenter;
             switch (model_.cellAlignment(r, c)) {
                 case Alignment::LeftCenter: break;
@@ -95,7 +245,7 @@ void QtGrid::refresh() {
             int start = 0;
             for (int c = 1; c <= model_.cols(); ++c) {
                 if (c < model_.cols() && model_.text(r, c) == model_.text(r, start)) continue;
-                if (c - start > 1) setSpan(r, start, 1, c - start);
+                if (c - start > 1) spans.emplace_back(start, r, c - start, 1);
                 start = c;
             }
         }
@@ -116,7 +266,13 @@ void QtGrid::refresh() {
     } else {
         for (int c = 0; c < model_.cols(); ++c) setColumnWidth(c, twipsToPixels(model_.colWidth(c)));
     }
+    for (QTableView* view : std::initializer_list<QTableView*>{this, fixed_[0], fixed_[1], fixed_[2]}) {
+        view->clearSpans();
+        for (const QRect& s : spans) view->setSpan(s.y(), s.x(), s.height(), s.width());
+    }
     applyControl(this, model_);
+    layOutFixedCells();
+    showCurrent();
     setUpdatesEnabled(true);
 }
 }  // namespace jd::qt

@@ -1,16 +1,24 @@
 #pragma once
 // The grid: a table of texts with fixed rows and columns at its top and left.
 #include <QTableWidget>
+#include <array>
 
 #include "platform/controls.h"
 #include "qt/qt_binding.h"
 
 namespace jd::qt {
 
+class FixedCells;
+
 // Grids change cell by cell in long runs; the widget redraws once the run is
 // over (when the event loop next runs). A grid is one tab stop: Tab leaves
 // it, the arrow keys move the current cell (the model's, by the user's keys
-// and clicks). A frame shows the focus.
+// and clicks). The widget shows its model's current cell, none while that
+// lies among the fixed cells, and the arrows move from there, never onto a
+// fixed cell; from a fixed cell the first arrow goes to the first movable
+// one. The fixed rows and columns stay in place while the others scroll
+// under them: they remain rows and columns 0.. of the table, drawn again
+// over its top and left by views of their own. A frame shows the focus.
 class QtGrid : public FocusMarked<QTableWidget> {
     Q_OBJECT
 public:
@@ -24,18 +32,33 @@ public:
         fitColumns_ = fit;
         refresh();
     }
+    // While the grid handles the user's own key or click: a change of its
+    // model meanwhile is the user's move of the current cell.
+    bool handlingUserInput() const { return input_.active(); }
+    // Scrolls as the table does, but a movable cell comes to lie beside the
+    // fixed ones, not under them (QTableWidget::scrollToItem bypasses this).
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
 
 protected:
     bool event(QEvent* e) override;
     bool viewportEvent(QEvent* e) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    void updateGeometries() override;
 
 private:
     void scheduleRefresh();
+    // Makes the model's current cell the widget's, without scrolling to it.
+    void showCurrent();
+    // Lays the views of the fixed cells over the table's edges, sized and
+    // scrolled as the table.
+    void layOutFixedCells();
 
     bool fitColumns_ = false;
     Grid& model_;
     int sub_;
     UserInput input_;
+    int fixedRows_ = 0, fixedCols_ = 0;  // as last drawn
+    std::array<FixedCells*, 3> fixed_{};  // the fixed rows, the fixed columns, where both meet
     bool pending_ = false;
     bool updating_ = false;
 };

@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <functional>
 #include <map>
 #include <memory>
@@ -492,6 +494,91 @@ TEST_F(BindingTest, GridShowsCellsFormatsClearAndMergeAfterTheRun) {
     emit grid.cellClicked(2, 3);  // the user's click moves the current cell
     EXPECT_EQ(model.row(), 2);
     EXPECT_EQ(model.col(), 3);
+}
+
+// The grid shows its model's current cell, none while that lies among the
+// fixed cells; the arrows move from there and never onto a fixed cell.
+TEST_F(BindingTest, GridArrowsMoveFromTheModelsCellAndNeverOntoAFixedCell) {
+    struct Case {
+        const char* what;
+        std::function<void(QtGrid&, Grid&)> act;
+        int row, col;  // the model's current cell afterwards
+    };
+    const Case cases[] = {
+        {"Tab into a new grid", [](QtGrid& g, Grid&) { g.setFocus(Qt::TabFocusReason); }, 0, 0},
+        {"Tab and Down from a cell set by code", [](QtGrid& g, Grid& m) {
+             m.setRow(3);
+             m.setCol(2);
+             g.setFocus(Qt::TabFocusReason);
+             press(&g, Qt::Key_Down);
+         }, 4, 2},
+        {"Down, then Up, Left, Home and PageUp", [](QtGrid& g, Grid&) {
+             g.setFocus(Qt::TabFocusReason);
+             for (int k : {Qt::Key_Down, Qt::Key_Up, Qt::Key_Left, Qt::Key_Home, Qt::Key_PageUp}) press(&g, k);
+         }, 1, 1},
+        {"code moves the cell of a focused grid", [](QtGrid& g, Grid& m) {
+             g.setFocus(Qt::TabFocusReason);
+             press(&g, Qt::Key_Down);
+             m.setRow(6);
+             m.setCol(3);
+         }, 6, 3},
+    };
+    parent.resize(320, 220);
+    parent.show();
+    QApplication::setActiveWindow(&parent);
+    for (const Case& c : cases) {
+        Grid model{"mshVargas", 10, 5};
+        QtGrid grid(model, &parent);
+        grid.setGeometry(0, 0, 300, 200);
+        grid.show();
+        c.act(grid, model);
+        QApplication::processEvents();
+        EXPECT_EQ(model.row(), c.row) << c.what;
+        EXPECT_EQ(model.col(), c.col) << c.what;
+        const bool movable = c.row >= model.fixedRows() && c.col >= model.fixedCols();
+        EXPECT_EQ(grid.currentRow(), movable ? c.row : -1) << c.what;
+        EXPECT_EQ(grid.currentColumn(), movable ? c.col : -1) << c.what;
+    }
+}
+
+// Fixed rows and columns stay in place while the others scroll under them:
+// the wheel over the heading scrolls the rows, the scroll bar the columns.
+TEST_F(BindingTest, AGridKeepsItsFixedRowsAndColumnsInSightWhileItScrolls) {
+    Grid model{"mshVargas", 60, 12};
+    for (int r = 0; r < model.rows(); ++r)
+        for (int c = 0; c < model.cols(); ++c)
+            model.setText(r, c, r == 0 ? "D" + std::to_string(c) : c == 0 ? "Row " + std::to_string(r)
+                                                                          : std::to_string(r * c));
+    QtGrid grid(model, &parent);
+    grid.setGeometry(0, 0, 300, 200);
+    parent.resize(320, 220);
+    parent.show();
+    QApplication::processEvents();
+    const QRect area = grid.viewport()->geometry();
+    const QRect heading(area.topLeft(), QSize(area.width(), grid.rowHeight(0)));
+    const QRect names(area.topLeft(), QSize(grid.columnWidth(0), area.height()));
+    const QRect cells = area.adjusted(grid.columnWidth(0), grid.rowHeight(0), 0, 0);
+    const auto shot = [&](const QRect& r) {
+        QApplication::processEvents();
+        return grid.grab(r).toImage();
+    };
+    const QImage headingBefore = shot(heading), cellsBefore = shot(cells);
+
+    const QPoint at = heading.center();
+    QWidget* under = grid.childAt(at);
+    ASSERT_NE(under, nullptr);
+    const QPointF local = under->mapFrom(&grid, at);
+    QWheelEvent wheel(local, under->mapToGlobal(local), QPoint(), QPoint(0, -360), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(under, &wheel);
+    EXPECT_GT(grid.verticalScrollBar()->value(), 0);
+    EXPECT_TRUE(shot(cells) != cellsBefore) << "the rows scrolled";
+    EXPECT_TRUE(shot(heading) == headingBefore) << "the heading row stayed";
+
+    const QImage namesBefore = shot(names);
+    grid.horizontalScrollBar()->setValue(grid.horizontalScrollBar()->maximum());
+    EXPECT_GT(grid.horizontalScrollBar()->value(), 0);
+    EXPECT_TRUE(shot(names) == namesBefore) << "the fixed column stayed";
 }
 
 TEST_F(BindingTest, OptionButtonsFollowTheirGroupWhateverTheWidgetDid) {

@@ -39,7 +39,7 @@ TEST(GridTab, TabLeavesAGridWhoseArrowsMoveBetweenItsCells) {
     CityWindow window;
     QWidget parent;
     TextBox city{"txtAddCity"};
-    Grid cities{"mshCity", 4, 3};
+    Grid cities{"mshCity", 6, 3};
     CommandButton cancel{"cmdAddCLose1", "&Cancel"};
     QtTextBox cityBox(city, &window, &parent);
     QtGrid grid(cities, &parent);
@@ -47,7 +47,7 @@ TEST(GridTab, TabLeavesAGridWhoseArrowsMoveBetweenItsCells) {
     cityBox.setGeometry(10, 10, 150, 24);
     grid.setGeometry(10, 40, 300, 120);
     cancelButton.setGeometry(10, 170, 80, 28);
-    for (int r = 1; r < 4; ++r) cities.setText(r, 1, "City " + std::to_string(r));
+    for (int r = 1; r < 6; ++r) cities.setText(r, 1, "City " + std::to_string(r));
     parent.resize(330, 210);
     parent.show();
     parent.activateWindow();
@@ -59,14 +59,21 @@ TEST(GridTab, TabLeavesAGridWhoseArrowsMoveBetweenItsCells) {
     cityBox.setFocus(Qt::MouseFocusReason);
     press(Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), &grid);
-    press(Qt::Key_Down);
+    press(Qt::Key_Down);  // the model's cell is a fixed one: the first movable cell
     press(Qt::Key_Right);
     EXPECT_EQ(cities.row(), 1);
-    EXPECT_EQ(cities.col(), 1);
+    EXPECT_EQ(cities.col(), 2);
+    press(Qt::Key_Up);  // never onto the heading
+    EXPECT_EQ(cities.row(), 1);
     press(Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), &cancelButton);
+    cities.setRow(3);  // code moves the current cell
+    cities.setCol(1);
     press(Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_EQ(QApplication::focusWidget(), &grid);
+    press(Qt::Key_Down);
+    EXPECT_EQ(cities.row(), 4);
+    EXPECT_EQ(cities.col(), 1);
     press(Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_EQ(QApplication::focusWidget(), &cityBox);
 }
