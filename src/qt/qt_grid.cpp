@@ -1,7 +1,7 @@
 #include "qt/qt_grid.h"
 
-#include <QApplication>
 #include <QHeaderView>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QTimer>
 #include <algorithm>
@@ -16,8 +16,8 @@ namespace jd::qt {
 
 // A grid's fixed rows or columns: a view of the grid's own items laid over
 // its top or left edge. It scrolls with the grid along that edge and never
-// across it; it takes no focus, and the wheel and clicks over it are the
-// grid's.
+// across it; it takes no focus, and lets the mouse through to the grid,
+// whose own handling of the wheel and clicks over it applies.
 class FixedCells : public QTableView {
 public:
     FixedCells(QtGrid* grid, bool across, bool down) : QTableView(grid), grid_(grid), across_(across), down_(down) {
@@ -32,6 +32,8 @@ public:
         setEditTriggers(QAbstractItemView::NoEditTriggers);
         setAutoScroll(false);
         setWordWrap(false);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        viewport()->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
 
     // Scrolled as the grid along its edge, at the start across it.
@@ -45,24 +47,6 @@ protected:
     void updateGeometries() override {
         QTableView::updateGeometries();
         follow();
-    }
-
-    bool viewportEvent(QEvent* e) override {
-        switch (e->type()) {
-            case QEvent::Wheel:
-                QApplication::sendEvent(grid_->viewport(), e);
-                return true;
-            case QEvent::MouseButtonPress:
-            case QEvent::MouseButtonDblClick:
-                // A click takes the grid the focus and moves no current cell.
-                if (grid_->focusPolicy() & Qt::ClickFocus) grid_->setFocus(Qt::MouseFocusReason);
-                return true;
-            case QEvent::MouseButtonRelease:
-            case QEvent::MouseMove:
-                return true;
-            default:
-                return QTableView::viewportEvent(e);
-        }
     }
 
 private:
@@ -98,13 +82,8 @@ QtGrid::QtGrid(Grid& model, QWidget* parent)
     connect(this, &QTableWidget::currentCellChanged, this, [this, take](int r, int c) {
         if (input_.active()) take(r, c);
     });
-    sub_ = model_.subscribe([this] {
-        if (!updating_) scheduleRefresh();
-    });
     refresh();
 }
-
-QtGrid::~QtGrid() { model_.unsubscribe(sub_); }
 
 bool QtGrid::event(QEvent* e) {
     const bool done = input_.handle(this, e, [&] { return FocusMarked<QTableWidget>::event(e); });
@@ -113,7 +92,26 @@ bool QtGrid::event(QEvent* e) {
 }
 
 bool QtGrid::viewportEvent(QEvent* e) {
+    // Over the fixed cells a click takes the grid the focus and moves no
+    // current cell; the wheel scrolls there as anywhere.
+    if (overFixedCells(e)) {
+        if (e->type() == QEvent::MouseButtonPress && (focusPolicy() & Qt::ClickFocus)) setFocus(Qt::MouseFocusReason);
+        return true;
+    }
     return input_.handle(this, e, [&] { return FocusMarked<QTableWidget>::viewportEvent(e); });
+}
+
+bool QtGrid::overFixedCells(const QEvent* e) const {
+    switch (e->type()) {
+        case QEvent::MouseButtonPress: case QEvent::MouseButtonRelease: case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove: {
+            const QPoint at = viewport()->mapTo(this, static_cast<const QMouseEvent*>(e)->position().toPoint());
+            return std::any_of(fixed_.begin(), fixed_.end(),
+                               [&](const FixedCells* f) { return f->isVisible() && f->geometry().contains(at); });
+        }
+        default:
+            return false;
+    }
 }
 
 QModelIndex QtGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {

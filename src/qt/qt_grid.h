@@ -23,7 +23,6 @@ class QtGrid : public FocusMarked<QTableWidget> {
     Q_OBJECT
 public:
     explicit QtGrid(Grid& model, QWidget* parent = nullptr);
-    ~QtGrid() override;
     // Redraws now (also what the deferred redraw calls).
     void refresh();
     // Sizes each column to its texts instead of the model's widths (for
@@ -47,6 +46,7 @@ protected:
 
 private:
     void scheduleRefresh();
+    bool overFixedCells(const QEvent* e) const;
     // Makes the model's current cell the widget's, without scrolling to it.
     void showCurrent();
     // Lays the views of the fixed cells over the table's edges, sized and
@@ -55,12 +55,14 @@ private:
 
     bool fitColumns_ = false;
     Grid& model_;
-    int sub_;
     UserInput input_;
     int fixedRows_ = 0, fixedCols_ = 0;  // as last drawn
     std::array<FixedCells*, 3> fixed_{};  // the fixed rows, the fixed columns, where both meet
     bool pending_ = false;
     bool updating_ = false;
+    ModelLink link_{model_, [this] {
+        if (!updating_) scheduleRefresh();
+    }};  // last: it goes first
 };
 
 }  // namespace jd::qt
