@@ -140,6 +140,7 @@ void lockDownLineEdit(QLineEdit* edit) {
 QtTextBox::QtTextBox(TextBox& model, Window* owner, QWidget* parent)
     : QLineEdit(parent), model_(model), owner_(owner) {
     setObjectName(toQt(model.name()));
+    followKeyPresses();
     lockDownLineEdit(this);
     connect(this, &QLineEdit::selectionChanged, this, [this] { takeSelection(); });
     connect(this, &QLineEdit::cursorPositionChanged, this, [this] { takeSelection(); });
@@ -181,7 +182,7 @@ void QtTextBox::keyPressEvent(QKeyEvent* e) {
 }
 
 void QtTextBox::keyReleaseEvent(QKeyEvent* e) {
-    model_.keyUp(keyCodeOf(e), shiftStateOf(e->modifiers()));
+    if (pressWentToWindowOf(this, e)) model_.keyUp(keyCodeOf(e), shiftStateOf(e->modifiers()));
     QLineEdit::keyReleaseEvent(e);
 }
 
@@ -211,6 +212,7 @@ void QtTextBox::mouseReleaseEvent(QMouseEvent* e) {
 QtComboBox::QtComboBox(ComboBox& model, Window* owner, QWidget* parent)
     : QComboBox(parent), model_(model), owner_(owner) {
     setObjectName(toQt(model.name()));
+    followKeyPresses();
     setEditable(model.editable());
     setInsertPolicy(QComboBox::NoInsert);
     setContextMenuPolicy(Qt::NoContextMenu);
@@ -403,7 +405,7 @@ bool QtComboBox::eventFilter(QObject* watched, QEvent* e) {
             case QEvent::KeyPress: return routeKey(static_cast<QKeyEvent*>(e));
             case QEvent::KeyRelease: {
                 auto* k = static_cast<QKeyEvent*>(e);
-                model_.keyUp(keyCodeOf(k), shiftStateOf(k->modifiers()));
+                if (pressWentToWindowOf(this, k)) model_.keyUp(keyCodeOf(k), shiftStateOf(k->modifiers()));
                 return false;
             }
             case QEvent::FocusIn:
@@ -439,7 +441,7 @@ void QtComboBox::keyPressEvent(QKeyEvent* e) {
 }
 
 void QtComboBox::keyReleaseEvent(QKeyEvent* e) {
-    model_.keyUp(keyCodeOf(e), shiftStateOf(e->modifiers()));
+    if (pressWentToWindowOf(this, e)) model_.keyUp(keyCodeOf(e), shiftStateOf(e->modifiers()));
     QComboBox::keyReleaseEvent(e);
 }
 
