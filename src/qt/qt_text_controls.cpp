@@ -92,18 +92,20 @@ bool routeEditKey(Model& model, QKeyEvent* e) {
 }
 
 // Puts a model's caret and selection on a line edit, unless it already shows
-// them (so a selection the user drags keeps its direction).
-void showSelection(QLineEdit* edit, int selStart, int selLength) {
+// them (so a selection the user drags keeps its direction). Returns whether
+// the line edit showed another caret or selection.
+bool showSelection(QLineEdit* edit, int selStart, int selLength) {
     const QString t = edit->text();
     const int s = charsToUnits(t, selStart);
     const int e = charsToUnits(t, selStart + selLength);
     const int curStart = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
     const int curLength = static_cast<int>(edit->selectedText().size());
-    if (curStart == s && curLength == e - s) return;
+    if (curStart == s && curLength == e - s) return false;
     if (e > s)
         edit->setSelection(s, e - s);
     else
         edit->setCursorPosition(s);
+    return true;
 }
 
 template <class Model>
@@ -154,9 +156,16 @@ void QtTextBox::refresh() {
     if (updating_) return;
     const Updating updating(updating_);
     const QString t = toQt(model_.text());
-    if (text() != t) setText(t);
+    const bool newText = text() != t;
+    if (newText) setText(t);
     setReadOnly(model_.locked());
-    showSelection(this, model_.selStart(), model_.selLength());
+    // A caret or selection the window sets on the text it shows is its choice;
+    // a new text only puts the caret back at its start.
+    const bool moved = showSelection(this, model_.selStart(), model_.selLength());
+    if (newText)
+        selectionChosen_ = false;
+    else if (moved)
+        selectionChosen_ = true;
     applyControl(this, model_);
     focus_.follow(this, model_);
 }
@@ -187,8 +196,30 @@ void QtTextBox::keyReleaseEvent(QKeyEvent* e) {
 }
 
 void QtTextBox::focusInEvent(QFocusEvent* e) {
+    const int start = model_.selStart(), length = model_.selLength();
     QLineEdit::focusInEvent(e);
+    // The focus the keyboard brings (Tab, the Enter chain or any focus a
+    // handler gives, the window active again after a message) selects the
+    // whole text, so that typing replaces it, unless the window chose a caret
+    // or selection of its own. A click puts the caret where it clicks, and a
+    // closing menu gives back the caret it found.
+    if (e->reason() != Qt::MouseFocusReason && e->reason() != Qt::PopupFocusReason) {
+        const Updating updating(updating_);
+        if (selectionChosen_)
+            showSelection(this, start, length);
+        else
+            selectAll();
+        takeSelectionFrom(this, model_);
+    }
+    selectionChosen_ = false;
     if (owner_) owner_->setFocus(model_);
+}
+
+void QtTextBox::focusOutEvent(QFocusEvent* e) {
+    QLineEdit::focusOutEvent(e);
+    // The caret or selection a window chose counts for the next focus; the
+    // box the user leaves keeps it only while its window is inactive.
+    if (e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason) selectionChosen_ = false;
 }
 
 void QtTextBox::inputMethodEvent(QInputMethodEvent* e) {

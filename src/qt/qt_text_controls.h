@@ -25,6 +25,7 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
     void inputMethodEvent(QInputMethodEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
 
@@ -36,6 +37,7 @@ private:
     int sub_;
     FocusFollower focus_;
     bool updating_ = false;
+    bool selectionChosen_ = false;  // the window set the caret or selection the box shows
 };
 
 // Lists are filled entry by entry, thousands of them (the cities of a

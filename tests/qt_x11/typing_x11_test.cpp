@@ -1,6 +1,7 @@
 // Typing as the user does, on an X display: keys pressed and released
 // through the X server's test extension with a person's timing, reaching the
-// window that X gives the input focus.
+// window that X gives the input focus. A message box closed with Enter held
+// down for a moment, and a filled box that the Enter chain moves into.
 #include <gtest/gtest.h>
 #include <dlfcn.h>
 
@@ -23,6 +24,7 @@
 #include "state/result_windows.h"
 #include "state/shared_records.h"
 #include "ui/places/frm_add_country.h"
+#include "ui/places/frm_new_lat_lon.h"
 
 namespace jd::qt {
 namespace {
@@ -142,6 +144,11 @@ protected:
         pump(200);
         return windows->get<W>();
     }
+    static void choose(ComboBox& c, const std::string& text) {
+        const int i = c.findPrefix(text);
+        ASSERT_GE(i, 0) << text;
+        c.choose(i);
+    }
 
     XKeys keys;
     fs::path folder_;
@@ -178,6 +185,27 @@ TEST_F(TypingOnX11, EnterHeldToCloseTheNotFoundBoxRaisesItNoMore) {
     pump(1500);
     EXPECT_EQ(boxes.texts, std::vector<std::string>{"No Such Country  Exists"});
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+// On the Edit tab of City Details the chosen city fills the boxes; Enter
+// moves through them, and what is typed then takes the place of the text.
+TEST_F(TypingOnX11, TypingAfterEnterReplacesTheTextOfAFilledBox) {
+    auto& m = openFromMenu<frm_New_LatLon>("MDI_LAt_Lon");
+    m.TabStrip1.clickTab(2);
+    choose(m.cbEditCountry, "India");
+    choose(m.cbEditCity, "Hyderabad");
+    ASSERT_EQ(m.txtEditCity.text(), "Hyderabad");
+    ASSERT_FALSE(m.txtEditLatDeg.text().empty());
+    m.setFocus(m.cbEditCity);
+    pump(100);
+    keys.key(kReturn, true);
+    keys.key(kReturn, false);
+    keys.type("X");
+    EXPECT_EQ(m.txtEditCity.text(), "X");
+    keys.key(kReturn, true);
+    keys.key(kReturn, false);
+    keys.type("4");
+    EXPECT_EQ(m.txtEditLatDeg.text(), "4");
 }
 
 }  // namespace
