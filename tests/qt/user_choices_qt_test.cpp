@@ -23,7 +23,9 @@
 #include "qt/retrive_birth_data_window.h"
 #include "ui/chart/frm_retrive_birth_data.h"
 #include "ui/converters/frm_birth_time_to_ishta_ghatika.h"
+#include "ui/converters/frm_ishtaghatika_to_birth_time.h"
 #include "ui/places/frm_add_country.h"
+#include "ui/places/place_masters.h"
 #include "ui/saved_chart_fixture.h"
 
 namespace jd::qt {
@@ -159,6 +161,25 @@ TEST_F(UserChoicesQtTest, AConverterResultSurvivesATab) {
     EXPECT_EQ(QApplication::focusWidget(), child<QComboBox>("Txt_VP_Month"));
     EXPECT_TRUE(panel.result.visible());
     EXPECT_EQ(panel.result.caption(), result);
+}
+
+// Tab goes on from Cancel to the picture buttons that open the city and
+// time-zone masters, as in the birth-details window.
+TEST_F(UserChoicesQtTest, TabReachesTheConvertersPlaceMasterButtonsAfterCancel) {
+    definePlaceMasters(*windows);
+    ConverterPanel* panels[] = {&windows->get<frm_BirthTimetoIshtaGhatika>(),
+                                &windows->get<frm_IshtaghatikaToBirthTime>()};
+    for (ConverterPanel* panel : panels) {
+        QWidget& view = show(std::make_unique<ConverterView>(*panel));
+        const auto button = [&](const CommandButton& b) {
+            return view.findChild<QAbstractButton*>(QString::fromStdString(b.name()));
+        };
+        button(panel->Command1)->setFocus(Qt::TabFocusReason);
+        for (const CommandButton* next : {&panel->cityMasterButton, &panel->zoneMasterButton}) {
+            press(Qt::Key_Tab);
+            EXPECT_EQ(QApplication::focusWidget(), button(*next)) << panel->name() << " " << next->name();
+        }
+    }
 }
 
 TEST_F(UserChoicesQtTest, TheCountryMastersListAndTabsChangeOnlyByTheUser) {
