@@ -7,9 +7,11 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTabBar>
 #include <QWheelEvent>
 #include <memory>
@@ -18,6 +20,7 @@
 
 #include "qt/converter_windows.h"
 #include "qt/open_chart_window.h"
+#include "qt/personal_details_window.h"
 #include "qt/place_windows.h"
 #include "qt/qt_app.h"
 #include "qt/retrive_birth_data_window.h"
@@ -25,6 +28,7 @@
 #include "ui/converters/frm_birth_time_to_ishta_ghatika.h"
 #include "ui/converters/frm_ishtaghatika_to_birth_time.h"
 #include "ui/places/frm_add_country.h"
+#include "ui/shell/frm_details.h"
 #include "ui/places/place_masters.h"
 #include "ui/saved_chart_fixture.h"
 
@@ -180,6 +184,20 @@ TEST_F(UserChoicesQtTest, TabReachesTheConvertersPlaceMasterButtonsAfterCancel) 
             EXPECT_EQ(QApplication::focusWidget(), button(*next)) << panel->name() << " " << next->name();
         }
     }
+}
+
+// The button a window gives the focus as it opens shows the focus, as one
+// the user tabs to does: Enter presses it.
+TEST_F(UserChoicesQtTest, TheFirstButtonOfAWindowShowsItHasTheFocus) {
+    auto& m = windows->get<frm_Details>();
+    ViewFactory factory;
+    addPersonalDetailsView(factory);
+    QWidget& view = show(std::unique_ptr<QWidget>(factory.find(frm_Details::kWindowName)->maker(m)));
+    auto* first = view.findChild<QPushButton*>("cmdNew");
+    ASSERT_TRUE(first->hasFocus());
+    const QImage focused = first->grab().toImage();
+    view.findChild<QPushButton*>("cmdEdit")->setFocus(Qt::MouseFocusReason);
+    EXPECT_NE(first->grab().toImage(), focused);
 }
 
 TEST_F(UserChoicesQtTest, TheCountryMastersListAndTabsChangeOnlyByTheUser) {
