@@ -13,6 +13,9 @@
 #include <QThread>
 #include <QTimer>
 #include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -97,7 +100,7 @@ public:
         texts.push_back(text);
         const size_t n = texts.size();
         if (onShow) onShow(n);
-        QTimer::singleShot(3000, [this, n] {
+        QTimer::singleShot(3000, &alive, [this, n] {
             if (texts.size() != n) return;
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->done(QMessageBox::Ok);
         });
@@ -105,6 +108,7 @@ public:
     }
 
     QtMessageBox real;
+    QObject alive;  // its timers go with it
     std::vector<std::string> texts;
     std::function<void(size_t)> onShow;  // told the number of each box as it opens
 };
@@ -172,12 +176,12 @@ TEST_F(TypingOnX11, EnterHeldToCloseTheNotFoundBoxRaisesItNoMore) {
     keys.type("zz");
     boxes.onShow = [this](size_t n) {
         if (n != 1) return;
-        QTimer::singleShot(100, [this] {
+        QTimer::singleShot(100, frame.get(), [this] {
             QElapsedTimer waited;
             waited.start();
             while (!qobject_cast<QMessageBox*>(QApplication::activeWindow()) && waited.elapsed() < 3000) pump(20);
             keys.key(kReturn, true);  // answers the box, which goes
-            QTimer::singleShot(120, [this] { keys.key(kReturn, false); });
+            QTimer::singleShot(120, frame.get(), [this] { keys.key(kReturn, false); });
         });
     };
     keys.key(kReturn, true);
