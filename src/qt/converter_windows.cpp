@@ -28,14 +28,15 @@ ConverterView::ConverterView(ConverterPanel& model, QWidget* parent) : QWidget(p
     result->setPalette(pal);
     result->setAlignment(Qt::AlignCenter);
 
-    // Tab order: the date, the two time boxes, country, city, zone, then the buttons.
+    // Tab order: the date, the two time boxes, country, city, zone, the
+    // buttons, then the picture buttons of the city and time-zone masters, as
+    // in the birth-details window.
     std::vector<QWidget*> tabOrder;
     for (ComboBox* c : {&model.Txt_VP_Date, &model.Txt_VP_Month, &model.Txt_VP_YEAR, &model.cbHour, &model.cbMins,
                         &model.Cmb_VP_Country, &model.Cmb_VP_City, &model.cbTimeZone})
         tabOrder.push_back(new QtComboBox(*c, &model, this));
     tabOrder.push_back(new QtButton(model.cmdSubmit, &model, this));
     tabOrder.push_back(new QtButton(model.Command1, &model, this));
-    for (size_t i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
     for (TextBox* t : {&model.txtLatDetails, &model.txtLonDetails}) {
         auto* box = new QtTextBox(*t, &model, this);
@@ -46,10 +47,11 @@ ConverterView::ConverterView(ConverterPanel& model, QWidget* parent) : QWidget(p
         auto* button = new QtButton(b, &model, this);
         button->setIcon(style()->standardIcon(QStyle::SP_FileDialogNewFolder));
         button->setToolTip(tip);
-        button->setFocusPolicy(Qt::NoFocus);
+        tabOrder.push_back(button);
     };
     pictureButton(model.cityMasterButton, QStringLiteral("City Details"));
     pictureButton(model.zoneMasterButton, QStringLiteral("Time Zone"));
+    for (size_t i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
 
 void defineConverterWindows(WindowRegistry& windows) {

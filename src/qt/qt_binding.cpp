@@ -1,7 +1,10 @@
 #include "qt/qt_binding.h"
 
+#include <QApplication>
 #include <QKeyEvent>
+#include <QMdiSubWindow>
 #include <QPainter>
+#include <map>
 
 #include "qt/twips.h"
 
@@ -66,6 +69,65 @@ int UserInput::depthFor(const QEvent* e) const {
         default:
             return -1;
     }
+}
+
+namespace {
+
+// The window a key reaches in `w`: the frame's child window `w` lies in, or
+// its own window.
+QWidget* keyWindowOf(const QWidget* w) {
+    for (auto* p = const_cast<QWidget*>(w); p; p = p->parentWidget())
+        if (p->isWindow() || qobject_cast<QMdiSubWindow*>(p)) return p;
+    return nullptr;
+}
+
+int keyIdOf(const QKeyEvent* e) { return e->key() ? e->key() : -static_cast<int>(e->nativeScanCode()); }
+
+// Where the last press of each key went, seen by the whole application (the
+// presses of its message boxes too). A press goes to the widget with the
+// keys; the widgets it is passed up to on its way lie in the same window.
+class KeyPresses : public QObject {
+public:
+    static constexpr const char* kName = "jdKeyPresses";
+    explicit KeyPresses(QCoreApplication* app) : QObject(app) {
+        setObjectName(QString::fromLatin1(kName));
+        app->installEventFilter(this);
+    }
+    static KeyPresses* of(QCoreApplication* app) {
+        return app ? app->findChild<KeyPresses*>(QString::fromLatin1(kName), Qt::FindDirectChildrenOnly) : nullptr;
+    }
+
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if ((e->type() == QEvent::KeyPress || e->type() == QEvent::ShortcutOverride) && o->isWidgetType()) {
+            auto* to = static_cast<QWidget*>(o);
+            QWidget* keys = QApplication::focusWidget();
+            if (keys && (keys == to || to->isAncestorOf(keys))) to = keys;
+            windows_[keyIdOf(static_cast<QKeyEvent*>(e))] = keyWindowOf(to);
+        }
+        return false;
+    }
+
+    bool takeRelease(const QWidget* w, const QKeyEvent* release) {
+        const auto it = windows_.find(keyIdOf(release));
+        if (it == windows_.end()) return false;
+        const bool here = it->second && it->second == keyWindowOf(w);
+        windows_.erase(it);
+        return here;
+    }
+
+private:
+    std::map<int, QPointer<QWidget>> windows_;
+};
+
+}  // namespace
+
+void followKeyPresses() {
+    if (QCoreApplication* app = QCoreApplication::instance(); app && !KeyPresses::of(app)) new KeyPresses(app);
+}
+
+bool pressWentToWindowOf(const QWidget* w, const QKeyEvent* release) {
+    KeyPresses* presses = KeyPresses::of(QCoreApplication::instance());
+    return presses && presses->takeRelease(w, release);
 }
 
 void FocusFollower::follow(QWidget* w, const Control& c) {

@@ -99,6 +99,16 @@ private:
     int id_;
 };
 
+// Whether the press of a released key went to the window `w` lies in (its
+// own window, or the frame's child window it lies in). Only then is the
+// release a key of `w`'s: the user who answers a message box with Enter lets
+// the key go after the box has gone, over the control that has the keys again,
+// and that release belongs to the box. Every widget that tells its model of a
+// key's release asks first, and calls `followKeyPresses` as it is made, so the
+// presses are known before any key reaches it.
+bool pressWentToWindowOf(const QWidget* w, const QKeyEvent* release);
+void followKeyPresses();
+
 // Gives a widget the keyboard focus when its window gives its model the
 // focus, once for each time it does. A model keeps its window's focus while
 // the user works in another window; a later change of the model is no

@@ -32,7 +32,7 @@ void QtFrame::refresh() {
 // -------------------------------------------------------------------- buttons
 
 QtButton::QtButton(CommandButton& model, Window* owner, QWidget* parent)
-    : QPushButton(parent), model_(model), owner_(owner) {
+    : FocusShown(parent), model_(model), owner_(owner) {
     setObjectName(toQt(model.name()));
     setAutoDefault(false);
     connect(this, &QPushButton::clicked, this, [this] { model_.click(); });
@@ -61,7 +61,7 @@ void QtButton::keyPressEvent(QKeyEvent* e) {
 }
 
 QtOptionButton::QtOptionButton(OptionButton& model, Window* owner, QWidget* parent)
-    : QRadioButton(parent), model_(model), owner_(owner) {
+    : FocusShown(parent), model_(model), owner_(owner) {
     setObjectName(toQt(model.name()));
     // The group's model checks one button and no other; Qt keeps no group of
     // its own (it would reach into the buttons of nested frames).
@@ -146,7 +146,7 @@ void QtOptionButton::keyPressEvent(QKeyEvent* e) {
 }
 
 QtCheckBox::QtCheckBox(CheckBox& model, Window* owner, QWidget* parent)
-    : QCheckBox(parent), model_(model), owner_(owner) {
+    : FocusShown(parent), model_(model), owner_(owner) {
     setObjectName(toQt(model.name()));
     // As an option button: the user's click goes to the model, any other
     // change of the box is undone.

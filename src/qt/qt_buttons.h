@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOptionButton>
 #include <vector>
 
 #include "platform/controls.h"
@@ -39,7 +40,23 @@ private:
     ModelLink link_{model_, [this] { refresh(); }};  // last: it goes first
 };
 
-class QtButton : public QPushButton {
+// A focused button shows the focus however it came: Enter or Space presses
+// it, so the user must see which one it is. The style draws the focus only
+// once a key has moved the focus in the window, not on the focus a window
+// gives its first button as it opens.
+template <class Base>
+class FocusShown : public Base {
+public:
+    using Base::Base;
+
+protected:
+    void initStyleOption(QStyleOptionButton* option) const override {
+        Base::initStyleOption(option);
+        if (option->state & QStyle::State_HasFocus) option->state |= QStyle::State_KeyboardFocusChange;
+    }
+};
+
+class QtButton : public FocusShown<QPushButton> {
     Q_OBJECT
 public:
     QtButton(CommandButton& model, Window* owner = nullptr, QWidget* parent = nullptr);
@@ -60,7 +77,7 @@ private:
 // leaves it at its chosen button (the first when none is chosen), the arrow
 // keys move through it, never past its ends, and choose the button they
 // reach. Only the model checks a button.
-class QtOptionButton : public QRadioButton {
+class QtOptionButton : public FocusShown<QRadioButton> {
     Q_OBJECT
 public:
     QtOptionButton(OptionButton& model, Window* owner = nullptr, QWidget* parent = nullptr);
@@ -81,7 +98,7 @@ private:
     ModelLink link_{model_, [this] { refresh(); }};  // last: it goes first
 };
 
-class QtCheckBox : public QCheckBox {
+class QtCheckBox : public FocusShown<QCheckBox> {
     Q_OBJECT
 public:
     QtCheckBox(CheckBox& model, Window* owner = nullptr, QWidget* parent = nullptr);

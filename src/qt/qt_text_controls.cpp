@@ -92,18 +92,20 @@ bool routeEditKey(Model& model, QKeyEvent* e) {
 }
 
 // Puts a model's caret and selection on a line edit, unless it already shows
-// them (so a selection the user drags keeps its direction).
-void showSelection(QLineEdit* edit, int selStart, int selLength) {
+// them (so a selection the user drags keeps its direction). Returns whether
+// the line edit showed another caret or selection.
+bool showSelection(QLineEdit* edit, int selStart, int selLength) {
     const QString t = edit->text();
     const int s = charsToUnits(t, selStart);
     const int e = charsToUnits(t, selStart + selLength);
     const int curStart = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
     const int curLength = static_cast<int>(edit->selectedText().size());
-    if (curStart == s && curLength == e - s) return;
+    if (curStart == s && curLength == e - s) return false;
     if (e > s)
         edit->setSelection(s, e - s);
     else
         edit->setCursorPosition(s);
+    return true;
 }
 
 template <class Model>
@@ -140,6 +142,7 @@ void lockDownLineEdit(QLineEdit* edit) {
 QtTextBox::QtTextBox(TextBox& model, Window* owner, QWidget* parent)
     : QLineEdit(parent), model_(model), owner_(owner) {
     setObjectName(toQt(model.name()));
+    followKeyPresses();
     lockDownLineEdit(this);
     connect(this, &QLineEdit::selectionChanged, this, [this] { takeSelection(); });
     connect(this, &QLineEdit::cursorPositionChanged, this, [this] { takeSelection(); });
@@ -150,9 +153,16 @@ void QtTextBox::refresh() {
     if (updating_) return;
     const Updating updating(updating_);
     const QString t = toQt(model_.text());
-    if (text() != t) setText(t);
+    const bool newText = text() != t;
+    if (newText) setText(t);
     setReadOnly(model_.locked());
-    showSelection(this, model_.selStart(), model_.selLength());
+    // A caret or selection the window sets on the text it shows is its choice;
+    // a new text only puts the caret back at its start.
+    const bool moved = showSelection(this, model_.selStart(), model_.selLength());
+    if (newText)
+        selectionChosen_ = false;
+    else if (moved)
+        selectionChosen_ = true;
     applyControl(this, model_);
     focus_.follow(this, model_);
 }
@@ -178,13 +188,35 @@ void QtTextBox::keyPressEvent(QKeyEvent* e) {
 }
 
 void QtTextBox::keyReleaseEvent(QKeyEvent* e) {
-    model_.keyUp(keyCodeOf(e), shiftStateOf(e->modifiers()));
+    if (pressWentToWindowOf(this, e)) model_.keyUp(keyCodeOf(e), shiftStateOf(e->modifiers()));
     QLineEdit::keyReleaseEvent(e);
 }
 
 void QtTextBox::focusInEvent(QFocusEvent* e) {
+    const int start = model_.selStart(), length = model_.selLength();
     QLineEdit::focusInEvent(e);
+    // The focus the keyboard brings (Tab, the Enter chain or any focus a
+    // handler gives, the window active again after a message) selects the
+    // whole text, so that typing replaces it, unless the window chose a caret
+    // or selection of its own. A click puts the caret where it clicks, and a
+    // closing menu gives back the caret it found.
+    if (e->reason() != Qt::MouseFocusReason && e->reason() != Qt::PopupFocusReason) {
+        const Updating updating(updating_);
+        if (selectionChosen_)
+            showSelection(this, start, length);
+        else
+            selectAll();
+        takeSelectionFrom(this, model_);
+    }
+    selectionChosen_ = false;
     if (owner_) owner_->setFocus(model_);
+}
+
+void QtTextBox::focusOutEvent(QFocusEvent* e) {
+    QLineEdit::focusOutEvent(e);
+    // The caret or selection a window chose counts for the next focus; the
+    // box the user leaves keeps it only while its window is inactive.
+    if (e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason) selectionChosen_ = false;
 }
 
 void QtTextBox::inputMethodEvent(QInputMethodEvent* e) {
@@ -208,6 +240,7 @@ void QtTextBox::mouseReleaseEvent(QMouseEvent* e) {
 QtComboBox::QtComboBox(ComboBox& model, Window* owner, QWidget* parent)
     : QComboBox(parent), model_(model), owner_(owner) {
     setObjectName(toQt(model.name()));
+    followKeyPresses();
     setEditable(model.editable());
     setInsertPolicy(QComboBox::NoInsert);
     setContextMenuPolicy(Qt::NoContextMenu);
@@ -397,7 +430,7 @@ bool QtComboBox::eventFilter(QObject* watched, QEvent* e) {
             case QEvent::KeyPress: return routeKey(static_cast<QKeyEvent*>(e));
             case QEvent::KeyRelease: {
                 auto* k = static_cast<QKeyEvent*>(e);
-                model_.keyUp(keyCodeOf(k), shiftStateOf(k->modifiers()));
+                if (pressWentToWindowOf(this, k)) model_.keyUp(keyCodeOf(k), shiftStateOf(k->modifiers()));
                 return false;
             }
             case QEvent::FocusIn:
@@ -433,7 +466,7 @@ void QtComboBox::keyPressEvent(QKeyEvent* e) {
 }
 
 void QtComboBox::keyReleaseEvent(QKeyEvent* e) {
-    model_.keyUp(keyCodeOf(e), shiftStateOf(e->modifiers()));
+    if (pressWentToWindowOf(this, e)) model_.keyUp(keyCodeOf(e), shiftStateOf(e->modifiers()));
     QComboBox::keyReleaseEvent(e);
 }
 

@@ -24,6 +24,7 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
     void inputMethodEvent(QInputMethodEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
 
@@ -34,6 +35,7 @@ private:
     Window* owner_;
     FocusFollower focus_;
     bool updating_ = false;
+    bool selectionChosen_ = false;  // the window set the caret or selection the box shows
     ModelLink link_{model_, [this] { refresh(); }};  // last: it goes first
 };
 

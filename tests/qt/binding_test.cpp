@@ -122,6 +122,53 @@ TEST_F(BindingTest, ABoxTakesTheFocusWhenItsWindowGivesItNotWhenItMerelyChanges)
     EXPECT_TRUE(nameBox.hasFocus());
 }
 
+// A filled box the focus reaches from the keyboard has its text selected, so
+// typing replaces it; a caret the window chooses stays, and a click puts the
+// caret where it clicks.
+TEST_F(BindingTest, AFilledBoxTheKeyboardReachesHasItsTextSelectedUnlessItsWindowChoseTheCaret) {
+    struct Case {
+        const char* what;
+        std::function<void(QtTextBox&, TextBox&)> act;
+        int selStart, selLength;
+    };
+    const Case cases[] = {
+        {"the window gives it the focus", [this](QtTextBox&, TextBox& m) { window.setFocus(m); }, 0, 9},
+        {"the window comes back after a message", [](QtTextBox& b, TextBox&) {
+             QFocusEvent in(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+             QApplication::sendEvent(&b, &in);
+         }, 0, 9},
+        {"the window chooses the caret, then gives the focus", [this](QtTextBox&, TextBox& m) {
+             m.setSelStart(3);
+             window.setFocus(m);
+         }, 3, 0},
+        {"the window gives the focus, then chooses the caret", [this](QtTextBox&, TextBox& m) {
+             window.setFocus(m);
+             m.setSelStart(9);
+         }, 9, 0},
+        {"a click", [](QtTextBox& b, TextBox&) {
+             b.setFocus(Qt::MouseFocusReason);
+             testing::mouseClick(&b, QPointF(b.width() - 4, b.height() / 2.0));
+         }, 9, 0},
+    };
+    parent.show();
+    QApplication::setActiveWindow(&parent);
+    for (const Case& c : cases) {
+        window.clearFocus();
+        TextBox model{"txtEditCity"};
+        QtTextBox box(model, &window, &parent);
+        box.setGeometry(0, 0, 200, 24);
+        box.show();
+        model.setText("Hyderabad");
+        c.act(box, model);
+        EXPECT_EQ(model.selStart(), c.selStart) << c.what;
+        EXPECT_EQ(model.selLength(), c.selLength) << c.what;
+        EXPECT_EQ(box.selectedText().size(), c.selLength) << c.what;
+        type(&box, "4");
+        EXPECT_EQ(model.text(), c.selLength == 9 ? "4" : std::string("Hyderabad").insert(size_t(c.selStart), "4"))
+            << c.what;
+    }
+}
+
 TEST_F(BindingTest, ComboBoxShowsEntriesChoiceAndTextBothWays) {
     ComboBox model{"txt_VC_Country"};
     QtComboBox combo(model, &window, &parent);

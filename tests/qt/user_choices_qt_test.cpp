@@ -7,9 +7,11 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTabBar>
 #include <QWheelEvent>
 #include <memory>
@@ -18,12 +20,16 @@
 
 #include "qt/converter_windows.h"
 #include "qt/open_chart_window.h"
+#include "qt/personal_details_window.h"
 #include "qt/place_windows.h"
 #include "qt/qt_app.h"
 #include "qt/retrive_birth_data_window.h"
 #include "ui/chart/frm_retrive_birth_data.h"
 #include "ui/converters/frm_birth_time_to_ishta_ghatika.h"
+#include "ui/converters/frm_ishtaghatika_to_birth_time.h"
 #include "ui/places/frm_add_country.h"
+#include "ui/shell/frm_details.h"
+#include "ui/places/place_masters.h"
 #include "ui/saved_chart_fixture.h"
 
 namespace jd::qt {
@@ -159,6 +165,39 @@ TEST_F(UserChoicesQtTest, AConverterResultSurvivesATab) {
     EXPECT_EQ(QApplication::focusWidget(), child<QComboBox>("Txt_VP_Month"));
     EXPECT_TRUE(panel.result.visible());
     EXPECT_EQ(panel.result.caption(), result);
+}
+
+// Tab goes on from Cancel to the picture buttons that open the city and
+// time-zone masters, as in the birth-details window.
+TEST_F(UserChoicesQtTest, TabReachesTheConvertersPlaceMasterButtonsAfterCancel) {
+    definePlaceMasters(*windows);
+    ConverterPanel* panels[] = {&windows->get<frm_BirthTimetoIshtaGhatika>(),
+                                &windows->get<frm_IshtaghatikaToBirthTime>()};
+    for (ConverterPanel* panel : panels) {
+        QWidget& view = show(std::make_unique<ConverterView>(*panel));
+        const auto button = [&](const CommandButton& b) {
+            return view.findChild<QAbstractButton*>(QString::fromStdString(b.name()));
+        };
+        button(panel->Command1)->setFocus(Qt::TabFocusReason);
+        for (const CommandButton* next : {&panel->cityMasterButton, &panel->zoneMasterButton}) {
+            press(Qt::Key_Tab);
+            EXPECT_EQ(QApplication::focusWidget(), button(*next)) << panel->name() << " " << next->name();
+        }
+    }
+}
+
+// The button a window gives the focus as it opens shows the focus, as one
+// the user tabs to does: Enter presses it.
+TEST_F(UserChoicesQtTest, TheFirstButtonOfAWindowShowsItHasTheFocus) {
+    auto& m = windows->get<frm_Details>();
+    ViewFactory factory;
+    addPersonalDetailsView(factory);
+    QWidget& view = show(std::unique_ptr<QWidget>(factory.find(frm_Details::kWindowName)->maker(m)));
+    auto* first = view.findChild<QPushButton*>("cmdNew");
+    ASSERT_TRUE(first->hasFocus());
+    const QImage focused = first->grab().toImage();
+    view.findChild<QPushButton*>("cmdEdit")->setFocus(Qt::MouseFocusReason);
+    EXPECT_NE(first->grab().toImage(), focused);
 }
 
 TEST_F(UserChoicesQtTest, TheCountryMastersListAndTabsChangeOnlyByTheUser) {

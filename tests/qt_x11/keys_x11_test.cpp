@@ -3,7 +3,6 @@
 // server's test extension, so they reach the window that X gives the input
 // focus, as the user's own would.
 #include <gtest/gtest.h>
-#include <dlfcn.h>
 
 #include <QAction>
 #include <QApplication>
@@ -12,18 +11,13 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QScreen>
 #include <QPointer>
-#include <QThread>
+#include <QScreen>
 #include <QTimer>
-#include <filesystem>
+#include <string>
+#include <vector>
 
-#include "platform/fake_services.h"
-#include "qt/main_frame.h"
-#include "qt/program.h"
-#include "qt/qt_app.h"
-#include "qt/qt_services.h"
-#include "state/result_windows.h"
+#include "qt_x11/x11_program.h"
 #include "state/shared_records.h"
 #include "ui/chart/frm_open_chart.h"
 #include "ui/chart/frm_retrive_birth_data.h"
@@ -33,115 +27,22 @@
 namespace jd::qt {
 namespace {
 
-namespace fs = std::filesystem;
+using namespace x11;
 
-// X keysyms.
-constexpr unsigned long kTab = 0xff09, kReturn = 0xff0d, kEscape = 0xff1b, kDown = 0xff54, kF6 = 0xffc3, kShift = 0xffe1,
-                        kControl = 0xffe3, kAlt = 0xffe9;
-
-// Lets the program take what the server sent.
-void pump(int ms) {
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(2);
-    }
-}
-
-// The X test extension, loaded when the test runs (the build needs no X
-// development files).
-class XKeys {
-public:
-    XKeys() {
-        void* x11 = dlopen("libX11.so.6", RTLD_NOW);
-        void* xtst = dlopen("libXtst.so.6", RTLD_NOW);
-        if (!x11 || !xtst) return;
-        auto* open = reinterpret_cast<void* (*)(const char*)>(dlsym(x11, "XOpenDisplay"));
-        close_ = reinterpret_cast<int (*)(void*)>(dlsym(x11, "XCloseDisplay"));
-        flush_ = reinterpret_cast<int (*)(void*)>(dlsym(x11, "XFlush"));
-        keycode_ = reinterpret_cast<unsigned char (*)(void*, unsigned long)>(dlsym(x11, "XKeysymToKeycode"));
-        fake_ = reinterpret_cast<int (*)(void*, unsigned, int, unsigned long)>(dlsym(xtst, "XTestFakeKeyEvent"));
-        if (open && close_ && flush_ && keycode_ && fake_) display_ = open(nullptr);
-    }
-    ~XKeys() {
-        if (display_) close_(display_);
-    }
-    XKeys(const XKeys&) = delete;
-    XKeys& operator=(const XKeys&) = delete;
-    bool available() const { return display_ != nullptr; }
-
-    void key(unsigned long keysym, bool down) {
-        fake_(display_, keycode_(display_, keysym), down ? 1 : 0, 0);
-        flush_(display_);
-        pump(30);
-    }
-    void tap(unsigned long keysym, unsigned long modifier = 0) {
-        if (modifier) key(modifier, true);
-        key(keysym, true);
-        key(keysym, false);
-        if (modifier) key(modifier, false);
-        pump(50);
-    }
-    void type(const char* text) {
-        for (const char* c = text; *c; ++c) {
-            const bool upper = *c >= 'A' && *c <= 'Z';
-            tap(static_cast<unsigned long>(upper ? *c - 'A' + 'a' : *c), upper ? kShift : 0);
-        }
-    }
-
-private:
-    void* display_ = nullptr;
-    int (*close_)(void*) = nullptr;
-    int (*flush_)(void*) = nullptr;
-    unsigned char (*keycode_)(void*, unsigned long) = nullptr;
-    int (*fake_)(void*, unsigned, int, unsigned long) = nullptr;
-};
-
-// The whole program with real message boxes and a real event loop.
-class KeysOnX11 : public ::testing::Test {
+class KeysOnX11 : public ProgramOnX11 {
 protected:
-    void SetUp() override {
-        testing::app();
-        if (!keys.available()) GTEST_SKIP() << "the X server has no test extension";
-        resetState();
-        resultWindows().resetAll();
-        folder_ = testing::programFolder("jd_x11_");
-        Services s = fakes.services();
-        s.messageBox = &boxes;
-        s.eventLoop = &loop;
-        windows = std::make_unique<WindowRegistry>(s);
-        addProgramViews(views);
-        defineProgramWindows(*windows);
-        frame = std::make_unique<MainFrame>();
-        boxes.setOwner([this] { return frame->workingWindow(); });
-        startProgram(*windows, views, *frame, QString::fromStdString(folder_.string()));
-        pump(200);
-    }
-    void TearDown() override {
-        frame.reset();
-        windows.reset();
-        state().gWindows = nullptr;
-        resetState();
-        resultWindows().resetAll();
-        std::error_code ignored;
-        fs::remove_all(folder_, ignored);
-    }
-
     frm_OpenChart& openBirthDetails() {
-        frame->menuBar()->findChild<QAction*>("mnuBirthDetails")->trigger();
-        pump(200);
-        return windows->get<frm_OpenChart>();
+        return openFromMenu<frm_OpenChart>("mnuBirthDetails");
     }
     // The next message boxes, one after the other, are answered with Enter
     // on the display; their texts are kept. A box that Enter does not answer
     // fails the test (and is then closed, so the test goes on).
-    void answerNextBoxWithEnter(int boxes = 1) {
+    void answerNextBoxWithEnter(int count = 1) {
         answeredAll.clear();
-        answerBoxes(boxes);
+        answerBoxes(count);
     }
-    void answerBoxes(int boxes) {
-        QTimer::singleShot(100, [this, boxes] {
+    void answerBoxes(int count) {
+        QTimer::singleShot(100, [this, count] {
             const QPointer<QMessageBox> box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             answered = box ? box->text().toStdString() : "no box";
             answeredAll.push_back(answered);
@@ -155,7 +56,7 @@ protected:
                 ADD_FAILURE() << "Enter did not answer the box \"" << answered << '"';
                 box->done(QMessageBox::Ok);
             }
-            if (boxes > 1) answerBoxes(boxes - 1);  // the next box comes once this one has closed
+            if (count > 1) answerBoxes(count - 1);  // the next box comes once this one has closed
         });
     }
     // A chart the birth-details window can save and cast.
@@ -189,14 +90,6 @@ protected:
         return nullptr;
     }
 
-    XKeys keys;
-    fs::path folder_;
-    FakeServices fakes;
-    QtMessageBox boxes;
-    QtEventLoop loop;
-    std::unique_ptr<WindowRegistry> windows;
-    ViewFactory views;
-    std::unique_ptr<MainFrame> frame;
     std::string answered;
     std::vector<std::string> answeredAll;
 };

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/text.h"
@@ -93,12 +94,16 @@ TEST_F(CityMaster, AddStoresTheCityOnceForItsCountry) {
 TEST_F(CityMaster, AddChecksInOrder) {
     frm_New_LatLon& w = master();
     // The entries in the order they are checked (by their place in fill()),
-    // each check failing while its entry and those after it are empty.
+    // each check failing while its entry and those after it are empty; the
+    // keys go to the box the message names.
     const std::vector<std::string> good{"Z", "1", "N", "2", "3", "E", "4"};
     const int order[] = {0, 1, 3, 2, 4, 6, 5};
     const char* messages[] = {"Select Country ", "Enter City ",   "Enter Lat Deg", "Enter Lat Min",
                               "Add Lat Zone",    "Enter Lon Deg", "Enter Lon Min", "Add Lon Zone"};
+    const Control* named[] = {&w.cbAddCountry, &w.txtAddCity,   &w.txtAddLatDeg, &w.txtAddLAtMin,
+                              &w.cbAddNS,      &w.txtAddLonDeg, &w.txtAddLonMin, &w.cbAddEW};
     for (int filled = 0; filled < 8; ++filled) {
+        w.setFocus(w.cmdAddSave);
         fakes.messageBox.clear();
         std::vector<std::string> v(7);
         for (int i = 0; i + 1 < filled; ++i) v[order[i]] = good[order[i]];
@@ -110,17 +115,32 @@ TEST_F(CityMaster, AddChecksInOrder) {
         w.cmdAddSave.click();
         EXPECT_EQ(fakes.messageBox.shown(), (std::vector<ShownBox>{{messages[filled], MsgIcon::None, MsgButtons::OK,
                                                                     std::string("City Details"), "City Details"}}));
+        EXPECT_EQ(w.focused(), named[filled]) << messages[filled];
     }
-    // Pasted text that is no whole number.
-    for (const char* latDeg : {"-1", "4.5", "1e2"}) {
+    // Pasted text that is no whole number, in the degrees or the minutes.
+    for (const auto& [at, text, box] : {std::tuple{1, "-1", &w.txtAddLatDeg}, std::tuple{1, "4.5", &w.txtAddLatDeg},
+                                        std::tuple{1, "1e2", &w.txtAddLatDeg}, std::tuple{6, "x", &w.txtAddLonMin}}) {
         fakes.messageBox.clear();
+        w.setFocus(w.cmdAddSave);
         std::vector<std::string> v = good;
-        v[1] = latDeg;
+        v[static_cast<size_t>(at)] = text;
         fill(w, v);
         w.cmdAddSave.click();
-        EXPECT_EQ(texts(), std::vector<std::string>{"Enter Number "}) << latDeg;
+        EXPECT_EQ(texts(), std::vector<std::string>{"Enter Number "}) << text;
+        EXPECT_EQ(w.focused(), box) << text;
     }
     EXPECT_TRUE(stored(atlantis, "Z").empty());
+
+    // The Edit tab's checks, and Find's, name their boxes too.
+    w.TabStrip1.clickTab(2);
+    choose(w.cbEditCountry, "Atlantis");
+    w.cbEditCity.setText("Z");
+    w.txtEditCity.setText("Z");
+    w.cmdEditUpdate.click();
+    EXPECT_EQ(w.focused(), &w.txtEditLatDeg);
+    w.TabStrip1.clickTab(3);
+    w.cmdFind.click();
+    EXPECT_EQ(w.focused(), &w.txtCityName);
 }
 
 TEST_F(CityMaster, UpdateWritesTheCityChosenByItsKeyAsTyped) {

@@ -129,12 +129,18 @@ TEST_F(TimeZoneMaster, SaveChecksInOrderAndWritesNothingOnARefusal) {
     const struct {
         bool country;
         const char *name, *hours, *minutes, *ew, *message;
-    } cases[] = {{false, "Z", "5", "30", "E", "Select Country "}, {true, "", "5", "30", "E", "Enter City "},
-                 {true, "Z", "", "30", "E", "Enter Time Hours"},  {true, "Z", "5", "", "E", "Enter Time Min"},
-                 {true, "Z", "5", "30", "", "Enter Zone"},       {true, "Z", "5x", "30", "E", "Enter Number "},
-                 {true, "Z", "5", "-3", "E", "Enter Number "},   {true, "Z", "5", "1.5", "E", "Enter Number "}};
+        const Control* named;
+    } cases[] = {{false, "Z", "5", "30", "E", "Select Country ", &w.cbAddCountry},
+                 {true, "", "5", "30", "E", "Enter City ", &w.txtAddCity},
+                 {true, "Z", "", "30", "E", "Enter Time Hours", &w.txtAddLatDeg},
+                 {true, "Z", "5", "", "E", "Enter Time Min", &w.txtAddLAtMin},
+                 {true, "Z", "5", "30", "", "Enter Zone", &w.cbAddEW},
+                 {true, "Z", "5x", "30", "E", "Enter Number ", &w.txtAddLatDeg},
+                 {true, "Z", "5", "-3", "E", "Enter Number ", &w.txtAddLAtMin},
+                 {true, "Z", "5", "1.5", "E", "Enter Number ", &w.txtAddLAtMin}};
     for (const auto& c : cases) {
         fakes.messageBox.clear();
+        w.setFocus(w.cmdAddSave);
         if (c.country)
             choose(w.cbAddCountry, "Atlantis");
         else
@@ -143,6 +149,7 @@ TEST_F(TimeZoneMaster, SaveChecksInOrderAndWritesNothingOnARefusal) {
         ASSERT_EQ(fakes.messageBox.shown().size(), 1u) << c.message;
         EXPECT_EQ(fakes.messageBox.last(),
                   (ShownBox{c.message, MsgIcon::None, MsgButtons::OK, std::string("Time Zone"), "Time Zone"}));
+        EXPECT_EQ(w.focused(), c.named) << c.message;
     }
     EXPECT_EQ(zoneCount(), zones);
     EXPECT_EQ(zoneList(), "");

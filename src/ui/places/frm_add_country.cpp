@@ -57,10 +57,7 @@ void frm_Add_Country::onLoad() {
 }
 
 bool frm_Add_Country::refuse(bool failed, const char* message, TextBox* focus) {
-    if (!failed) return false;
-    placeMessage(*this, message, MsgIcon::Information, std::string(kCaption));
-    if (focus) setFocus(*focus);
-    return true;
+    return refuseEntry(*this, failed, message, MsgIcon::Information, focus);
 }
 
 void frm_Add_Country::FnFillCountryLists() {

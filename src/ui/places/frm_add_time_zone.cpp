@@ -124,9 +124,8 @@ void frm_AddTimeZone::onLoad() {
     });
 }
 
-bool frm_AddTimeZone::refuse(bool failed, const char* message) {
-    if (failed) placeMessage(*this, message, MsgIcon::None, std::string(kCaption));
-    return failed;
+bool frm_AddTimeZone::refuse(bool failed, const char* message, Control& box) {
+    return refuseEntry(*this, failed, message, MsgIcon::None, &box);
 }
 
 // ------------------------------------------------------------------ the lists
@@ -205,15 +204,16 @@ void frm_AddTimeZone::confirmDecimalHours(const std::string& text) {
 
 void frm_AddTimeZone::cmdAddSave_Click() {
     trapPlaceErrors(*this, [&] {
-        if (refuse(cbAddCountry.text().empty(), "Select Country ") ||
-            refuse(txtAddCity.text().empty(), "Enter City ") ||
-            refuse(txtAddLatDeg.text().empty(), "Enter Time Hours") ||
-            refuse(txtAddLAtMin.text().empty(), "Enter Time Min") || refuse(cbAddEW.text().empty(), "Enter Zone"))
+        if (refuse(cbAddCountry.text().empty(), "Select Country ", cbAddCountry) ||
+            refuse(txtAddCity.text().empty(), "Enter City ", txtAddCity) ||
+            refuse(txtAddLatDeg.text().empty(), "Enter Time Hours", txtAddLatDeg) ||
+            refuse(txtAddLAtMin.text().empty(), "Enter Time Min", txtAddLAtMin) ||
+            refuse(cbAddEW.text().empty(), "Enter Zone", cbAddEW))
             return;
         const auto hours = wholeNumber(txtAddLatDeg.text());
-        if (refuse(!hours, "Enter Number ")) return;
+        if (refuse(!hours, "Enter Number ", txtAddLatDeg)) return;
         const auto minutes = wholeNumber(txtAddLAtMin.text());
-        if (refuse(!minutes, "Enter Number ")) return;
+        if (refuse(!minutes, "Enter Number ", txtAddLAtMin)) return;
         const double value = FnDecimalHours(*hours, *minutes);
         if (*minutes > 0)
             confirmDecimalHours("Your Entered Time  " + txtAddLatDeg.text() + "  hours " + txtAddLAtMin.text() +
@@ -250,16 +250,17 @@ void frm_AddTimeZone::cmdAddSave_Click() {
 
 void frm_AddTimeZone::cmdEditUpdate_Click() {
     trapPlaceErrors(*this, [&] {
-        if (refuse(cbEditCountry.text().empty(), "Select Country ") ||
-            refuse(cbEditCity.text().empty(), "Select Time Zone") ||
-            refuse(txtEditCity.text().empty(), "Enter Time Zone ") ||
-            refuse(txtEditLatDeg.text().empty(), "Enter Hours") ||
-            refuse(txtEditLatMIn.text().empty(), "Enter Minutes") || refuse(cbEditEW.text().empty(), "Add Zone"))
+        if (refuse(cbEditCountry.text().empty(), "Select Country ", cbEditCountry) ||
+            refuse(cbEditCity.text().empty(), "Select Time Zone", cbEditCity) ||
+            refuse(txtEditCity.text().empty(), "Enter Time Zone ", txtEditCity) ||
+            refuse(txtEditLatDeg.text().empty(), "Enter Hours", txtEditLatDeg) ||
+            refuse(txtEditLatMIn.text().empty(), "Enter Minutes", txtEditLatMIn) ||
+            refuse(cbEditEW.text().empty(), "Add Zone", cbEditEW))
             return;
         const auto hours = wholeNumber(txtEditLatDeg.text());
-        if (refuse(!hours, "Enter Number ")) return;
+        if (refuse(!hours, "Enter Number ", txtEditLatDeg)) return;
         const auto minutes = wholeNumber(txtEditLatMIn.text());
-        if (refuse(!minutes, "Enter Number ")) return;
+        if (refuse(!minutes, "Enter Number ", txtEditLatMIn)) return;
         const double value = FnDecimalHours(*hours, *minutes);
         if (*minutes > 0)
             confirmDecimalHours("Your Entered Time  " + txtEditLatDeg.text() + "  hours  " + txtEditLatMIn.text() +

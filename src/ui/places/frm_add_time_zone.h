@@ -123,7 +123,7 @@ private:
     void layOut();
     void chooseCountry(ComboBox& combo, void (frm_AddTimeZone::*fill)());
     void fillZones(Grid& grid, ComboBox* zoneCombo);
-    bool refuse(bool failed, const char* message);
+    bool refuse(bool failed, const char* message, Control& box);
     void confirmDecimalHours(const std::string& text);
 
     std::int32_t currentCountryId_ = 0;

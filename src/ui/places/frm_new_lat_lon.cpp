@@ -116,9 +116,8 @@ void frm_New_LatLon::onLoad() {
     });
 }
 
-bool frm_New_LatLon::refuse(bool failed, const char* message) {
-    if (failed) placeMessage(*this, message, MsgIcon::None, std::string(kCaption));
-    return failed;
+bool frm_New_LatLon::refuse(bool failed, const char* message, Control& box) {
+    return refuseEntry(*this, failed, message, MsgIcon::None, &box);
 }
 
 // ------------------------------------------------------------------ the lists
@@ -202,17 +201,22 @@ void frm_New_LatLon::emptyAddFields() {
 
 void frm_New_LatLon::cmdAddSave_Click() {
     trapPlaceErrors(*this, [&] {
-        if (refuse(cbAddCountry.text().empty(), "Select Country ") || refuse(txtAddCity.text().empty(), "Enter City ") ||
-            refuse(txtAddLatDeg.text().empty(), "Enter Lat Deg") ||
-            refuse(txtAddLAtMin.text().empty(), "Enter Lat Min") || refuse(cbAddNS.text().empty(), "Add Lat Zone") ||
-            refuse(txtAddLonDeg.text().empty(), "Enter Lon Deg") ||
-            refuse(txtAddLonMin.text().empty(), "Enter Lon Min") || refuse(cbAddEW.text().empty(), "Add Lon Zone"))
+        if (refuse(cbAddCountry.text().empty(), "Select Country ", cbAddCountry) ||
+            refuse(txtAddCity.text().empty(), "Enter City ", txtAddCity) ||
+            refuse(txtAddLatDeg.text().empty(), "Enter Lat Deg", txtAddLatDeg) ||
+            refuse(txtAddLAtMin.text().empty(), "Enter Lat Min", txtAddLAtMin) ||
+            refuse(cbAddNS.text().empty(), "Add Lat Zone", cbAddNS) ||
+            refuse(txtAddLonDeg.text().empty(), "Enter Lon Deg", txtAddLonDeg) ||
+            refuse(txtAddLonMin.text().empty(), "Enter Lon Min", txtAddLonMin) ||
+            refuse(cbAddEW.text().empty(), "Add Lon Zone", cbAddEW))
             return;
         const auto latDeg = wholeNumber(txtAddLatDeg.text());
         const auto lonDeg = wholeNumber(txtAddLonDeg.text());
         const auto latMin = wholeNumber(txtAddLAtMin.text());
         const auto lonMin = wholeNumber(txtAddLonMin.text());
-        if (refuse(!latDeg || !lonDeg || !latMin || !lonMin, "Enter Number ")) return;
+        if (refuse(!latDeg, "Enter Number ", txtAddLatDeg) || refuse(!lonDeg, "Enter Number ", txtAddLonDeg) ||
+            refuse(!latMin, "Enter Number ", txtAddLAtMin) || refuse(!lonMin, "Enter Number ", txtAddLonMin))
+            return;
 
         const std::string name = trim(txtAddCity.text());
         Database& db = sharedDatabase();
@@ -244,18 +248,23 @@ void frm_New_LatLon::cmdAddSave_Click() {
 
 void frm_New_LatLon::cmdEditUpdate_Click() {
     trapPlaceErrors(*this, [&] {
-        if (refuse(cbEditCountry.text().empty(), "Select Country ") ||
-            refuse(cbEditCity.text().empty(), "Select CIty") || refuse(txtEditCity.text().empty(), "Enter City ") ||
-            refuse(txtEditLatDeg.text().empty(), "Enter Lat Deg") ||
-            refuse(txtEditLatMIn.text().empty(), "Enter Lat Min") || refuse(cbEditNS.text().empty(), "Add Lat Zone") ||
-            refuse(txtEditLonDeg.text().empty(), "Enter Lon Deg") ||
-            refuse(txtEditLonMin.text().empty(), "Enter Lon Min") || refuse(cbEditEW.text().empty(), "Add Lon Zone"))
+        if (refuse(cbEditCountry.text().empty(), "Select Country ", cbEditCountry) ||
+            refuse(cbEditCity.text().empty(), "Select CIty", cbEditCity) ||
+            refuse(txtEditCity.text().empty(), "Enter City ", txtEditCity) ||
+            refuse(txtEditLatDeg.text().empty(), "Enter Lat Deg", txtEditLatDeg) ||
+            refuse(txtEditLatMIn.text().empty(), "Enter Lat Min", txtEditLatMIn) ||
+            refuse(cbEditNS.text().empty(), "Add Lat Zone", cbEditNS) ||
+            refuse(txtEditLonDeg.text().empty(), "Enter Lon Deg", txtEditLonDeg) ||
+            refuse(txtEditLonMin.text().empty(), "Enter Lon Min", txtEditLonMin) ||
+            refuse(cbEditEW.text().empty(), "Add Lon Zone", cbEditEW))
             return;
         const auto latDeg = wholeNumber(txtEditLatDeg.text());
         const auto lonDeg = wholeNumber(txtEditLonDeg.text());
         const auto lonMin = wholeNumber(txtEditLonMin.text());
         const auto latMin = wholeNumber(txtEditLatMIn.text());
-        if (refuse(!latDeg || !lonDeg || !lonMin || !latMin, "Enter Number ")) return;
+        if (refuse(!latDeg, "Enter Number ", txtEditLatDeg) || refuse(!lonDeg, "Enter Number ", txtEditLonDeg) ||
+            refuse(!lonMin, "Enter Number ", txtEditLonMin) || refuse(!latMin, "Enter Number ", txtEditLatMIn))
+            return;
 
         // The texts as they stand, the name's blanks included; the country stays.
         if (sharedDatabase().execute(
@@ -279,10 +288,9 @@ void frm_New_LatLon::cmdEditUpdate_Click() {
 
 void frm_New_LatLon::cmdFind_Click() {
     trapPlaceErrors(*this, [&] {
-        if (trim(txtCityName.text()).empty()) {
-            placeMessage(*this, "Enter City Name to Search", MsgIcon::Information, std::string(kCaption));
+        if (refuseEntry(*this, trim(txtCityName.text()).empty(), "Enter City Name to Search", MsgIcon::Information,
+                        &txtCityName))
             return;
-        }
         FnFindCityInGrid();
     });
 }

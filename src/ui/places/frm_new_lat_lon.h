@@ -121,7 +121,7 @@ private:
     void layOut();
     void fillCityGrid(Grid& grid, std::int32_t countryId);
     void emptyAddFields();
-    bool refuse(bool failed, const char* message);
+    bool refuse(bool failed, const char* message, Control& box);
     void paintRow(int row, unsigned color);
 };
 

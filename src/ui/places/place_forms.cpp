@@ -22,6 +22,13 @@ void placeMessage(Window& w, const std::string& text, MsgIcon icon, const std::o
     if (MessageBox* box = w.services().messageBox) box->show(text, icon, MsgButtons::OK, title);
 }
 
+bool refuseEntry(Window& w, bool failed, const std::string& message, MsgIcon icon, Control* box) {
+    if (!failed) return false;
+    placeMessage(w, message, icon, w.caption());
+    if (box) w.setFocus(*box);
+    return true;
+}
+
 void keepDigitKeys(int& keyAscii) {
     if ((keyAscii >= '0' && keyAscii <= '9') || keyAscii == key::Backspace || keyAscii == key::Enter) return;
     keyAscii = 0;

@@ -43,6 +43,11 @@ void trapPlaceErrors(Window& w, F&& f) {
 
 // A message box of a master (OK button).
 void placeMessage(Window& w, const std::string& text, MsgIcon icon, const std::optional<std::string>& title);
+// A master's refusal of what the user entered: when `failed`, the message
+// (OK button, the window's caption as title), then the focus to the box the
+// message names, if any, so that what the user types next goes there.
+// Returns `failed`.
+bool refuseEntry(Window& w, bool failed, const std::string& message, MsgIcon icon, Control* box);
 
 // The key filter of the boxes for degrees, minutes and hours: the digits 0 to
 // 9, Backspace and Enter reach the box; every other key is swallowed.
