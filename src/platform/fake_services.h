@@ -211,10 +211,7 @@ struct FakeServices {
     RecordingBrowser browser;
     RecordingHelp help;
 
-    Services services() {
-        return Services{&messageBox, &clock, &settings, &eventLoop, &screen,
-                        &busyCursor, &printer, &saveDialog, &browser, &help};
-    }
+    Services services() { return servicesOf(*this); }
 };
 
 }  // namespace jd

@@ -156,4 +156,12 @@ struct Services {
     Help* help = nullptr;
 };
 
+// The services of a set that holds one of each under the same names (the
+// program's own, the tests' doubles).
+template <class Set>
+Services servicesOf(Set& s) {
+    return Services{&s.messageBox, &s.clock,      &s.settings,   &s.eventLoop, &s.screen,
+                    &s.busyCursor, &s.printer,    &s.saveDialog, &s.browser,   &s.help};
+}
+
 }  // namespace jd

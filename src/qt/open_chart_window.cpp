@@ -30,7 +30,7 @@ QIcon toolIcon(const QWidget* w, const std::string& key) {
 }  // namespace
 
 OpenChartWindow::OpenChartWindow(frm_OpenChart& model, QWidget* parent)
-    : QWidget(parent, kFlags), model_(model), menuBar_(new QMenuBar(this)), toolBar_(nullptr) {
+    : QWidget(parent, kOwnWindowFlags), model_(model), menuBar_(new QMenuBar(this)), toolBar_(nullptr) {
     setObjectName(toQt(model.name()));
     setWindowTitle(toQt(model.caption()));
 
@@ -125,20 +125,14 @@ bool OpenChartWindow::event(QEvent* e) {
     // the border stays fixed and the title bar keeps only its close button.
     if (e->type() == QEvent::ParentChange && !applyingFlags_ && !hasOwnFlags()) {
         applyingFlags_ = true;
-        setWindowFlags(kFlags);
+        setWindowFlags(kOwnWindowFlags);
         applyingFlags_ = false;
     }
     return handled;
 }
 
 void addOpenChartView(ViewFactory& views) {
-    views.add(
-        frm_OpenChart::kWindowName,
-        [](Window& w) -> QWidget* {
-            auto* model = dynamic_cast<frm_OpenChart*>(&w);
-            return model ? new OpenChartWindow(*model) : nullptr;
-        },
-        ViewDecoration::Separate);
+    views.add<frm_OpenChart, OpenChartWindow>(ViewDecoration::Separate);
 }
 
 }  // namespace jd::qt

@@ -21,11 +21,6 @@ namespace jd::qt {
 class OpenChartWindow : public QWidget {
     Q_OBJECT
 public:
-    // The title bar: a caption and a close button, no minimize or maximize.
-    static constexpr Qt::WindowFlags kFlags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint |
-                                              Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                              Qt::WindowCloseButtonHint;
-
     explicit OpenChartWindow(frm_OpenChart& model, QWidget* parent = nullptr);
     ~OpenChartWindow() override;
 

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "platform/controls.h"
+#include "platform/window.h"
 
 class QKeyEvent;
 
@@ -83,6 +84,25 @@ public:
 private:
     bool& flag_;
     bool outer_;
+};
+
+// What every bound widget has: its model, whose name it takes, and the
+// window that owns it (if any), which learns where the user puts the focus.
+template <class Base, class Model>
+class Bound : public Base {
+public:
+    Bound(Model& model, Window* owner, QWidget* parent) : Base(parent), model_(model), owner_(owner) {
+        this->setObjectName(toQt(model.name()));
+    }
+
+protected:
+    void focusInEvent(QFocusEvent* e) override {
+        Base::focusInEvent(e);
+        if (owner_) owner_->setFocus(model_);
+    }
+
+    Model& model_;
+    Window* owner_;
 };
 
 // A widget's subscription to its model for as long as the widget lives:

@@ -8,8 +8,8 @@ namespace jd::qt {
 
 // ------------------------------------------------------------ label and frame
 
-QtLabel::QtLabel(Label& model, QWidget* parent) : QLabel(parent), model_(model) {
-    setObjectName(toQt(model.name()));
+QtLabel::QtLabel(Label& model, QWidget* parent)
+    : Bound(model, nullptr, parent) {
     setTextFormat(Qt::PlainText);
     refresh();
 }
@@ -19,8 +19,8 @@ void QtLabel::refresh() {
     applyControl(this, model_);
 }
 
-QtFrame::QtFrame(Frame& model, QWidget* parent) : QGroupBox(parent), model_(model) {
-    setObjectName(toQt(model.name()));
+QtFrame::QtFrame(Frame& model, QWidget* parent)
+    : Bound(model, nullptr, parent) {
     refresh();
 }
 
@@ -32,8 +32,7 @@ void QtFrame::refresh() {
 // -------------------------------------------------------------------- buttons
 
 QtButton::QtButton(CommandButton& model, Window* owner, QWidget* parent)
-    : FocusShown(parent), model_(model), owner_(owner) {
-    setObjectName(toQt(model.name()));
+    : Bound(model, owner, parent) {
     setAutoDefault(false);
     connect(this, &QPushButton::clicked, this, [this] { model_.click(); });
     refresh();
@@ -43,11 +42,6 @@ void QtButton::refresh() {
     setText(toQt(model_.caption()));
     applyControl(this, model_);
     focus_.follow(this, model_);
-}
-
-void QtButton::focusInEvent(QFocusEvent* e) {
-    QPushButton::focusInEvent(e);
-    if (owner_) owner_->setFocus(model_);
 }
 
 void QtButton::keyPressEvent(QKeyEvent* e) {
@@ -61,8 +55,7 @@ void QtButton::keyPressEvent(QKeyEvent* e) {
 }
 
 QtOptionButton::QtOptionButton(OptionButton& model, Window* owner, QWidget* parent)
-    : FocusShown(parent), model_(model), owner_(owner) {
-    setObjectName(toQt(model.name()));
+    : Bound(model, owner, parent) {
     // The group's model checks one button and no other; Qt keeps no group of
     // its own (it would reach into the buttons of nested frames).
     setAutoExclusive(false);
@@ -116,11 +109,6 @@ bool QtOptionButton::event(QEvent* e) {
     return QRadioButton::event(e);
 }
 
-void QtOptionButton::focusInEvent(QFocusEvent* e) {
-    QRadioButton::focusInEvent(e);
-    if (owner_) owner_->setFocus(model_);
-}
-
 void QtOptionButton::keyPressEvent(QKeyEvent* e) {
     int step = 0;
     switch (e->key()) {
@@ -146,8 +134,7 @@ void QtOptionButton::keyPressEvent(QKeyEvent* e) {
 }
 
 QtCheckBox::QtCheckBox(CheckBox& model, Window* owner, QWidget* parent)
-    : FocusShown(parent), model_(model), owner_(owner) {
-    setObjectName(toQt(model.name()));
+    : Bound(model, owner, parent) {
     // As an option button: the user's click goes to the model, any other
     // change of the box is undone.
     connect(this, &QCheckBox::clicked, this, [this] {
@@ -170,10 +157,5 @@ void QtCheckBox::refresh() {
                                                                     : Qt::Unchecked;
     if (checkState() != s) setCheckState(s);
     applyControl(this, model_);
-}
-
-void QtCheckBox::focusInEvent(QFocusEvent* e) {
-    QCheckBox::focusInEvent(e);
-    if (owner_) owner_->setFocus(model_);
 }
 }  // namespace jd::qt

@@ -18,25 +18,23 @@
 
 namespace jd::qt {
 
-class QtLabel : public QLabel {
+class QtLabel : public Bound<QLabel, Label> {
     Q_OBJECT
 public:
     explicit QtLabel(Label& model, QWidget* parent = nullptr);
     void refresh();
 
 private:
-    Label& model_;
     ModelLink link_{model_, [this] { refresh(); }};  // last: it goes first
 };
 
-class QtFrame : public QGroupBox {
+class QtFrame : public Bound<QGroupBox, Frame> {
     Q_OBJECT
 public:
     explicit QtFrame(Frame& model, QWidget* parent = nullptr);
     void refresh();
 
 private:
-    Frame& model_;
     ModelLink link_{model_, [this] { refresh(); }};  // last: it goes first
 };
 
@@ -56,19 +54,16 @@ protected:
     }
 };
 
-class QtButton : public FocusShown<QPushButton> {
+class QtButton : public Bound<FocusShown<QPushButton>, CommandButton> {
     Q_OBJECT
 public:
     QtButton(CommandButton& model, Window* owner = nullptr, QWidget* parent = nullptr);
     void refresh();
 
 protected:
-    void focusInEvent(QFocusEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;  // Enter presses the button once, as Space does
 
 private:
-    CommandButton& model_;
-    Window* owner_;
     FocusFollower focus_;
     ModelLink link_{model_, [this] { refresh(); }};  // last: it goes first
 };
@@ -77,7 +72,7 @@ private:
 // leaves it at its chosen button (the first when none is chosen), the arrow
 // keys move through it, never past its ends, and choose the button they
 // reach. Only the model checks a button.
-class QtOptionButton : public FocusShown<QRadioButton> {
+class QtOptionButton : public Bound<FocusShown<QRadioButton>, OptionButton> {
     Q_OBJECT
 public:
     QtOptionButton(OptionButton& model, Window* owner = nullptr, QWidget* parent = nullptr);
@@ -85,31 +80,23 @@ public:
 
 protected:
     bool event(QEvent* e) override;
-    void focusInEvent(QFocusEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
     std::vector<QtOptionButton*> group() const;
     void showTabStop();
 
-    OptionButton& model_;
-    Window* owner_;
     bool updating_ = false;
     ModelLink link_{model_, [this] { refresh(); }};  // last: it goes first
 };
 
-class QtCheckBox : public FocusShown<QCheckBox> {
+class QtCheckBox : public Bound<FocusShown<QCheckBox>, CheckBox> {
     Q_OBJECT
 public:
     QtCheckBox(CheckBox& model, Window* owner = nullptr, QWidget* parent = nullptr);
     void refresh();
 
-protected:
-    void focusInEvent(QFocusEvent* e) override;
-
 private:
-    CheckBox& model_;
-    Window* owner_;
     bool updating_ = false;
     ModelLink link_{model_, [this] { refresh(); }};  // last: it goes first
 };

@@ -57,8 +57,7 @@ private:
 // ------------------------------------------------------------------------ grid
 
 QtGrid::QtGrid(Grid& model, QWidget* parent)
-    : FocusMarked<QTableWidget>(parent), model_(model), input_([this] { showCurrent(); }) {
-    setObjectName(toQt(model.name()));
+    : Bound(model, nullptr, parent), input_([this] { showCurrent(); }) {
     horizontalHeader()->hide();
     verticalHeader()->hide();
     setEditTriggers(QAbstractItemView::NoEditTriggers);

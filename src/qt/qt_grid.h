@@ -19,7 +19,7 @@ class FixedCells;
 // one. The fixed rows and columns stay in place while the others scroll
 // under them: they remain rows and columns 0.. of the table, drawn again
 // over its top and left by views of their own. A frame shows the focus.
-class QtGrid : public FocusMarked<QTableWidget> {
+class QtGrid : public Bound<FocusMarked<QTableWidget>, Grid> {
     Q_OBJECT
 public:
     explicit QtGrid(Grid& model, QWidget* parent = nullptr);
@@ -54,7 +54,6 @@ private:
     void layOutFixedCells();
 
     bool fitColumns_ = false;
-    Grid& model_;
     UserInput input_;
     int fixedRows_ = 0, fixedCols_ = 0;  // as last drawn
     std::array<FixedCells*, 3> fixed_{};  // the fixed rows, the fixed columns, where both meet

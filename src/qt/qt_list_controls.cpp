@@ -26,8 +26,7 @@ public:
 // -------------------------------------------------------------------- list box
 
 QtListBox::QtListBox(ListBox& model, Window* owner, QWidget* parent)
-    : FocusMarked<QListWidget>(parent), model_(model), owner_(owner) {
-    setObjectName(toQt(model.name()));
+    : Bound(model, owner, parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     // The row the user's key, click or typed text selects is the user's
     // choice; the row Qt makes current when the list takes the focus is none.
@@ -94,15 +93,10 @@ QItemSelectionModel::SelectionFlags QtListBox::selectionCommand(const QModelInde
     return flags & QItemSelectionModel::Deselect ? QItemSelectionModel::NoUpdate : flags;
 }
 
-void QtListBox::focusInEvent(QFocusEvent* e) {
-    QListWidget::focusInEvent(e);
-    if (owner_) owner_->setFocus(model_);
-}
-
 // ------------------------------------------------------------------------ tree
 
-QtTree::QtTree(Tree& model, Window* owner, QWidget* parent) : QTreeWidget(parent), model_(model), owner_(owner) {
-    setObjectName(toQt(model.name()));
+QtTree::QtTree(Tree& model, Window* owner, QWidget* parent)
+    : Bound(model, owner, parent) {
     setHeaderHidden(true);
     setColumnCount(1);
     // The current item is the chosen node; the model's colours mark it.
@@ -243,11 +237,6 @@ void QtTree::keyPressEvent(QKeyEvent* e) {
     }
     e->accept();
     if (!e->isAutoRepeat()) model_.pressKey(key::Enter);
-}
-
-void QtTree::focusInEvent(QFocusEvent* e) {
-    QTreeWidget::focusInEvent(e);
-    if (owner_) owner_->setFocus(model_);
 }
 
 }  // namespace jd::qt

@@ -15,7 +15,7 @@ namespace jd::qt {
 // the first Down chooses the first entry. Only one entry is chosen, and a
 // chosen entry stays chosen under Ctrl+click and Ctrl+Space. A frame shows
 // the focus.
-class QtListBox : public FocusMarked<QListWidget> {
+class QtListBox : public Bound<FocusMarked<QListWidget>, ListBox> {
     Q_OBJECT
 public:
     QtListBox(ListBox& model, Window* owner = nullptr, QWidget* parent = nullptr);
@@ -24,7 +24,6 @@ public:
 protected:
     bool event(QEvent* e) override;
     bool viewportEvent(QEvent* e) override;
-    void focusInEvent(QFocusEvent* e) override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* e = nullptr) const override;
 
@@ -33,8 +32,6 @@ private:
     void showChoice();
     void showChosenRow();
 
-    ListBox& model_;
-    Window* owner_;
     FocusFollower focus_;
     UserInput input_{[this] { showChoice(); }};
     bool updating_ = false;
@@ -43,7 +40,7 @@ private:
 
 // The chosen node shows only in the colours and weight its model gives it:
 // no selection bar, with or without the focus.
-class QtTree : public QTreeWidget {
+class QtTree : public Bound<QTreeWidget, Tree> {
     Q_OBJECT
 public:
     QtTree(Tree& model, Window* owner = nullptr, QWidget* parent = nullptr);
@@ -55,7 +52,6 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
-    void focusInEvent(QFocusEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;  // Enter goes to the model
 
 private:
@@ -67,8 +63,6 @@ private:
     QTreeWidgetItem* itemOf(int index) const;
     static int numberOf(const QTreeWidgetItem* it);
 
-    Tree& model_;
-    Window* owner_;
     UserInput input_{[this] { showChosen(); }};
     bool pending_ = false;
     bool updating_ = false;

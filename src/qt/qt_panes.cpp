@@ -8,8 +8,8 @@ namespace jd::qt {
 
 // ------------------------------------------------------------------- tab strip
 
-QtTabStrip::QtTabStrip(TabStrip& model, QWidget* parent) : QTabBar(parent), model_(model) {
-    setObjectName(toQt(model.name()));
+QtTabStrip::QtTabStrip(TabStrip& model, QWidget* parent)
+    : Bound(model, nullptr, parent) {
     // The tab the user's arrow keys reach is chosen; any other change of the
     // current tab is Qt's and undone.
     connect(this, &QTabBar::currentChanged, this, [this](int index) {
@@ -62,8 +62,7 @@ void QtTabStrip::wheelEvent(QWheelEvent* e) { e->ignore(); }
 // ---------------------------------------------------------------- browser pane
 
 QtBrowserPane::QtBrowserPane(WebBrowser& model, QWidget* parent)
-    : FocusMarked<QTextBrowser>(parent), model_(model) {
-    setObjectName(toQt(model.name()));
+    : Bound(model, nullptr, parent) {
     setOpenLinks(false);
     connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
         model_.navigate(fromQt(source().resolved(url).toString()));

@@ -13,7 +13,7 @@ namespace jd::qt {
 // A click on a tab is the user's click of that tab (also of the chosen one);
 // the arrow keys choose the tab they reach. The strip then shows the tab its
 // model chose, whatever the click handler did.
-class QtTabStrip : public QTabBar {
+class QtTabStrip : public Bound<QTabBar, TabStrip> {
     Q_OBJECT
 public:
     QtTabStrip(TabStrip& model, QWidget* parent = nullptr);
@@ -27,7 +27,6 @@ protected:
 private:
     void showChosenTab();
 
-    TabStrip& model_;
     UserInput input_{[this] { showChosenTab(); }};
     bool updating_ = false;
     ModelLink link_{model_, [this] { refresh(); }};  // last: it goes first
@@ -36,7 +35,7 @@ private:
 // A light browser pane: pages from local files only (nothing reaches the
 // network); an address that is no local file shows a short notice. A frame
 // shows the focus.
-class QtBrowserPane : public FocusMarked<QTextBrowser> {
+class QtBrowserPane : public Bound<FocusMarked<QTextBrowser>, WebBrowser> {
     Q_OBJECT
 public:
     explicit QtBrowserPane(WebBrowser& model, QWidget* parent = nullptr);
@@ -46,7 +45,6 @@ public:
     static void showAddress(QTextBrowser* browser, const std::string& url);
 
 private:
-    WebBrowser& model_;
     int shownNavigations_ = -1;
     ModelLink link_{model_, [this] { refresh(); }};  // last: it goes first
 };

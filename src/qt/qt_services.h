@@ -145,10 +145,7 @@ struct QtServices {
     QtBrowserWindows browser;
     QtHelp help;
 
-    Services services() {
-        return Services{&messageBox, &clock, &settings, &eventLoop, &screen,
-                        &busyCursor, &printer, &saveDialog, &browser, &help};
-    }
+    Services services() { return servicesOf(*this); }
 };
 
 // Destroys the windows a registry has unloaded each time the event loop goes

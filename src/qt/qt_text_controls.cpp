@@ -140,8 +140,7 @@ void lockDownLineEdit(QLineEdit* edit) {
 // -------------------------------------------------------------------- text box
 
 QtTextBox::QtTextBox(TextBox& model, Window* owner, QWidget* parent)
-    : QLineEdit(parent), model_(model), owner_(owner) {
-    setObjectName(toQt(model.name()));
+    : Bound(model, owner, parent) {
     followKeyPresses();
     lockDownLineEdit(this);
     connect(this, &QLineEdit::selectionChanged, this, [this] { takeSelection(); });
@@ -238,8 +237,7 @@ void QtTextBox::mouseReleaseEvent(QMouseEvent* e) {
 // ------------------------------------------------------------------- combo box
 
 QtComboBox::QtComboBox(ComboBox& model, Window* owner, QWidget* parent)
-    : QComboBox(parent), model_(model), owner_(owner) {
-    setObjectName(toQt(model.name()));
+    : Bound(model, owner, parent) {
     followKeyPresses();
     setEditable(model.editable());
     setInsertPolicy(QComboBox::NoInsert);
@@ -468,11 +466,6 @@ void QtComboBox::keyPressEvent(QKeyEvent* e) {
 void QtComboBox::keyReleaseEvent(QKeyEvent* e) {
     if (pressWentToWindowOf(this, e)) model_.keyUp(keyCodeOf(e), shiftStateOf(e->modifiers()));
     QComboBox::keyReleaseEvent(e);
-}
-
-void QtComboBox::focusInEvent(QFocusEvent* e) {
-    QComboBox::focusInEvent(e);
-    if (owner_) owner_->setFocus(model_);
 }
 
 void QtComboBox::wheelEvent(QWheelEvent* e) { e->ignore(); }

@@ -13,7 +13,7 @@
 
 namespace jd::qt {
 
-class QtTextBox : public QLineEdit {
+class QtTextBox : public Bound<QLineEdit, TextBox> {
     Q_OBJECT
 public:
     QtTextBox(TextBox& model, Window* owner = nullptr, QWidget* parent = nullptr);
@@ -31,8 +31,6 @@ protected:
 private:
     void takeSelection();
 
-    TextBox& model_;
-    Window* owner_;
     FocusFollower focus_;
     bool updating_ = false;
     bool selectionChosen_ = false;  // the window set the caret or selection the box shows
@@ -45,7 +43,7 @@ private:
 // when the event loop next runs (item data changes without telling). A key or
 // the opening of the list first brings the widget up to date; a pick from the
 // list counts only while the model still holds the entry picked.
-class QtComboBox : public QComboBox {
+class QtComboBox : public Bound<QComboBox, ComboBox> {
     Q_OBJECT
 public:
     QtComboBox(ComboBox& model, Window* owner = nullptr, QWidget* parent = nullptr);
@@ -60,7 +58,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
-    void focusInEvent(QFocusEvent* e) override;
     void wheelEvent(QWheelEvent* e) override;
 
 private:
@@ -79,8 +76,6 @@ private:
     // The user picks from the open list, or presses a key of the box.
     bool userChooses() const { return popupOpen_ || input_.active(); }
 
-    ComboBox& model_;
-    Window* owner_;
     FocusFollower focus_;
     UserInput input_{[this] { settle(); }};
     bool updating_ = false;

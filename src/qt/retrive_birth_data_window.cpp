@@ -6,7 +6,7 @@
 namespace jd::qt {
 
 RetriveBirthDataWindow::RetriveBirthDataWindow(Frm_RetriveBirthData& model, QWidget* parent)
-    : QWidget(parent, kFlags) {
+    : QWidget(parent, kOwnWindowFlags) {
     setObjectName(QString::fromUtf8(model.name().c_str()));
     setWindowTitle(QString::fromUtf8(model.caption().c_str()));
     setFont(QFont(QStringLiteral("Verdana"), 8));
@@ -21,13 +21,7 @@ RetriveBirthDataWindow::RetriveBirthDataWindow(Frm_RetriveBirthData& model, QWid
 }
 
 void addRetriveBirthDataView(ViewFactory& views) {
-    views.add(
-        Frm_RetriveBirthData::kWindowName,
-        [](Window& w) -> QWidget* {
-            auto* model = dynamic_cast<Frm_RetriveBirthData*>(&w);
-            return model ? new RetriveBirthDataWindow(*model) : nullptr;
-        },
-        ViewDecoration::Separate);
+    views.add<Frm_RetriveBirthData, RetriveBirthDataWindow>(ViewDecoration::Separate);
 }
 
 }  // namespace jd::qt

@@ -14,10 +14,6 @@ namespace jd::qt {
 class RetriveBirthDataWindow : public QWidget {
     Q_OBJECT
 public:
-    static constexpr Qt::WindowFlags kFlags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint |
-                                              Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                              Qt::WindowCloseButtonHint;
-
     explicit RetriveBirthDataWindow(Frm_RetriveBirthData& model, QWidget* parent = nullptr);
 };
 

@@ -5,7 +5,7 @@
 
 namespace jd::qt {
 
-SaveChartWindow::SaveChartWindow(Frm_SaveChart& model, QWidget* parent) : QWidget(parent, kFlags) {
+SaveChartWindow::SaveChartWindow(Frm_SaveChart& model, QWidget* parent) : QWidget(parent, kOwnWindowFlags) {
     setObjectName(QString::fromUtf8(model.name().c_str()));
     setWindowTitle(QString::fromUtf8(model.caption().c_str()));
     setFont(QFont(QStringLiteral("Verdana"), 8));
@@ -19,13 +19,7 @@ SaveChartWindow::SaveChartWindow(Frm_SaveChart& model, QWidget* parent) : QWidge
 }
 
 void addSaveChartView(ViewFactory& views) {
-    views.add(
-        Frm_SaveChart::kWindowName,
-        [](Window& w) -> QWidget* {
-            auto* model = dynamic_cast<Frm_SaveChart*>(&w);
-            return model ? new SaveChartWindow(*model) : nullptr;
-        },
-        ViewDecoration::Separate);
+    views.add<Frm_SaveChart, SaveChartWindow>(ViewDecoration::Separate);
 }
 
 }  // namespace jd::qt

@@ -14,11 +14,6 @@ namespace jd::qt {
 class SaveChartWindow : public QWidget {
     Q_OBJECT
 public:
-    // A caption and a close button; the user cannot resize it.
-    static constexpr Qt::WindowFlags kFlags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint |
-                                              Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                              Qt::WindowCloseButtonHint;
-
     explicit SaveChartWindow(Frm_SaveChart& model, QWidget* parent = nullptr);
 };
 

@@ -19,6 +19,12 @@ enum class ViewDecoration {
     Separate,   // a window of its own, owned by the frame (for top-level windows)
 };
 
+// A window of its own: a caption and a close button, no minimize or
+// maximize, and a border the user cannot drag.
+inline constexpr Qt::WindowFlags kOwnWindowFlags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint |
+                                                   Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                                   Qt::WindowCloseButtonHint;
+
 class ViewFactory {
 public:
     // Builds the widget that shows a window; the frame owns it.
@@ -26,6 +32,18 @@ public:
 
     void add(const std::string& windowName, Maker maker, ViewDecoration decoration = ViewDecoration::Titled) {
         entries_[windowName] = Entry{std::move(maker), decoration};
+    }
+
+    // A view of type V made for the window of type M (by its kWindowName).
+    template <class M, class V>
+    void add(ViewDecoration decoration) {
+        add(
+            M::kWindowName,
+            [](Window& w) -> QWidget* {
+                auto* model = dynamic_cast<M*>(&w);
+                return model ? new V(*model) : nullptr;
+            },
+            decoration);
     }
 
     struct Entry {
