@@ -59,6 +59,17 @@ protected:
             if (count > 1) answerBoxes(count - 1);  // the next box comes once this one has closed
         });
     }
+    // The birth-details window's check of an empty name, answered with
+    // Enter: what is typed next goes into the name box.
+    void nameCheckGivesTheKeysBack(frm_OpenChart& w) {
+        w.Txt_VC_ChartName.setText("");
+        answerNextBoxWithEnter();
+        w.cmdSave.click();
+        EXPECT_EQ(answered, "Enter Name");
+        pump(200);
+        keys.type("Zed");
+        EXPECT_EQ(w.Txt_VC_ChartName.text(), "Zed");
+    }
     // A chart the birth-details window can save and cast.
     static void fillChart(frm_OpenChart& w, const std::string& name) {
         w.Txt_VC_ChartName.setText(name);
@@ -96,13 +107,7 @@ protected:
 
 TEST_F(KeysOnX11, AMessageBoxGivesTheKeysBackToTheWindowThatRaisedIt) {
     frm_OpenChart& w = openBirthDetails();
-    w.Txt_VC_ChartName.setText("");
-    answerNextBoxWithEnter();
-    w.cmdSave.click();
-    EXPECT_EQ(answered, "Enter Name");
-    pump(200);
-    keys.type("Zed");
-    EXPECT_EQ(w.Txt_VC_ChartName.text(), "Zed");
+    nameCheckGivesTheKeysBack(w);
 
     w.mnuOpen.click();
     pump(200);
@@ -209,13 +214,7 @@ TEST_F(KeysOnX11, ABoxAfterTheUserCameBackToAWindowGivesItTheKeys) {
     ASSERT_EQ(QApplication::activeWindow(), frame->viewOf("Frm_SaveChart"));
     frame->viewOf("frm_OpenChart")->activateWindow();
     pump(200);
-    w.Txt_VC_ChartName.setText("");
-    answerNextBoxWithEnter();
-    w.cmdSave.click();
-    EXPECT_EQ(answered, "Enter Name");
-    pump(200);
-    keys.type("Zed");
-    EXPECT_EQ(w.Txt_VC_ChartName.text(), "Zed");
+    nameCheckGivesTheKeysBack(w);
 }
 
 TEST_F(KeysOnX11, AChildWindowsAccessKeyComesBeforeTheFramesMenu) {
