@@ -16,7 +16,6 @@
 namespace jd::qt {
 namespace {
 
-
 // The toolbar's pictures, from the style, by button key.
 QIcon toolIcon(const QWidget* w, const std::string& key) {
     QStyle::StandardPixmap p = QStyle::SP_FileIcon;

@@ -13,7 +13,6 @@ namespace jd::qt {
 
 namespace {
 
-
 // Positions in a QString count UTF-16 units; the models count characters.
 int unitsToChars(const QString& s, int units) {
     int chars = 0;
@@ -117,7 +116,6 @@ void takeSelectionFrom(const QLineEdit* edit, Model& model) {
     model.setSelStart(s);
     model.setSelLength(unitsToChars(t, start + length) - s);
 }
-
 
 // The text a click of the middle mouse button pastes (the X11 primary
 // selection), where the platform has one; nothing for any other click.
