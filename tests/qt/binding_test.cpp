@@ -153,7 +153,6 @@ TEST_F(BindingTest, AFilledBoxTheKeyboardReachesHasItsTextSelectedUnlessItsWindo
     parent.show();
     QApplication::setActiveWindow(&parent);
     for (const Case& c : cases) {
-        window.clearFocus();
         TextBox model{"txtEditCity"};
         QtTextBox box(model, &window, &parent);
         box.setGeometry(0, 0, 200, 24);
@@ -166,6 +165,7 @@ TEST_F(BindingTest, AFilledBoxTheKeyboardReachesHasItsTextSelectedUnlessItsWindo
         type(&box, "4");
         EXPECT_EQ(model.text(), c.selLength == 9 ? "4" : std::string("Hyderabad").insert(size_t(c.selStart), "4"))
             << c.what;
+        window.clearFocus();  // the next case's box is a new control, though it may lie where this one lay
     }
 }
 
@@ -348,7 +348,6 @@ TEST_F(BindingTest, AListBoxShowsItsModelsChoiceAndTakesTheUsersKeys) {
     parent.show();
     QApplication::setActiveWindow(&parent);
     for (const Case& c : cases) {
-        window.clearFocus();  // each case's list is a new control, though it may lie where the last one lay
         ListBox model{"List_VC_ChartName"};
         QtListBox list(model, &window, &parent);
         for (const char* name : {"Anand", "Bala", "Chitra"}) model.addItem(name);
@@ -357,6 +356,7 @@ TEST_F(BindingTest, AListBoxShowsItsModelsChoiceAndTakesTheUsersKeys) {
         EXPECT_EQ(model.listIndex(), c.chosen) << c.what;
         EXPECT_EQ(list.currentRow(), c.chosen) << c.what;
         EXPECT_EQ(list.selectedItems().size(), c.chosen < 0 ? 0 : 1) << c.what;
+        window.clearFocus();  // the next case's list is a new control, though it may lie where this one lay
     }
 }
 
