@@ -152,12 +152,10 @@ void WindowRegistry::activatedByUser(Window& w) {
         if (w.visible_) activateTopLevel(w);
         return;
     }
+    // The frame: the user works in its child in front.
     std::erase(activations_, nullptr);
     activations_.push_back(nullptr);
-    if (w.kind_ == WindowKind::MdiChild && w.visible_)
-        raiseChild(w);
-    else
-        active_ = front();
+    active_ = front();
 }
 
 // A top-level window is going from the screen: it leaves the activations,

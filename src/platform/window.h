@@ -212,7 +212,8 @@ public:
     // unless the user went to the frame in between; else the active child.
     Window* active() const { return active_; }
     // The user activated a window (by mouse or keys, as the window system
-    // reports it): a window of its own, the frame or one of its children.
+    // reports it): a window of its own, or the frame (any other window
+    // counts as the frame; its children come forward by bringToFront).
     void activatedByUser(Window& w);
     // The control with the focus in the active window, or nullptr.
     Control* activeControl() const { return active_ ? active_->focused() : nullptr; }

@@ -32,6 +32,15 @@ namespace jd::qt {
 
 namespace {
 
+// Makes a window that is still shown the active one again, with the keys
+// where its handlers put the focus (or where they were). The program does it
+// itself: no window manager may be there to do it.
+void giveBackKeys(QWidget* window) {
+    if (!window || !window->isVisible()) return;
+    window->raise();
+    window->activateWindow();
+}
+
 // Room beside a caption for the window manager's title-bar buttons.
 constexpr int kTitleButtonsWidth = 150;
 
@@ -49,15 +58,6 @@ void widenForCaption(QMessageBox& box) {
 }  // namespace
 
 // ------------------------------------------------------------------ message box
-
-// The window the box belonged to becomes the active one again, with the keys
-// where its handler puts the focus (or where they were). The program does it
-// itself: no window manager may be there to do it.
-void QtMessageBox::giveBackKeys(QWidget* owner) {
-    if (!owner || !owner->isVisible()) return;
-    owner->raise();
-    owner->activateWindow();
-}
 
 MsgResult QtMessageBox::show(const std::string& text, MsgIcon icon, MsgButtons buttons,
                              const std::optional<std::string>& title) {
@@ -84,7 +84,7 @@ MsgResult QtMessageBox::show(const std::string& text, MsgIcon icon, MsgButtons b
     widenForCaption(box);
     const int answer = box.exec();
     delete guard.data();
-    giveBackKeys(owner.data());
+    giveBackKeys(owner.data());  // the window the box belonged to
     switch (answer) {
         case QMessageBox::Yes: return MsgResult::Yes;
         case QMessageBox::No: return MsgResult::No;
@@ -249,10 +249,7 @@ void QtHelp::showTopic(const std::string& helpFile, int topic) {
         auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), window_.get());  // owned by the window
         QObject::connect(close, &QShortcut::activated, window_.get(), [this] {
             window_->close();
-            if (cameFrom_ && cameFrom_->isVisible()) {
-                cameFrom_->raise();
-                cameFrom_->activateWindow();
-            }
+            giveBackKeys(cameFrom_.data());
         });
     }
     if (QWidget* active = QApplication::activeWindow();

@@ -38,8 +38,6 @@ public:
                    const std::optional<std::string>& title) override;
 
 private:
-    static void giveBackKeys(QWidget* owner);
-
     std::function<QWidget*()> owner_;
 };
 
