@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWidget>
 #include <memory>
@@ -38,6 +39,13 @@ void mouseClick(QWidget* w, QPointF at, Qt::MouseButton button, Qt::KeyboardModi
     QMouseEvent down(QEvent::MouseButtonPress, at, w->mapToGlobal(at), button, button, mods);
     QApplication::sendEvent(w, &down);
     QMouseEvent up(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), button, Qt::NoButton, mods);
+    QApplication::sendEvent(w, &up);
+}
+
+void keyClick(QWidget* w, int qtKey, const QString& text, Qt::KeyboardModifiers mods) {
+    QKeyEvent down(QEvent::KeyPress, qtKey, mods, text);
+    QApplication::sendEvent(w, &down);
+    QKeyEvent up(QEvent::KeyRelease, qtKey, mods, text);
     QApplication::sendEvent(w, &up);
 }
 

@@ -15,6 +15,10 @@ QApplication& app();
 void mouseClick(QWidget* w, QPointF at, Qt::MouseButton button = Qt::LeftButton,
                 Qt::KeyboardModifiers mods = Qt::NoModifier);
 
+// A key pressed and released at a widget, as Qt delivers the keys to the
+// widget with the focus.
+void keyClick(QWidget* w, int qtKey, const QString& text = {}, Qt::KeyboardModifiers mods = Qt::NoModifier);
+
 // A new folder for the running test, of this process alone, holding a copy
 // of the built database: a program started there works on its own file.
 std::filesystem::path programFolder(const std::string& prefix);

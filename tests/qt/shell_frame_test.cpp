@@ -7,9 +7,11 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QTreeWidget>
 #include <filesystem>
 
@@ -19,9 +21,11 @@
 #include "qt/main_frame.h"
 #include "qt/program.h"
 #include "qt/qt_app.h"
+#include "qt/qt_services.h"
 #include "qt/wait_panel_widget.h"
 #include "state/result_windows.h"
 #include "state/shared_records.h"
+#include "ui/chart/frm_open_chart.h"
 #include "ui/shell/main_horoscope.h"
 #include "ui/shell/mdi_quill.h"
 
@@ -324,6 +328,27 @@ TEST_F(Program, TheChosenWindowStaysOverTheNavigatorWhileAToolWindowOpensAndClos
     frame->subWindowOf("frm_Preferences")->close();
     settle();
     EXPECT_EQ(topmost(frame->mdiArea()), frame->subWindowOf("frm_rasi"));
+}
+
+// A box belongs to the window the registry says the user works in, also
+// while the window system still has another one active: the birth-details
+// window the program has just shown, whose activation is yet to come.
+TEST_F(Program, AMessageBoxBelongsToTheWindowTheUserWorksInAsTheRegistryKnowsIt) {
+    start();
+    QtMessageBox boxes([this] { return frame->workingWindow(); });
+    ASSERT_EQ(QApplication::activeWindow(), frame.get());
+    windows.get<frm_OpenChart>().show();
+    QWidget* entry = frame->viewOf("frm_OpenChart");
+    ASSERT_EQ(windows.active(), &windows.get<frm_OpenChart>());
+    ASSERT_EQ(QApplication::activeWindow(), frame.get());
+    QWidget* owner = nullptr;
+    QTimer::singleShot(0, [&owner] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) owner = box->parentWidget();
+        if (modal) modal->close();
+    });
+    boxes.show("Enter Name", MsgIcon::Information, MsgButtons::OK, std::nullopt);
+    EXPECT_EQ(owner, entry);
 }
 
 TEST_F(Program, ASmallFrameScrollsToTheResultWindows) {
