@@ -1,6 +1,5 @@
 #include "qt/qt_services.h"
 
-#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDateTime>
@@ -19,12 +18,10 @@
 #include <QSpacerItem>
 #include <QStandardPaths>
 #include <QTextBrowser>
-#include <QThread>
 #include <QUrl>
 #include <algorithm>
 
 #include "platform/run_time_error.h"
-#include "platform/window.h"
 #include "qt/qt_controls.h"
 #include "qt/twips.h"
 
@@ -230,13 +227,6 @@ void QtBrowserWindows::navigate(const std::string& url, const std::string& windo
     w->activateWindow();
 }
 
-int QtBrowserWindows::openWindows() const {
-    int n = 0;
-    for (const auto& [name, w] : windows_)
-        if (w && w->isVisible()) ++n;
-    return n;
-}
-
 QtHelp::~QtHelp() = default;
 
 void QtHelp::showTopic(const std::string& helpFile, int topic) {
@@ -281,14 +271,6 @@ void QtHelp::fitToScreen(QWidget& w) {
     const auto within = [](int at, int low, int high) { return high < low ? low : std::clamp(at, low, high); };
     w.move(within(outer.left(), room.left(), room.right() + 1 - outer.width()),
            within(outer.top(), room.top(), room.bottom() + 1 - outer.height()));
-}
-
-void releaseUnloadedWhenIdle(WindowRegistry& registry, QObject* context) {
-    QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
-    if (!dispatcher) return;
-    QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, context, [&registry] {
-        if (QThread::currentThread()->loopLevel() <= 1) registry.releaseUnloaded();
-    });
 }
 
 }  // namespace jd::qt

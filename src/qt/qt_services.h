@@ -16,12 +16,7 @@
 #include "platform/services.h"
 #include "qt/qt_printer.h"
 
-class QObject;
 class QWidget;
-
-namespace jd {
-class WindowRegistry;
-}
 
 namespace jd::qt {
 
@@ -108,7 +103,6 @@ class QtBrowserWindows : public BrowserPane {
 public:
     ~QtBrowserWindows() override;
     void navigate(const std::string& url, const std::string& windowName) override;
-    int openWindows() const;
 
 private:
     std::map<std::string, std::unique_ptr<QTextBrowser>> windows_;
@@ -145,11 +139,5 @@ struct QtServices {
 
     Services services() { return servicesOf(*this); }
 };
-
-// Destroys the windows a registry has unloaded each time the event loop goes
-// idle at its outermost level, where no handler of theirs can be running.
-// The arrangement lasts as long as `context` (which must not outlive the
-// registry).
-void releaseUnloadedWhenIdle(WindowRegistry& registry, QObject* context);
 
 }  // namespace jd::qt

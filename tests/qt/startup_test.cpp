@@ -34,10 +34,11 @@ public:
 
 TEST(Startup, UnloadedWindowsAreReleasedWhenTheEventLoopIsIdle) {
     testing::app();
-    MainFrame frame;
     QtServices services;
     WindowRegistry registry(services.services());
-    releaseUnloadedWhenIdle(registry, &frame);
+    const ViewFactory views;
+    MainFrame frame;
+    frame.attach(registry, views);
     Tracked::destroyed = 0;
     registry.get<Tracked>();
     registry.unload<Tracked>();
