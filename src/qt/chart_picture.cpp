@@ -4,11 +4,13 @@
 #include <QPaintEvent>
 #include <algorithm>
 
+#include "qt/paper.h"
+#include "qt/qt_binding.h"
+
 namespace jd::qt {
 
 namespace {
 
-const QColor kPaper(255, 252, 236);
 const QColor kLine(128, 64, 16);
 const QColor kText(20, 20, 70);
 const QColor kSignNumber(170, 40, 20);
@@ -40,7 +42,7 @@ QRectF textBox(const QPolygonF& cell) {
 }
 
 QString fromModel(const std::string& s) {
-    QString t = QString::fromUtf8(s.data(), qsizetype(s.size()));
+    QString t = toQt(s);
     t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return t.trimmed();
 }
@@ -67,7 +69,7 @@ ChartPicture::ChartPicture(ChartCells cells, QWidget* parent) : QWidget(parent),
     setObjectName(QStringLiteral("ChartPicture"));
     setAutoFillBackground(false);
     auto watch = [this](Control* c) {
-        if (c) subscriptions_.emplace_back(c, c->subscribe([this] { update(); }));
+        if (c) subscriptions_.emplace_back(*c, [this] { update(); });
     };
     watch(cells_.south);
     watch(cells_.north);
@@ -76,10 +78,6 @@ ChartPicture::ChartPicture(ChartCells cells, QWidget* parent) : QWidget(parent),
     for (LabelArray* a : {cells_.southCells, cells_.northCells, cells_.eastCells, cells_.northSigns})
         if (a)
             for (int i = a->lower(); i <= a->upper(); ++i) watch(&(*a)[i]);
-}
-
-ChartPicture::~ChartPicture() {
-    for (auto& [c, id] : subscriptions_) c->unsubscribe(id);
 }
 
 ChartStyle ChartPicture::style() const {

@@ -11,6 +11,7 @@
 
 #include "platform/controls.h"
 #include "platform/input_controls.h"
+#include "platform/subscription.h"
 
 namespace jd::qt {
 
@@ -32,7 +33,6 @@ class ChartPicture : public QWidget {
     Q_OBJECT
 public:
     explicit ChartPicture(ChartCells cells, QWidget* parent = nullptr);
-    ~ChartPicture() override;
 
     // The style drawn: the first frame shown of South, North, East.
     ChartStyle style() const;
@@ -59,7 +59,7 @@ private:
     QString cellText(ChartStyle style, int n) const;
 
     ChartCells cells_;
-    std::vector<std::pair<Control*, int>> subscriptions_;
+    std::vector<Subscription> subscriptions_;
 };
 
 }  // namespace jd::qt

@@ -4,13 +4,14 @@
 #include <vector>
 
 #include "qt/qt_controls.h"
+#include "qt/tab_order.h"
 #include "ui/converters/frm_birth_time_to_ishta_ghatika.h"
 #include "ui/converters/frm_ishtaghatika_to_birth_time.h"
 
 namespace jd::qt {
 
 ConverterView::ConverterView(ConverterPanel& model, QWidget* parent) : QWidget(parent) {
-    setObjectName(QString::fromStdString(model.name()));
+    setObjectName(toQt(model.name()));
     setFont(QFont(QStringLiteral("Verdana"), 8));
 
     for (Label* l : {&model.lblBirthDate, &model.lblDateHint, &model.lblTime, &model.lblTimeHint, &model.lblCountry,
@@ -51,7 +52,7 @@ ConverterView::ConverterView(ConverterPanel& model, QWidget* parent) : QWidget(p
     };
     pictureButton(model.cityMasterButton, QStringLiteral("City Details"));
     pictureButton(model.zoneMasterButton, QStringLiteral("Time Zone"));
-    for (size_t i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    chainTabOrder(tabOrder);
 }
 
 void defineConverterWindows(WindowRegistry& windows) {

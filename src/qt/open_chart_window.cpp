@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "qt/qt_controls.h"
+#include "qt/tab_order.h"
 #include "qt/twips.h"
 #include "ui/chart/frm_open_chart.h"
 
@@ -89,14 +90,10 @@ OpenChartWindow::OpenChartWindow(frm_OpenChart& model, QWidget* parent)
     tabOrder.push_back(new QtButton(model.CMDCANCEl, &model, client));
     tabOrder.push_back(addCity);
     tabOrder.push_back(addZone);
-    for (size_t i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    chainTabOrder(tabOrder);
 
     setFixedSize(twipsToPixels(model.width() > 0 ? model.width() : 6240),
                  twipsToPixels(model.height() > 0 ? model.height() : 5565));
-}
-
-OpenChartWindow::~OpenChartWindow() {
-    for (auto& [control, id] : subs_) control->unsubscribe(id);
 }
 
 void OpenChartWindow::bindCommand(QAction* action, Control& model) {
@@ -107,9 +104,9 @@ void OpenChartWindow::bindCommand(QAction* action, Control& model) {
         if (command && command->enabled()) command->click();
     });
     QPointer<QAction> a(action);
-    subs_.emplace_back(&model, model.subscribe([a, &model] {
+    subs_.emplace_back(model, [a, &model] {
         if (a) a->setEnabled(model.enabled());
-    }));
+    });
 }
 
 bool OpenChartWindow::hasOwnFlags() const {

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/subscription.h"
 #include "qt/view_factory.h"
 
 class QMenuBar;
@@ -22,7 +23,6 @@ class OpenChartWindow : public QWidget {
     Q_OBJECT
 public:
     explicit OpenChartWindow(frm_OpenChart& model, QWidget* parent = nullptr);
-    ~OpenChartWindow() override;
 
     QMenuBar* menuBar() const { return menuBar_; }
     QToolBar* toolBar() const { return toolBar_; }
@@ -39,7 +39,7 @@ private:
     frm_OpenChart& model_;
     QMenuBar* menuBar_;  // owned by the window
     QToolBar* toolBar_;  // owned by the window
-    std::vector<std::pair<Control*, int>> subs_;
+    std::vector<Subscription> subs_;
     bool applyingFlags_ = false;
 };
 

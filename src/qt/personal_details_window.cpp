@@ -1,6 +1,7 @@
 #include "qt/personal_details_window.h"
 
 #include "qt/qt_controls.h"
+#include "qt/tab_order.h"
 #include "ui/shell/frm_details.h"
 
 namespace jd::qt {
@@ -13,7 +14,7 @@ QWidget* personalDetailsView(Window& w) {
     frm_Details& m = *model;
 
     auto* view = new QWidget;
-    view->setObjectName(QString::fromUtf8(m.name().c_str()));
+    view->setObjectName(toQt(m.name()));
     view->setFont(QFont(QStringLiteral("Verdana"), 8));
     for (Label* l : {&m.lblName, &m.lblAdd, &m.lblCity, &m.lblCountry, &m.lblZip, &m.lblPhone, &m.lblEmail})
         new QtLabel(*l, view);
@@ -23,7 +24,7 @@ QWidget* personalDetailsView(Window& w) {
     for (CommandButton* b : {&m.cmdNew, &m.cmdEdit, &m.cmdSave, &m.CMDCANCEl})
         tabOrder.push_back(new QtButton(*b, &m, view));
     for (TextBox* box : m.boxes()) tabOrder.push_back(new QtTextBox(*box, &m, view));
-    for (size_t i = 1; i < tabOrder.size(); ++i) QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    chainTabOrder(tabOrder);
     return view;
 }
 

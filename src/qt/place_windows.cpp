@@ -1,10 +1,12 @@
 #include "qt/place_windows.h"
 
 #include <QPointer>
-#include <QTimer>
 #include <vector>
 
+#include "platform/subscription.h"
+#include "qt/next_pass.h"
 #include "qt/qt_controls.h"
+#include "qt/tab_order.h"
 #include "ui/places/frm_add_country.h"
 #include "ui/places/frm_add_time_zone.h"
 #include "ui/places/frm_new_lat_lon.h"
@@ -15,14 +17,9 @@ namespace {
 
 QWidget* newView(Window& w) {
     auto* view = new QWidget;
-    view->setObjectName(QString::fromUtf8(w.name().c_str()));
+    view->setObjectName(toQt(w.name()));
     view->setFont(QFont(QStringLiteral("Verdana"), 8));
     return view;
-}
-
-// Tab order in the order the widgets are listed.
-void chain(const std::vector<QWidget*>& widgets) {
-    for (size_t i = 1; i < widgets.size(); ++i) QWidget::setTabOrder(widgets[i - 1], widgets[i]);
 }
 
 // Keeps a grid's widget scrolled so that the model's top row shows first,
@@ -31,10 +28,10 @@ void chain(const std::vector<QWidget*>& widgets) {
 class TopRowFollower : public QObject {
 public:
     TopRowFollower(Grid& model, QtGrid* grid) : QObject(grid), model_(model), grid_(grid) {
-        sub_ = model_.subscribe([this] {
+        sub_ = Subscription(model_, [this] {
             if (pending_ || (grid_ && grid_->handlingUserInput())) return;
             pending_ = true;
-            QTimer::singleShot(0, this, [this] {
+            onNextPass(this, [this] {
                 pending_ = false;
                 const int top = model_.topRow();
                 if (!grid_ || top >= grid_->rowCount() || grid_->columnCount() == 0) return;
@@ -44,12 +41,11 @@ public:
             });
         });
     }
-    ~TopRowFollower() override { model_.unsubscribe(sub_); }
 
 private:
     Grid& model_;
     QPointer<QtGrid> grid_;
-    int sub_ = -1;
+    Subscription sub_;
     bool pending_ = false;
 };
 
@@ -63,8 +59,8 @@ QWidget* countryView(Window& w) {
                            Label& nameLabel, TextBox& name, CommandButton& button) {
         auto* f = new QtFrame(frame, view);
         for (Label* l : {&nameLabel, &searchLabel, &listLabel}) new QtLabel(*l, f);
-        chain({new QtTextBox(name, &m, f), new QtButton(button, &m, f), new QtTextBox(search, &m, f),
-               new QtListBox(list, &m, f)});
+        chainTabOrder({new QtTextBox(name, &m, f), new QtButton(button, &m, f), new QtTextBox(search, &m, f),
+                       new QtListBox(list, &m, f)});
     };
     panel(m.frameAdd, m.Label6, m.txtSearch, m.Label1, m.lstboxAdd, m.Label2, m.txtAddName, m.cmdAddSave);
     panel(m.frameEdit, m.Label3, m.txtEditSearch, m.Label4, m.lstEditBox, m.Label5, m.txtEdit, m.cmdEditUpdate);
@@ -83,9 +79,9 @@ QWidget* timeZoneView(Window& w) {
     auto* addSave = new QtFrame(m.frameAddSave, add);
     for (Label* l : {&m.lblAddCountry, &m.lblAddCity, &m.lblAddHours, &m.lblAddMinutes, &m.lblAddEW})
         new QtLabel(*l, addSave);
-    chain({new QtComboBox(m.cbAddCountry, &m, addSave), new QtTextBox(m.txtAddCity, &m, addSave),
-           new QtTextBox(m.txtAddLatDeg, &m, addSave), new QtTextBox(m.txtAddLAtMin, &m, addSave),
-           new QtComboBox(m.cbAddEW, &m, addSave), new QtButton(m.cmdAddSave, &m, addSave)});
+    chainTabOrder({new QtComboBox(m.cbAddCountry, &m, addSave), new QtTextBox(m.txtAddCity, &m, addSave),
+                   new QtTextBox(m.txtAddLatDeg, &m, addSave), new QtTextBox(m.txtAddLAtMin, &m, addSave),
+                   new QtComboBox(m.cbAddEW, &m, addSave), new QtButton(m.cmdAddSave, &m, addSave)});
     new QtGrid(m.mshCity, new QtFrame(m.frameAddSearch, add));
 
     auto* edit = new QtFrame(m.frameEdit, view);
@@ -93,10 +89,10 @@ QWidget* timeZoneView(Window& w) {
     for (Label* l : {&m.lblEditCountry, &m.lblEditZone, &m.lblEditCity, &m.lblEditHours, &m.lblEditMinutes,
                      &m.lblEditEW})
         new QtLabel(*l, update);
-    chain({new QtComboBox(m.cbEditCountry, &m, update), new QtComboBox(m.cbEditCity, &m, update),
-           new QtTextBox(m.txtEditCity, &m, update), new QtTextBox(m.txtEditLatDeg, &m, update),
-           new QtTextBox(m.txtEditLatMIn, &m, update), new QtComboBox(m.cbEditEW, &m, update),
-           new QtButton(m.cmdEditUpdate, &m, update)});
+    chainTabOrder({new QtComboBox(m.cbEditCountry, &m, update), new QtComboBox(m.cbEditCity, &m, update),
+                   new QtTextBox(m.txtEditCity, &m, update), new QtTextBox(m.txtEditLatDeg, &m, update),
+                   new QtTextBox(m.txtEditLatMIn, &m, update), new QtComboBox(m.cbEditEW, &m, update),
+                   new QtButton(m.cmdEditUpdate, &m, update)});
     new QtGrid(m.mshEditCity, new QtFrame(m.frameEditSearch, edit));
 
     auto* viewPanel = new QtFrame(m.Frameview, view);
@@ -120,11 +116,11 @@ QWidget* cityView(Window& w) {
     for (Label* l : {&m.lblAddCountry, &m.lblAddCity, &m.lblAddLatDeg, &m.lblAddNS, &m.lblAddLatMin, &m.lblAddLonDeg,
                      &m.lblAddEW, &m.lblAddLonMin})
         new QtLabel(*l, addSave);
-    chain({new QtComboBox(m.cbAddCountry, &m, addSave), new QtTextBox(m.txtAddCity, &m, addSave),
-           new QtTextBox(m.txtAddLatDeg, &m, addSave), new QtComboBox(m.cbAddNS, &m, addSave),
-           new QtTextBox(m.txtAddLAtMin, &m, addSave), new QtTextBox(m.txtAddLonDeg, &m, addSave),
-           new QtComboBox(m.cbAddEW, &m, addSave), new QtTextBox(m.txtAddLonMin, &m, addSave),
-           new QtButton(m.cmdAddSave, &m, addSave)});
+    chainTabOrder({new QtComboBox(m.cbAddCountry, &m, addSave), new QtTextBox(m.txtAddCity, &m, addSave),
+                   new QtTextBox(m.txtAddLatDeg, &m, addSave), new QtComboBox(m.cbAddNS, &m, addSave),
+                   new QtTextBox(m.txtAddLAtMin, &m, addSave), new QtTextBox(m.txtAddLonDeg, &m, addSave),
+                   new QtComboBox(m.cbAddEW, &m, addSave), new QtTextBox(m.txtAddLonMin, &m, addSave),
+                   new QtButton(m.cmdAddSave, &m, addSave)});
     new QtGrid(m.mshCity, new QtFrame(m.frameAddSearch, add));
 
     auto* edit = new QtFrame(m.frameEdit, view);
@@ -132,11 +128,11 @@ QWidget* cityView(Window& w) {
     for (Label* l : {&m.lblEditCountry, &m.lblEditCityList, &m.lblEditCity, &m.lblEditLatDeg, &m.lblEditNS,
                      &m.lblEditLatMin, &m.lblEditLonDeg, &m.lblEditEW, &m.lblEditLonMin})
         new QtLabel(*l, update);
-    chain({new QtComboBox(m.cbEditCountry, &m, update), new QtComboBox(m.cbEditCity, &m, update),
-           new QtTextBox(m.txtEditCity, &m, update), new QtTextBox(m.txtEditLatDeg, &m, update),
-           new QtComboBox(m.cbEditNS, &m, update), new QtTextBox(m.txtEditLatMIn, &m, update),
-           new QtTextBox(m.txtEditLonDeg, &m, update), new QtComboBox(m.cbEditEW, &m, update),
-           new QtTextBox(m.txtEditLonMin, &m, update), new QtButton(m.cmdEditUpdate, &m, update)});
+    chainTabOrder({new QtComboBox(m.cbEditCountry, &m, update), new QtComboBox(m.cbEditCity, &m, update),
+                   new QtTextBox(m.txtEditCity, &m, update), new QtTextBox(m.txtEditLatDeg, &m, update),
+                   new QtComboBox(m.cbEditNS, &m, update), new QtTextBox(m.txtEditLatMIn, &m, update),
+                   new QtTextBox(m.txtEditLonDeg, &m, update), new QtComboBox(m.cbEditEW, &m, update),
+                   new QtTextBox(m.txtEditLonMin, &m, update), new QtButton(m.cmdEditUpdate, &m, update)});
     new QtGrid(m.mshEditCity, new QtFrame(m.frameEditSearch, edit));
 
     auto* viewPanel = new QtFrame(m.Frameview, view);
@@ -145,7 +141,7 @@ QWidget* cityView(Window& w) {
     auto* country = new QtComboBox(m.cmbCountry, &m, viewPanel);
     auto* grid = new QtGrid(m.mshViewCity, viewPanel);
     new TopRowFollower(m.mshViewCity, grid);
-    chain({country, grid, new QtTextBox(m.txtCityName, &m, viewPanel), new QtButton(m.cmdFind, &m, viewPanel)});
+    chainTabOrder({country, grid, new QtTextBox(m.txtCityName, &m, viewPanel), new QtButton(m.cmdFind, &m, viewPanel)});
 
     new QtButton(m.cmdAddCLose1, &m, view);
     return view;

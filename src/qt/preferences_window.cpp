@@ -1,6 +1,7 @@
 #include "qt/preferences_window.h"
 
 #include "qt/qt_controls.h"
+#include "qt/tab_order.h"
 #include "ui/shell/frm_preferences.h"
 
 namespace jd::qt {
@@ -13,7 +14,7 @@ QWidget* preferencesView(Window& w) {
     frm_Preferences& m = *model;
 
     auto* view = new QWidget;
-    view->setObjectName(QString::fromUtf8(m.name().c_str()));
+    view->setObjectName(toQt(m.name()));
     view->setFont(QFont(QStringLiteral("Verdana"), 8));
     for (Label* l : {&m.lblAyanamsa, &m.lblBhava, &m.lblChart, &m.lblDays, &m.lblDaysNote, &m.lblLanguage,
                      &m.lblLanguageNote})
@@ -31,7 +32,7 @@ QWidget* preferencesView(Window& w) {
     tabOrder.push_back(new QtTextBox(m.txtPogression, &m, custom));
 
     for (CommandButton* b : {&m.cmdSave, &m.Command1, &m.CMDCANCEl}) tabOrder.push_back(new QtButton(*b, &m, view));
-    for (size_t i = 1; i < tabOrder.size(); ++i) QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    chainTabOrder(tabOrder);
     return view;
 }
 

@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "qt/paper.h"
 #include "qt/qt_controls.h"
 #include "state/result_windows.h"
 #include "ui/chart/frm_print.h"
@@ -11,8 +12,6 @@
 namespace jd::qt {
 
 namespace {
-
-const QColor kPaper(255, 252, 236);
 
 QFont verdana() {
     QFont f(QStringLiteral("Verdana"));
@@ -42,10 +41,7 @@ QWidget* printView(Window& w) {
 
     auto* view = new QWidget;
     view->setObjectName(QStringLiteral("Frm_Print"));
-    QPalette pal = view->palette();
-    pal.setColor(QPalette::Window, kPaper);
-    view->setPalette(pal);
-    view->setAutoFillBackground(true);
+    paintPaper(view);
     view->setFont(verdana());
 
     auto* title = new QtLabel(c.Label1);

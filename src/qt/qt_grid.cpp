@@ -3,11 +3,11 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QScrollBar>
-#include <QTimer>
 #include <algorithm>
 #include <functional>
 #include <vector>
 
+#include "qt/next_pass.h"
 #include "qt/twips.h"
 
 namespace jd::qt {
@@ -190,7 +190,7 @@ void QtGrid::showCurrent() {
 void QtGrid::scheduleRefresh() {
     if (pending_) return;
     pending_ = true;
-    QTimer::singleShot(0, this, [this] {
+    onNextPass(this, [this] {
         if (pending_) refresh();
     });
 }

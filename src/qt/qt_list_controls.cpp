@@ -3,7 +3,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
-#include <QTimer>
+
+#include "qt/next_pass.h"
 
 namespace jd::qt {
 
@@ -144,7 +145,7 @@ bool QtTree::viewportEvent(QEvent* e) {
 void QtTree::scheduleRefresh() {
     if (pending_) return;
     pending_ = true;
-    QTimer::singleShot(0, this, [this] {
+    onNextPass(this, [this] {
         if (pending_) refresh();
     });
 }

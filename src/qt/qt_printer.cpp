@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "platform/run_time_error.h"
+#include "qt/qt_binding.h"
 #include "report/report_pages.h"
 
 namespace jd::qt {
@@ -81,14 +82,14 @@ QtPrinter::~QtPrinter() {
 
 bool QtPrinter::isInstalled() const { return !pdfPath_.isEmpty() || !QPrinterInfo::defaultPrinter().isNull(); }
 
-void QtPrinter::setFontName(const std::string& name) { fontName_ = QString::fromStdString(name); }
+void QtPrinter::setFontName(const std::string& name) { fontName_ = toQt(name); }
 
 void QtPrinter::setFontSize(double points) { fontSize_ = points; }
 
 void QtPrinter::printLine(const std::string& text) {
     if (pages_.empty() || pageBreakPending_) pages_.emplace_back();
     pageBreakPending_ = false;
-    QString t = QString::fromStdString(text);
+    QString t = toQt(text);
     t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     pages_.back() += t.split(QLatin1Char('\n'));

@@ -3,12 +3,13 @@
 #include <QEvent>
 #include <QPainter>
 
+#include "qt/paper.h"
+#include "qt/qt_binding.h"
 #include "qt/twips.h"
 
 namespace jd::qt {
 
 namespace {
-const QColor kMaskColor(255, 252, 236);
 const QColor kFillColor(254, 218, 14);
 }  // namespace
 
@@ -17,7 +18,7 @@ WaitPanelWidget::WaitPanelWidget(WaitPanel& panel, QWidget* parent) : QWidget(pa
     setAttribute(Qt::WA_OpaquePaintEvent);
     for (Control* c : {static_cast<Control*>(&panel.PicMask), static_cast<Control*>(&panel.Frame1),
                        static_cast<Control*>(&panel.Label1), &panel.PicOut, &panel.PicIn})
-        subscriptions_.emplace_back(c, c->subscribe([this] { sync(); }));
+        subscriptions_.emplace_back(*c, [this] { sync(); });
     if (parent) parent->installEventFilter(this);
     sync();
 }
@@ -25,7 +26,6 @@ WaitPanelWidget::WaitPanelWidget(WaitPanel& panel, QWidget* parent) : QWidget(pa
 WaitPanelWidget::~WaitPanelWidget() { detach(); }
 
 void WaitPanelWidget::detach() {
-    for (auto& [c, id] : subscriptions_) c->unsubscribe(id);
     subscriptions_.clear();
     panel_ = nullptr;
     hide();
@@ -72,7 +72,7 @@ QRect WaitPanelWidget::fillRect() const {
 
 void WaitPanelWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), kMaskColor);
+    p.fillRect(rect(), kPaper);
     if (!panel_) return;
     const QRect box = boxRect();
     p.setPen(QColor(150, 120, 80));
@@ -94,7 +94,7 @@ void WaitPanelWidget::paintEvent(QPaintEvent*) {
     p.setPen(Qt::black);
     const QRect labelRect(box.left() + twipsToPixels(label.left()), box.top() + twipsToPixels(label.top()),
                           twipsToPixels(label.width()), twipsToPixels(label.height()));
-    p.drawText(labelRect, Qt::AlignCenter, QString::fromUtf8(panel_->Label1.caption().c_str()));
+    p.drawText(labelRect, Qt::AlignCenter, toQt(panel_->Label1.caption()));
 }
 
 }  // namespace jd::qt

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "horoscope/chart_host.h"
+#include "platform/subscription.h"
 
 namespace jd::qt {
 
@@ -32,7 +33,7 @@ protected:
 
 private:
     WaitPanel* panel_;
-    std::vector<std::pair<Control*, int>> subscriptions_;
+    std::vector<Subscription> subscriptions_;
     bool syncing_ = false;
 };
 

@@ -7,6 +7,7 @@
 #include "platform/controls.h"
 #include "platform/input_controls.h"
 #include "platform/run_time_error.h"
+#include "platform/subscription.h"
 
 namespace jd {
 namespace {
@@ -474,6 +475,22 @@ TEST(Grid, ResetRestoresTheDesignedShapeFormatAndMerging) {
     EXPECT_EQ(g.mergeCells(), 0);
     EXPECT_EQ(g.text(0, 0), "Bhukthi  ");
     EXPECT_EQ(g.text(0, 1), " From            ");
+}
+
+// An observer is told while its subscription lives, once however often the
+// subscription moves, and no more once it is replaced or gone.
+TEST(Subscription, TellsItsObserverUntilItEndsOrIsReplaced) {
+    Label label{"Label1"};
+    int told = 0;
+    {
+        Subscription first(label, [&] { ++told; });
+        Subscription moved = std::move(first);
+        label.setCaption("a");
+        moved = Subscription(label, [&] { told += 10; });
+        label.setCaption("b");
+    }
+    label.setCaption("c");
+    EXPECT_EQ(told, 11);
 }
 
 }  // namespace
