@@ -16,6 +16,7 @@
 
 #include "platform/run_time_error.h"
 #include "qt/access_keys.h"
+#include "qt/qt_binding.h"
 #include "qt/twips.h"
 #include "qt/wait_panel_widget.h"
 #include "ui/shell/mdi_quill.h"
@@ -23,8 +24,6 @@
 namespace jd::qt {
 
 namespace {
-
-QString toQt(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
 // A handler reached from a Qt signal must not let an error out: it is shown
 // as the run time shows an error nobody trapped.
@@ -77,16 +76,15 @@ MainFrame::~MainFrame() {
     // out; the frame no longer listens.
     disconnect(mdi_, nullptr, this, nullptr);
     disconnect(qApp, nullptr, this, nullptr);
-    if (registry_) registry_->unsubscribe(registrySub_);
+    registrySub_.reset();
     unbindMain();
-    for (auto& [name, v] : views_by_name_)
-        if (v.window && v.windowSub >= 0) v.window->unsubscribe(v.windowSub);
+    for (auto& [name, v] : views_by_name_) v.windowSub.reset();
 }
 
 void MainFrame::attach(WindowRegistry& registry, const ViewFactory& views) {
     registry_ = &registry;
     views_ = &views;
-    registrySub_ = registry.subscribe([this](const WindowEvent& e, Window& w) { onWindowEvent(e, w); });
+    registrySub_ = Subscription(registry, [this](const WindowEvent& e, Window& w) { onWindowEvent(e, w); });
     connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
         // The area raises what it activates: a window that lies under
         // another goes back under it once it has.
@@ -208,8 +206,8 @@ void MainFrame::createView(Window& w) {
         v.outer = sub;
     }
     v.outer->installEventFilter(this);
-    View& stored = views_by_name_[w.name()] = v;
-    stored.windowSub = w.subscribe([this, name = w.name()] {
+    View& stored = views_by_name_[w.name()] = std::move(v);
+    stored.windowSub = Subscription(w, [this, name = w.name()] {
         const auto it = views_by_name_.find(name);
         if (it != views_by_name_.end()) place(it->second);
     });
@@ -219,9 +217,9 @@ void MainFrame::createView(Window& w) {
 void MainFrame::dropView(const std::string& name) {
     const auto it = views_by_name_.find(name);
     if (it == views_by_name_.end()) return;
-    View v = it->second;
+    View v = std::move(it->second);
     views_by_name_.erase(it);
-    if (v.window && v.windowSub >= 0) v.window->unsubscribe(v.windowSub);
+    v.windowSub.reset();
     if (!v.outer) return;
     const bool hadTheKeys = !v.sub && v.outer->isActiveWindow();
     syncing_ = true;
@@ -430,9 +428,9 @@ void MainFrame::addMenuCommand(QWidget* menu, MenuCommand& cmd) {
     }
     QPointer<QAction> a(action);
     MenuCommand* c = &cmd;
-    menuSubs_.emplace_back(c, c->subscribe([a, c] {
+    menuSubs_.emplace_back(*c, [a, c] {
         if (a) a->setEnabled(c->enabled());
-    }));
+    });
 }
 
 void MainFrame::bindMain(MDIQuill& main) {
@@ -448,7 +446,7 @@ void MainFrame::bindMain(MDIQuill& main) {
         waitPanel_->sync();
         waitPanel_->repaint();
     };
-    mainSub_ = main.subscribe([this] {
+    mainSub_ = Subscription(main, [this] {
         if (!main_) return;
         setWindowTitle(toQt(main_->caption()));
         if (main_->windowState() == WindowState::Maximized && !isMaximized()) {
@@ -463,9 +461,8 @@ void MainFrame::bindMain(MDIQuill& main) {
 
 void MainFrame::unbindMain() {
     if (!main_) return;
-    for (auto& [cmd, id] : menuSubs_) cmd->unsubscribe(id);
     menuSubs_.clear();
-    main_->unsubscribe(mainSub_);
+    mainSub_.reset();
     main_->onRepaintWaitPanel = nullptr;
     if (waitPanel_) {
         waitPanel_->detach();

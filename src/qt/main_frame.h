@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/subscription.h"
 #include "platform/window.h"
 #include "qt/view_factory.h"
 
@@ -61,7 +62,7 @@ private:
         Window* window = nullptr;
         QWidget* outer = nullptr;  // the sub-window, or the separate window
         QMdiSubWindow* sub = nullptr;
-        int windowSub = -1;  // subscription to the window's caption and geometry
+        Subscription windowSub;  // to the window's caption and geometry
     };
 
     void onWindowEvent(const WindowEvent& e, Window& w);
@@ -83,11 +84,11 @@ private:
     QMdiArea* mdi_;  // owned by the frame
     WindowRegistry* registry_ = nullptr;
     const ViewFactory* views_ = nullptr;
-    int registrySub_ = -1;
+    Subscription registrySub_;
     std::map<std::string, View> views_by_name_;
     MDIQuill* main_ = nullptr;
-    int mainSub_ = -1;
-    std::vector<std::pair<MenuCommand*, int>> menuSubs_;
+    Subscription mainSub_;
+    std::vector<Subscription> menuSubs_;
     WaitPanelWidget* waitPanel_ = nullptr;  // owned by the area
     bool syncing_ = false;  // the frame itself is moving the sub-windows
     QMdiSubWindow* activating_ = nullptr;  // the area is activating this sub-window
