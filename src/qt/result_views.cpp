@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "qt/chart_picture.h"
+#include "qt/paper.h"
 #include "qt/qt_controls.h"
 #include "ui/chart/result_windows.h"
 
@@ -17,7 +18,6 @@ namespace jd::qt {
 
 namespace {
 
-const QColor kPaper(255, 252, 236);
 const QColor kTitle(110, 50, 10);
 
 // An advertisement pane: shows the page of the pane's address when it is a
@@ -63,19 +63,12 @@ QFont titleFont() {
     return f;
 }
 
-void paintPaper(QWidget* w) {
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, kPaper);
-    w->setPalette(pal);
-    w->setAutoFillBackground(true);
-}
-
 // The shell every result window shares: the title at the top, the window's
 // own content below it, the right-hand pane beside both and the bottom pane
 // under all.
 QWidget* resultShell(ResultWindow& w, Label& title, QWidget* content) {
     auto* view = new QWidget;
-    view->setObjectName(QString::fromStdString(w.name()));
+    view->setObjectName(toQt(w.name()));
     paintPaper(view);
     auto* grid = new QGridLayout(view);
     grid->setContentsMargins(8, 6, 8, 6);

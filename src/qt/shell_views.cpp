@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <QVBoxLayout>
 
+#include "qt/paper.h"
 #include "qt/qt_controls.h"
 #include "qt/twips.h"
 #include "ui/shell/about_us.h"
@@ -12,8 +13,6 @@
 namespace jd::qt {
 
 namespace {
-
-const QColor kPaper(255, 252, 236);
 
 // A South Indian square in a square of the given side, with Aries marked.
 void paintEmblem(QPainter& p, double side) {
@@ -64,10 +63,7 @@ QWidget* navigatorView(Window& w) {
 QWidget* aboutView(Window& w) {
     auto& about = static_cast<frm_AboutUs&>(w);
     auto* view = new QWidget;
-    QPalette pal = view->palette();
-    pal.setColor(QPalette::Window, kPaper);
-    view->setPalette(pal);
-    view->setAutoFillBackground(true);
+    paintPaper(view);
     auto* layout = new QVBoxLayout(view);
     auto* top = new QHBoxLayout;
     top->addWidget(new ChartEmblem(view), 0, Qt::AlignTop);
