@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QWidget>
@@ -14,6 +13,7 @@
 #include "platform/window.h"
 #include "qt/qt_app.h"
 #include "qt/qt_controls.h"
+#include "qt_x11/x11_program.h"
 
 namespace jd::qt {
 namespace {
@@ -51,10 +51,7 @@ TEST(GridTab, TabLeavesAGridWhoseArrowsMoveBetweenItsCells) {
     parent.resize(330, 210);
     parent.show();
     parent.activateWindow();
-    QElapsedTimer waited;
-    waited.start();
-    while (!parent.isActiveWindow() && waited.elapsed() < 3000) QApplication::processEvents();
-    ASSERT_TRUE(parent.isActiveWindow());
+    ASSERT_TRUE(x11::waitUntil([&parent] { return parent.isActiveWindow(); }));
 
     cityBox.setFocus(Qt::MouseFocusReason);
     press(Qt::Key_Tab);

@@ -6,7 +6,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -46,13 +45,9 @@ protected:
             const QPointer<QMessageBox> box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             answered = box ? box->text().toStdString() : "no box";
             answeredAll.push_back(answered);
-            QElapsedTimer waited;
-            waited.start();
-            while (box && QApplication::activeWindow() != box && waited.elapsed() < 3000) pump(20);
+            waitUntil([&box] { return !box || QApplication::activeWindow() == box; });
             keys.tap(kReturn);
-            waited.restart();
-            while (box && QApplication::activeModalWidget() == box && waited.elapsed() < 1000) pump(20);
-            if (box && QApplication::activeModalWidget() == box) {
+            if (!waitUntil([&box] { return !box || QApplication::activeModalWidget() != box; }, 1000)) {
                 ADD_FAILURE() << "Enter did not answer the box \"" << answered << '"';
                 box->done(QMessageBox::Ok);
             }
@@ -114,8 +109,7 @@ TEST_F(KeysOnX11, AMessageBoxGivesTheKeysBackToTheWindowThatRaisedIt) {
     answerNextBoxWithEnter();
     windows->get<Frm_RetriveBirthData>().Cmd_Submit.click();
     EXPECT_EQ(answered, "Select Chart Name ");
-    pump(200);
-    EXPECT_EQ(QApplication::activeWindow(), frame->viewOf("Frm_RetriveBirthData"));
+    EXPECT_TRUE(waitUntil([this] { return QApplication::activeWindow() == frame->viewOf("Frm_RetriveBirthData"); }));
 }
 
 TEST_F(KeysOnX11, MdiCyclingReachesTheNavigatorsTreeWhoseArrowsBringPrintForward) {
@@ -144,8 +138,7 @@ TEST_F(KeysOnX11, AMenuCommandBringsItsShownWindowForwardWithTheKeys) {
     QWidget* entry = frame->viewOf("frm_OpenChart");
     ASSERT_EQ(QApplication::activeWindow(), entry);
     frame->activateWindow();  // the user goes to the frame
-    pump(200);
-    ASSERT_EQ(QApplication::activeWindow(), frame.get());
+    ASSERT_TRUE(waitUntil([this] { return QApplication::activeWindow() == frame.get(); }));
     keys.tap('e', kAlt);
     EXPECT_EQ(QApplication::activeWindow(), entry);
     EXPECT_TRUE(entry->isAncestorOf(QApplication::focusWidget()));
@@ -210,10 +203,9 @@ TEST_F(KeysOnX11, BoxesInARowLeaveTheKeysWhereTheProgramPutThem) {
 TEST_F(KeysOnX11, ABoxAfterTheUserCameBackToAWindowGivesItTheKeys) {
     frm_OpenChart& w = openBirthDetails();
     windows->get<Frm_SaveChart>().show();
-    pump(200);
-    ASSERT_EQ(QApplication::activeWindow(), frame->viewOf("Frm_SaveChart"));
+    ASSERT_TRUE(waitUntil([this] { return QApplication::activeWindow() == frame->viewOf("Frm_SaveChart"); }));
     frame->viewOf("frm_OpenChart")->activateWindow();
-    pump(200);
+    ASSERT_TRUE(waitUntil([this] { return QApplication::activeWindow() == frame->viewOf("frm_OpenChart"); }));
     nameCheckGivesTheKeysBack(w);
 }
 
@@ -238,12 +230,10 @@ TEST_F(KeysOnX11, EscClosesTheHelpWindowAndGivesTheKeysBack) {
     ASSERT_TRUE(hasTheKeys("frm_OpenChart"));
     QtHelp help;
     help.showTopic("no such help.html", 1000);
-    pump(300);
-    ASSERT_EQ(QApplication::activeWindow(), help.window());
+    ASSERT_TRUE(waitUntil([&help] { return QApplication::activeWindow() == help.window(); }));
     keys.tap(kEscape);
-    pump(200);
+    EXPECT_TRUE(waitUntil([this] { return hasTheKeys("frm_OpenChart"); }));
     EXPECT_FALSE(help.window()->isVisible());
-    EXPECT_TRUE(hasTheKeys("frm_OpenChart"));
 }
 
 // Run on a screen smaller than the frame's own size (800 x 600, with no

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QTimer>
 #include <functional>
@@ -70,9 +69,7 @@ TEST_F(TypingOnX11, EnterHeldToCloseTheNotFoundBoxRaisesItNoMore) {
     counted.onShow = [this](size_t n) {
         if (n != 1) return;
         QTimer::singleShot(100, frame.get(), [this] {
-            QElapsedTimer waited;
-            waited.start();
-            while (!qobject_cast<QMessageBox*>(QApplication::activeWindow()) && waited.elapsed() < 3000) pump(20);
+            waitUntil([] { return qobject_cast<QMessageBox*>(QApplication::activeWindow()) != nullptr; });
             keys.key(kReturn, true);  // answers the box, which goes
             QTimer::singleShot(120, frame.get(), [this] { keys.key(kReturn, false); });
         });

@@ -22,6 +22,16 @@ void pump(int ms) {
     }
 }
 
+bool waitUntil(const std::function<bool()>& condition, int ms) {
+    QElapsedTimer t;
+    t.start();
+    while (!condition()) {
+        if (t.elapsed() >= ms) return false;
+        pump(20);
+    }
+    return true;
+}
+
 XKeys::XKeys() {
     void* x11 = dlopen("libX11.so.6", RTLD_NOW);
     void* xtst = dlopen("libXtst.so.6", RTLD_NOW);

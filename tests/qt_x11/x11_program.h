@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QMenuBar>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -25,6 +26,10 @@ constexpr unsigned long kTab = 0xff09, kReturn = 0xff0d, kEscape = 0xff1b, kDown
 
 // Lets the program take what the server sent, for `ms` milliseconds.
 void pump(int ms);
+
+// Lets the program take what the server sends until `condition` holds, for
+// `ms` milliseconds at the most; whether it held.
+bool waitUntil(const std::function<bool()>& condition, int ms = 3000);
 
 // Keys pressed and released on the display through its test extension,
 // loaded when the test runs (the build needs no X development files).
