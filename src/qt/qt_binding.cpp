@@ -133,8 +133,8 @@ public:
                it->second.window == keyWindowOf(w);
     }
 
-    // A release Qt marks as a repeat is none; any other takes the key's
-    // first press, which gives no second key-up.
+    // A release Qt marks as a repeat takes nothing; any other takes the
+    // key's first press, which then gives no second key-up.
     bool takeRelease(const QWidget* w, const QKeyEvent* release) {
         if (release->isAutoRepeat()) return false;
         const auto it = keys_.find(keyIdOf(release));
