@@ -106,9 +106,9 @@ public:
     // its way up: what it notes is the same each time.
     bool eventFilter(QObject* o, QEvent* e) override {
         if (!o->isWidgetType()) return false;
-        const auto* k = static_cast<QKeyEvent*>(e);
         switch (e->type()) {
             case QEvent::KeyPress: case QEvent::ShortcutOverride: {
+                const auto* k = static_cast<QKeyEvent*>(e);
                 Key& key = keys_[keyIdOf(k)];
                 key.repeat = k->isAutoRepeat() || (k->timestamp() != 0 && k->timestamp() == key.releasedAt);
                 if (key.repeat) break;
@@ -118,9 +118,11 @@ public:
                 key.window = keyWindowOf(to);
                 break;
             }
-            case QEvent::KeyRelease:
+            case QEvent::KeyRelease: {
+                const auto* k = static_cast<QKeyEvent*>(e);
                 keys_[keyIdOf(k)].releasedAt = k->timestamp();
                 break;
+            }
             default:
                 break;
         }
