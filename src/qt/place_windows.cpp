@@ -54,7 +54,7 @@ QWidget* countryView(Window& w) {
     if (!model) return nullptr;
     frm_Add_Country& m = *model;
     QWidget* view = newView(m);
-    new QtTabStrip(m.TabStrip1, view);
+    new QtTabStrip(m.TabStrip1, &m, view);
     const auto panel = [&](Frame& frame, Label& searchLabel, TextBox& search, Label& listLabel, ListBox& list,
                            Label& nameLabel, TextBox& name, CommandButton& button) {
         auto* f = new QtFrame(frame, view);
@@ -73,7 +73,7 @@ QWidget* timeZoneView(Window& w) {
     if (!model) return nullptr;
     frm_AddTimeZone& m = *model;
     QWidget* view = newView(m);
-    new QtTabStrip(m.TabStrip1, view);
+    new QtTabStrip(m.TabStrip1, &m, view);
 
     auto* add = new QtFrame(m.frameAdd, view);
     auto* addSave = new QtFrame(m.frameAddSave, add);
@@ -82,7 +82,7 @@ QWidget* timeZoneView(Window& w) {
     chainTabOrder({new QtComboBox(m.cbAddCountry, &m, addSave), new QtTextBox(m.txtAddCity, &m, addSave),
                    new QtTextBox(m.txtAddLatDeg, &m, addSave), new QtTextBox(m.txtAddLAtMin, &m, addSave),
                    new QtComboBox(m.cbAddEW, &m, addSave), new QtButton(m.cmdAddSave, &m, addSave)});
-    new QtGrid(m.mshCity, new QtFrame(m.frameAddSearch, add));
+    new QtGrid(m.mshCity, &m, new QtFrame(m.frameAddSearch, add));
 
     auto* edit = new QtFrame(m.frameEdit, view);
     auto* update = new QtFrame(m.frameUpdate, edit);
@@ -93,12 +93,12 @@ QWidget* timeZoneView(Window& w) {
                    new QtTextBox(m.txtEditCity, &m, update), new QtTextBox(m.txtEditLatDeg, &m, update),
                    new QtTextBox(m.txtEditLatMIn, &m, update), new QtComboBox(m.cbEditEW, &m, update),
                    new QtButton(m.cmdEditUpdate, &m, update)});
-    new QtGrid(m.mshEditCity, new QtFrame(m.frameEditSearch, edit));
+    new QtGrid(m.mshEditCity, &m, new QtFrame(m.frameEditSearch, edit));
 
     auto* viewPanel = new QtFrame(m.Frameview, view);
     new QtLabel(m.lblViewCountry, viewPanel);
     new QtComboBox(m.cmbCountry, &m, viewPanel);
-    new QtGrid(m.mshViewCity, viewPanel);
+    new QtGrid(m.mshViewCity, &m, viewPanel);
 
     new QtButton(m.Command1, &m, view);
     return view;
@@ -109,7 +109,7 @@ QWidget* cityView(Window& w) {
     if (!model) return nullptr;
     frm_New_LatLon& m = *model;
     QWidget* view = newView(m);
-    new QtTabStrip(m.TabStrip1, view);
+    new QtTabStrip(m.TabStrip1, &m, view);
 
     auto* add = new QtFrame(m.frameAdd, view);
     auto* addSave = new QtFrame(m.frameAddSave, add);
@@ -121,7 +121,7 @@ QWidget* cityView(Window& w) {
                    new QtTextBox(m.txtAddLAtMin, &m, addSave), new QtTextBox(m.txtAddLonDeg, &m, addSave),
                    new QtComboBox(m.cbAddEW, &m, addSave), new QtTextBox(m.txtAddLonMin, &m, addSave),
                    new QtButton(m.cmdAddSave, &m, addSave)});
-    new QtGrid(m.mshCity, new QtFrame(m.frameAddSearch, add));
+    new QtGrid(m.mshCity, &m, new QtFrame(m.frameAddSearch, add));
 
     auto* edit = new QtFrame(m.frameEdit, view);
     auto* update = new QtFrame(m.frameUpdate, edit);
@@ -133,13 +133,13 @@ QWidget* cityView(Window& w) {
                    new QtComboBox(m.cbEditNS, &m, update), new QtTextBox(m.txtEditLatMIn, &m, update),
                    new QtTextBox(m.txtEditLonDeg, &m, update), new QtComboBox(m.cbEditEW, &m, update),
                    new QtTextBox(m.txtEditLonMin, &m, update), new QtButton(m.cmdEditUpdate, &m, update)});
-    new QtGrid(m.mshEditCity, new QtFrame(m.frameEditSearch, edit));
+    new QtGrid(m.mshEditCity, &m, new QtFrame(m.frameEditSearch, edit));
 
     auto* viewPanel = new QtFrame(m.Frameview, view);
     new QtLabel(m.lblViewCountry, viewPanel);
     new QtLabel(m.lblCityName, viewPanel);
     auto* country = new QtComboBox(m.cmbCountry, &m, viewPanel);
-    auto* grid = new QtGrid(m.mshViewCity, viewPanel);
+    auto* grid = new QtGrid(m.mshViewCity, &m, viewPanel);
     new TopRowFollower(m.mshViewCity, grid);
     chainTabOrder({country, grid, new QtTextBox(m.txtCityName, &m, viewPanel), new QtButton(m.cmdFind, &m, viewPanel)});
 

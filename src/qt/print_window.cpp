@@ -26,7 +26,7 @@ QWidget* advertisementFrame(Frame& frame, CommandButton& maximize, WebBrowser& p
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(new QtButton(maximize, &owner), 0, Qt::AlignLeft);
-    auto* browser = new QtBrowserPane(pane);
+    auto* browser = new QtBrowserPane(pane, &owner);
     if (along == Qt::Vertical)
         browser->setMinimumWidth(160);
     else

@@ -83,9 +83,14 @@ QWidget* keyWindowOf(const QWidget* w) {
 
 int keyIdOf(const QKeyEvent* e) { return e->key() ? e->key() : -static_cast<int>(e->nativeScanCode()); }
 
-// Where the last press of each key went, seen by the whole application (the
+// Where each key's first press went, seen by the whole application (the
 // presses of its message boxes too). A press goes to the widget with the
 // keys; the widgets it is passed up to on its way lie in the same window.
+// A key held down repeats: X sends a release and a press for each repeat.
+// Qt marks most of them; one it leaves unmarked carries the time of the
+// release just before it. Only a first press says where the key's release
+// belongs, so the repeats of a key that answered a message box, landing
+// wherever the keys are once the box has gone, are no key of that window.
 class KeyPresses : public QObject {
 public:
     static constexpr const char* kName = "jdKeyPresses";
@@ -97,32 +102,68 @@ public:
         return app ? app->findChild<KeyPresses*>(QString::fromLatin1(kName), Qt::FindDirectChildrenOnly) : nullptr;
     }
 
+    // Sees each press and release once for every widget it is passed to on
+    // its way up: what it notes is the same each time.
     bool eventFilter(QObject* o, QEvent* e) override {
-        if ((e->type() == QEvent::KeyPress || e->type() == QEvent::ShortcutOverride) && o->isWidgetType()) {
-            auto* to = static_cast<QWidget*>(o);
-            QWidget* keys = QApplication::focusWidget();
-            if (keys && (keys == to || to->isAncestorOf(keys))) to = keys;
-            windows_[keyIdOf(static_cast<QKeyEvent*>(e))] = keyWindowOf(to);
+        if (!o->isWidgetType()) return false;
+        switch (e->type()) {
+            case QEvent::KeyPress: case QEvent::ShortcutOverride: {
+                const auto* k = static_cast<QKeyEvent*>(e);
+                Key& key = keys_[keyIdOf(k)];
+                key.repeat = k->isAutoRepeat() || (k->timestamp() != 0 && k->timestamp() == key.releasedAt);
+                if (key.repeat) break;
+                auto* to = static_cast<QWidget*>(o);
+                QWidget* focused = QApplication::focusWidget();
+                if (focused && (focused == to || to->isAncestorOf(focused))) to = focused;
+                key.window = keyWindowOf(to);
+                break;
+            }
+            case QEvent::KeyRelease: {
+                const auto* k = static_cast<QKeyEvent*>(e);
+                keys_[keyIdOf(k)].releasedAt = k->timestamp();
+                break;
+            }
+            default:
+                break;
         }
         return false;
     }
 
+    bool isFirstPressIn(const QWidget* w, const QKeyEvent* press) const {
+        const auto it = keys_.find(keyIdOf(press));
+        return it != keys_.end() && !it->second.repeat && it->second.window &&
+               it->second.window == keyWindowOf(w);
+    }
+
+    // A release Qt marks as a repeat takes nothing; any other takes the
+    // key's first press, which then gives no second key-up.
     bool takeRelease(const QWidget* w, const QKeyEvent* release) {
-        const auto it = windows_.find(keyIdOf(release));
-        if (it == windows_.end()) return false;
-        const bool here = it->second && it->second == keyWindowOf(w);
-        windows_.erase(it);
+        if (release->isAutoRepeat()) return false;
+        const auto it = keys_.find(keyIdOf(release));
+        if (it == keys_.end()) return false;
+        const bool here = it->second.window && it->second.window == keyWindowOf(w);
+        it->second.window = nullptr;
         return here;
     }
 
 private:
-    std::map<int, QPointer<QWidget>> windows_;
+    struct Key {
+        QPointer<QWidget> window;  // where its first press went, until a release takes it
+        bool repeat = false;       // its latest press repeats the key held down
+        ulong releasedAt = 0;      // the time of its latest release
+    };
+    std::map<int, Key> keys_;
 };
 
 }  // namespace
 
 void followKeyPresses() {
     if (QCoreApplication* app = QCoreApplication::instance(); app && !KeyPresses::of(app)) new KeyPresses(app);
+}
+
+bool isFirstPressIn(const QWidget* w, const QKeyEvent* press) {
+    const KeyPresses* presses = KeyPresses::of(QCoreApplication::instance());
+    return presses && presses->isFirstPressIn(w, press);
 }
 
 bool pressWentToWindowOf(const QWidget* w, const QKeyEvent* release) {

@@ -119,15 +119,21 @@ private:
     int id_;
 };
 
-// Whether the press of a released key went to the window `w` lies in (its
-// own window, or the frame's child window it lies in). Only then is the
+// Whether the first press of a released key went to the window `w` lies in
+// (its own window, or the frame's child window it lies in). Only then is the
 // release a key of `w`'s: the user who answers a message box with Enter lets
 // the key go after the box has gone, over the control that has the keys again,
-// and that release belongs to the box. Every widget that tells its model of a
+// and that release belongs to the box. A key held down gives one key-up
+// however long it is held: its first release Qt does not mark as a repeat
+// (as a rule the one as it is let go) takes its press, and the presses it
+// repeats go nowhere of their own. Every widget that tells its model of a
 // key's release asks first, and calls `followKeyPresses` as it is made, so the
 // presses are known before any key reaches it.
 bool pressWentToWindowOf(const QWidget* w, const QKeyEvent* release);
 void followKeyPresses();
+// Whether a press being handled is a key's first press (no repeat of a key
+// held down) and went to the window `w` lies in.
+bool isFirstPressIn(const QWidget* w, const QKeyEvent* press);
 
 // Gives a widget the keyboard focus when its window gives its model the
 // focus, once for each time it does. A model keeps its window's focus while

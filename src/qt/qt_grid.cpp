@@ -56,8 +56,8 @@ private:
 
 // ------------------------------------------------------------------------ grid
 
-QtGrid::QtGrid(Grid& model, QWidget* parent)
-    : Bound(model, nullptr, parent), input_([this] { showCurrent(); }) {
+QtGrid::QtGrid(Grid& model, Window* owner, QWidget* parent)
+    : Bound(model, owner, parent), input_([this] { showCurrent(); }) {
     horizontalHeader()->hide();
     verticalHeader()->hide();
     setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -22,7 +22,7 @@ class FixedCells;
 class QtGrid : public Bound<FocusMarked<QTableWidget>, Grid> {
     Q_OBJECT
 public:
-    explicit QtGrid(Grid& model, QWidget* parent = nullptr);
+    QtGrid(Grid& model, Window* owner, QWidget* parent = nullptr);
     // Redraws now (also what the deferred redraw calls).
     void refresh();
     // Sizes each column to its texts instead of the model's widths (for

@@ -8,8 +8,8 @@ namespace jd::qt {
 
 // ------------------------------------------------------------------- tab strip
 
-QtTabStrip::QtTabStrip(TabStrip& model, QWidget* parent)
-    : Bound(model, nullptr, parent) {
+QtTabStrip::QtTabStrip(TabStrip& model, Window* owner, QWidget* parent)
+    : Bound(model, owner, parent) {
     // The tab the user's arrow keys reach is chosen; any other change of the
     // current tab is Qt's and undone.
     connect(this, &QTabBar::currentChanged, this, [this](int index) {
@@ -61,8 +61,8 @@ void QtTabStrip::wheelEvent(QWheelEvent* e) { e->ignore(); }
 
 // ---------------------------------------------------------------- browser pane
 
-QtBrowserPane::QtBrowserPane(WebBrowser& model, QWidget* parent)
-    : Bound(model, nullptr, parent) {
+QtBrowserPane::QtBrowserPane(WebBrowser& model, Window* owner, QWidget* parent)
+    : Bound(model, owner, parent) {
     setOpenLinks(false);
     connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
         model_.navigate(fromQt(source().resolved(url).toString()));
@@ -73,25 +73,30 @@ QtBrowserPane::QtBrowserPane(WebBrowser& model, QWidget* parent)
 void QtBrowserPane::refresh() {
     if (shownNavigations_ != model_.navigationCount()) {
         shownNavigations_ = model_.navigationCount();
-        showAddress(this, model_.locationURL());
+        if (!showPage(this, model_.locationURL())) clear();
     }
     applyControl(this, model_);
 }
 
-void QtBrowserPane::showAddress(QTextBrowser* browser, const std::string& url) {
+bool QtBrowserPane::showPage(QTextBrowser* browser, const std::string& url) {
     const QString address = toQt(url);
-    if (address.isEmpty()) {
-        browser->clear();
-        return;
-    }
     const QUrl parsed(address);
-    const QString path = parsed.isLocalFile() ? parsed.toLocalFile() : address;
-    const QFileInfo file(path);
-    if (file.isFile() && file.isReadable()) {
-        browser->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
-        return;
-    }
-    browser->setPlainText(QStringLiteral("This page is not available here: ") + address);
+    const QFileInfo file(parsed.isLocalFile() ? parsed.toLocalFile() : address);
+    if (address.isEmpty() || !file.isFile() || !file.isReadable()) return false;
+    const QUrl local = QUrl::fromLocalFile(file.absoluteFilePath());
+    if (browser->source() == local)
+        browser->reload();
+    else
+        browser->setSource(local, QTextDocument::HtmlResource);
+    return true;
+}
+
+void QtBrowserPane::showAddress(QTextBrowser* browser, const std::string& url) {
+    if (showPage(browser, url)) return;
+    if (url.empty())
+        browser->clear();
+    else
+        browser->setPlainText(QStringLiteral("This page is not available here: ") + toQt(url));
 }
 
 }  // namespace jd::qt

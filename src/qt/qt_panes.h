@@ -16,7 +16,7 @@ namespace jd::qt {
 class QtTabStrip : public Bound<QTabBar, TabStrip> {
     Q_OBJECT
 public:
-    QtTabStrip(TabStrip& model, QWidget* parent = nullptr);
+    QtTabStrip(TabStrip& model, Window* owner, QWidget* parent = nullptr);
     void refresh();
 
 protected:
@@ -33,18 +33,21 @@ private:
 };
 
 // A light browser pane: pages from local files only (nothing reaches the
-// network); an address that is no local file shows a short notice. A frame
-// shows the focus.
+// network); it stays empty for an address that is no readable local file.
+// Every navigation loads the page anew. A frame shows the focus.
 class QtBrowserPane : public Bound<FocusMarked<QTextBrowser>, WebBrowser> {
     Q_OBJECT
 public:
-    explicit QtBrowserPane(WebBrowser& model, QWidget* parent = nullptr);
+    QtBrowserPane(WebBrowser& model, Window* owner, QWidget* parent = nullptr);
     void refresh();
-    // Shows an address in a QTextBrowser: a local file (a path or a file://
-    // address) or, for anything else, the notice.
+    // Shows an address in a QTextBrowser of its own: the page of a local file
+    // (a path or a file:// address) or, for anything else, a short notice.
     static void showAddress(QTextBrowser* browser, const std::string& url);
 
 private:
+    // Shows the page of a readable local file; false for any other address.
+    static bool showPage(QTextBrowser* browser, const std::string& url);
+
     int shownNavigations_ = -1;
     ModelLink link_{model_, [this] { refresh(); }};  // last: it goes first
 };

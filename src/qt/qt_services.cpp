@@ -81,7 +81,9 @@ MsgResult QtMessageBox::show(const std::string& text, MsgIcon icon, MsgButtons b
     widenForCaption(box);
     const int answer = box.exec();
     delete guard.data();
-    giveBackKeys(owner.data());  // the window the box belonged to
+    // The window the box belonged to, or, should that have gone meanwhile,
+    // the one the user works in now.
+    giveBackKeys(owner && owner->isVisible() ? owner.data() : owner_ ? owner_() : nullptr);
     switch (answer) {
         case QMessageBox::Yes: return MsgResult::Yes;
         case QMessageBox::No: return MsgResult::No;

@@ -1,12 +1,9 @@
 #include "qt/result_views.h"
 
-#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QTabWidget>
-#include <QTextBrowser>
-#include <QUrl>
 #include <QVBoxLayout>
 
 #include "qt/chart_picture.h"
@@ -19,42 +16,6 @@ namespace jd::qt {
 namespace {
 
 const QColor kTitle(110, 50, 10);
-
-// An advertisement pane: shows the page of the pane's address when it is a
-// file beside the program, and stays empty otherwise; nothing is fetched
-// from the network. A frame shows the focus, as on every pane.
-class AdPane : public FocusMarked<QTextBrowser> {
-public:
-    AdPane(WebBrowser& model, QWidget* parent) : FocusMarked<QTextBrowser>(parent), model_(model) {
-        setObjectName(QString::fromStdString(model.name()));
-        setOpenLinks(false);
-        setFrameShape(QFrame::StyledPanel);
-        sub_ = model_.subscribe([this] { refresh(); });
-        refresh();
-    }
-    ~AdPane() override { model_.unsubscribe(sub_); }
-
-private:
-    void refresh() {
-        if (shown_ == model_.navigationCount()) return;
-        shown_ = model_.navigationCount();
-        const QUrl url(QString::fromStdString(model_.locationURL()));
-        const QFileInfo file(url.isLocalFile() ? url.toLocalFile() : QString());
-        if (!file.isFile()) {
-            clear();
-            return;
-        }
-        const QUrl local = QUrl::fromLocalFile(file.absoluteFilePath());
-        if (source() == local)
-            reload();
-        else
-            setSource(local, QTextDocument::HtmlResource);
-    }
-
-    WebBrowser& model_;
-    int sub_;
-    int shown_ = -1;
-};
 
 QFont titleFont() {
     QFont f(QStringLiteral("Times New Roman"));
@@ -89,7 +50,7 @@ QWidget* resultShell(ResultWindow& w, Label& title, QWidget* content) {
     auto* rightLayout = new QVBoxLayout(right);
     rightLayout->setContentsMargins(0, 0, 0, 0);
     rightLayout->addWidget(new QtButton(w.cmdMaximize1, &w), 0, Qt::AlignRight);
-    rightLayout->addWidget(new AdPane(w.WebSendral_Right, right), 1);
+    rightLayout->addWidget(new QtBrowserPane(w.WebSendral_Right, &w, right), 1);
     grid->addWidget(right, 0, 1, 2, 1);
 
     auto* bottom = new QFrame(view);
@@ -97,7 +58,7 @@ QWidget* resultShell(ResultWindow& w, Label& title, QWidget* content) {
     bottom->setFixedHeight(92);
     auto* bottomLayout = new QHBoxLayout(bottom);
     bottomLayout->setContentsMargins(0, 0, 0, 0);
-    bottomLayout->addWidget(new AdPane(w.WebSendral_Bottom, bottom), 1);
+    bottomLayout->addWidget(new QtBrowserPane(w.WebSendral_Bottom, &w, bottom), 1);
     bottomLayout->addWidget(new QtButton(w.cmdMaximize2, &w), 0, Qt::AlignTop);
     grid->addWidget(bottom, 2, 0, 1, 2);
     grid->setRowStretch(1, 1);
@@ -105,8 +66,8 @@ QWidget* resultShell(ResultWindow& w, Label& title, QWidget* content) {
     return view;
 }
 
-QtGrid* grid(Grid& model) {
-    auto* g = new QtGrid(model);
+QtGrid* grid(Grid& model, Window& owner) {
+    auto* g = new QtGrid(model, &owner);
     g->setFitColumnsToContents(true);
     // Columns fit their texts without trailing blanks; those are cut, not
     // shown as an ellipsis.
@@ -175,8 +136,8 @@ QWidget* bhavaFeaturesView(Window& win) {
     CBhavaContents& c = w.contents();
     auto* tabs = new QTabWidget;
     tabs->setObjectName(QStringLiteral("SSTab1"));
-    tabs->addTab(grid(c.msh_Bhava), QStringLiteral("Bhavas"));
-    tabs->addTab(grid(c.msh_star), QStringLiteral("Cusps and Lords"));
+    tabs->addTab(grid(c.msh_Bhava, w), QStringLiteral("Bhavas"));
+    tabs->addTab(grid(c.msh_star, w), QStringLiteral("Cusps and Lords"));
     return resultShell(w, c.Label1, tabs);
 }
 
@@ -186,7 +147,7 @@ QWidget* planetPositionsView(Window& win) {
     auto* content = new QWidget;
     auto* layout = new QVBoxLayout(content);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(grid(c.mshNirayana), 1);
+    layout->addWidget(grid(c.mshNirayana, w), 1);
     layout->addWidget(new QtLabel(c.Label2));
     layout->addWidget(new QtLabel(c.Label3));
     return resultShell(w, c.Label1, content);
@@ -194,12 +155,12 @@ QWidget* planetPositionsView(Window& win) {
 
 QWidget* vargasView(Window& win) {
     auto& w = static_cast<Frm_Vargas&>(win);
-    return resultShell(w, w.contents().Label1, grid(w.contents().mshVargas));
+    return resultShell(w, w.contents().Label1, grid(w.contents().mshVargas, w));
 }
 
 QWidget* ashtaVargasView(Window& win) {
     auto& w = static_cast<Frm_AVargas&>(win);
-    return resultShell(w, w.contents().Label1, grid(w.contents().mshAshtaVarga));
+    return resultShell(w, w.contents().Label1, grid(w.contents().mshAshtaVarga, w));
 }
 
 QWidget* dasaView(Window& win) {
@@ -215,12 +176,12 @@ QWidget* dasaView(Window& win) {
     layout->addWidget(balance);
     // The nine dasas above; the bhukthis and antaras, which run long, side
     // by side below them.
-    auto part = [&bold](Label& heading, Grid& g, QBoxLayout* into, int stretch) {
+    auto part = [&bold, &w](Label& heading, Grid& g, QBoxLayout* into, int stretch) {
         auto* column = new QVBoxLayout;
         auto* h = new QtLabel(heading);
         h->setFont(bold);
         column->addWidget(h);
-        QtGrid* table = grid(g);
+        QtGrid* table = grid(g, w);
         column->addWidget(table, 1);
         into->addLayout(column, stretch);
         return table;

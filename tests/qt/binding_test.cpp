@@ -380,7 +380,7 @@ TEST_F(BindingTest, AnApplicationFilterSeesEachKeyOnceOnABoundWidgetAsOnAPlainOn
     }
     QtListBox listBox(list, &window, &parent);
     QtComboBox comboBox(combo, &window, &parent);
-    QtGrid gridBox(grid, &parent);
+    QtGrid gridBox(grid, &window, &parent);
     QListWidget plain(&parent);
     parent.show();
     app.installEventFilter(&counter);
@@ -401,8 +401,8 @@ TEST_F(BindingTest, ListsGridsAndBrowserPanesMarkTheFocus) {
     Grid grid{"mshCity", 3, 2};
     WebBrowser pane{"WebBrowser1"};
     QtListBox listBox(list, &window, &parent);
-    QtGrid gridBox(grid, &parent);
-    QtBrowserPane paneBox(pane, &parent);
+    QtGrid gridBox(grid, &window, &parent);
+    QtBrowserPane paneBox(pane, &window, &parent);
     QLineEdit elsewhere(&parent);
     parent.resize(400, 400);
     parent.show();
@@ -500,7 +500,7 @@ TEST_F(BindingTest, ATabStripShowsTheTabItsModelChose) {
     parent.show();
     for (const Case& c : cases) {
         TabStrip model{"TabStrip1", {"Add", "Edit", "View"}};
-        QtTabStrip strip(model, &parent);
+        QtTabStrip strip(model, &window, &parent);
         strip.show();
         c.act(strip, model);
         EXPECT_EQ(model.selectedIndex(), c.chosen) << c.what;
@@ -510,7 +510,7 @@ TEST_F(BindingTest, ATabStripShowsTheTabItsModelChose) {
 
 TEST_F(BindingTest, GridShowsCellsFormatsClearAndMergeAfterTheRun) {
     Grid model{"mshDasa", 3, 4};
-    QtGrid grid(model, &parent);
+    QtGrid grid(model, &window, &parent);
     model.setFormatString("Dasa       |^From|>To|  Age ");
     model.setText(1, 0, "Kethu");
     model.setText(1, 3, "12");
@@ -575,7 +575,7 @@ TEST_F(BindingTest, GridArrowsMoveFromTheModelsCellAndNeverOntoAFixedCell) {
     QApplication::setActiveWindow(&parent);
     for (const Case& c : cases) {
         Grid model{"mshVargas", 10, 5};
-        QtGrid grid(model, &parent);
+        QtGrid grid(model, &window, &parent);
         grid.setGeometry(0, 0, 300, 200);
         grid.show();
         c.act(grid, model);
@@ -596,7 +596,7 @@ TEST_F(BindingTest, AGridKeepsItsFixedRowsAndColumnsInSightWhileItScrolls) {
         for (int c = 0; c < model.cols(); ++c)
             model.setText(r, c, r == 0 ? "D" + std::to_string(c) : c == 0 ? "Row " + std::to_string(r)
                                                                           : std::to_string(r * c));
-    QtGrid grid(model, &parent);
+    QtGrid grid(model, &window, &parent);
     grid.setGeometry(0, 0, 300, 200);
     parent.resize(320, 220);
     parent.show();

@@ -1,11 +1,14 @@
-// The grid's fixed rows and columns and the cells it scrolls to.
+// The grid: the cells it scrolls to beside its fixed rows and columns, and its
+// window knowing when it has the keys.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QScrollBar>
 #include <QWidget>
 #include <string>
 
 #include "platform/controls.h"
+#include "platform/window.h"
 #include "qt/qt_app.h"
 #include "qt/qt_controls.h"
 
@@ -21,7 +24,7 @@ TEST(QtGrid, ACellScrolledToLiesBesideTheFixedCellsNotUnderThem) {
     Grid model{"mshCity", 60, 12};
     for (int r = 0; r < model.rows(); ++r)
         for (int c = 0; c < model.cols(); ++c) model.setText(r, c, "Cell " + std::to_string(r * c));
-    QtGrid grid(model, &parent);
+    QtGrid grid(model, nullptr, &parent);
     grid.setGeometry(0, 0, 300, 200);
     parent.resize(320, 220);
     parent.show();
@@ -50,6 +53,23 @@ TEST(QtGrid, ACellScrolledToLiesBesideTheFixedCellsNotUnderThem) {
             EXPECT_EQ(grid.rowViewportPosition(c.row), heading) << "right under the heading";
         }
     }
+}
+
+class CityWindow : public Window {
+public:
+    CityWindow() : Window("frm_New_LatLon", "City Details") {}
+};
+
+TEST(Grid, TakingTheKeysIsItsWindowsFocus) {
+    testing::app();
+    CityWindow window;
+    QWidget parent;
+    Grid cities{"mshViewCity", 4, 3};
+    QtGrid grid(cities, &window, &parent);
+    parent.show();
+    QApplication::setActiveWindow(&parent);
+    grid.setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(window.focused(), &cities);
 }
 
 }  // namespace

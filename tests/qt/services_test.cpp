@@ -159,6 +159,26 @@ TEST(QtMessageBox, BelongsToTheWindowTheUserWorksInAndGivesItBackTheKeys) {
     EXPECT_EQ(QApplication::focusWidget(), name);
 }
 
+// A window that goes while its box is open (its box goes with it) leaves
+// the keys to the window the user works in once the box has closed.
+TEST(QtMessageBox, WhoseWindowWentGivesTheKeysToTheWindowTheUserWorksInThen) {
+    testing::app();
+    QWidget frame;
+    auto* entry = new QWidget;
+    frame.show();
+    entry->show();
+    QApplication::setActiveWindow(entry);
+    QWidget* working = entry;
+    whenShown<QMessageBox>([&](QMessageBox&) {
+        working = &frame;
+        delete entry;
+    });
+    QtMessageBox boxes([&working] { return working; });
+    boxes.show("Enter Name", MsgIcon::Information, MsgButtons::OK, std::nullopt);
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), &frame);
+}
+
 TEST(QtHelp, TheHelpWindowFitsTheScreenItOpensOn) {
     testing::app();
     QtHelp help;

@@ -42,7 +42,7 @@ TEST(GridTab, TabLeavesAGridWhoseArrowsMoveBetweenItsCells) {
     Grid cities{"mshCity", 6, 3};
     CommandButton cancel{"cmdAddCLose1", "&Cancel"};
     QtTextBox cityBox(city, &window, &parent);
-    QtGrid grid(cities, &parent);
+    QtGrid grid(cities, &window, &parent);
     QtButton cancelButton(cancel, &window, &parent);
     cityBox.setGeometry(10, 10, 150, 24);
     grid.setGeometry(10, 40, 300, 120);

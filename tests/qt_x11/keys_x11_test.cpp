@@ -13,14 +13,18 @@
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "qt_x11/x11_program.h"
 #include "state/shared_records.h"
+#include "ui/chart/chart_store.h"
 #include "ui/chart/frm_open_chart.h"
 #include "ui/chart/frm_retrive_birth_data.h"
 #include "ui/chart/frm_save_chart.h"
+#include "ui/places/frm_add_country.h"
 #include "ui/shell/frm_details.h"
 
 namespace jd::qt {
@@ -28,8 +32,32 @@ namespace {
 
 using namespace x11;
 
+// The program's message boxes, their texts kept. A box still open after a
+// while is closed, so a box that comes back cannot hold the test.
+class KeptBoxes : public MessageBox {
+public:
+    explicit KeptBoxes(QtMessageBox& boxes) : real(boxes) {}
+    MsgResult show(const std::string& text, MsgIcon icon, MsgButtons buttons,
+                   const std::optional<std::string>& title) override {
+        texts.push_back(text);
+        const size_t n = texts.size();
+        if (onShow) onShow();
+        QTimer::singleShot(3000, &alive, [this, n] {
+            if (texts.size() != n) return;
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->done(QMessageBox::Ok);
+        });
+        return real.show(text, icon, buttons, title);
+    }
+
+    QtMessageBox& real;
+    QObject alive;  // its timers go with it
+    std::vector<std::string> texts;
+    std::function<void()> onShow;  // once, as the next box opens
+};
+
 class KeysOnX11 : public ProgramOnX11 {
 protected:
+    MessageBox& messageBox() override { return kept; }
     frm_OpenChart& openBirthDetails() {
         return openFromMenu<frm_OpenChart>("mnuBirthDetails");
     }
@@ -96,6 +124,27 @@ protected:
         return nullptr;
     }
 
+    // The next box is answered with Enter held down for `ms` milliseconds,
+    // past the keyboard's repeat delay: the X server repeats the key.
+    void holdEnterOnNextBox(int ms) {
+        kept.onShow = [this, ms] {
+            kept.onShow = nullptr;
+            QTimer::singleShot(100, frame.get(), [this, ms] {
+                QElapsedTimer waited;
+                waited.start();
+                while (!qobject_cast<QMessageBox*>(QApplication::activeWindow()) && waited.elapsed() < 3000) pump(20);
+                keys.key(kReturn, true);  // answers the box, which goes
+                QTimer::singleShot(ms, frame.get(), [this] { keys.key(kReturn, false); });
+            });
+        };
+    }
+    static int chartsNamed(const std::string& name) {
+        int n = 0;
+        for (const SavedChartEntry& e : listCharts(sharedConnection(), "All")) n += chartNamePart(e.ChartName) == name;
+        return n;
+    }
+
+    KeptBoxes kept{boxes};
     std::string answered;
     std::vector<std::string> answeredAll;
 };
@@ -207,6 +256,58 @@ TEST_F(KeysOnX11, ABoxAfterTheUserCameBackToAWindowGivesItTheKeys) {
     frame->viewOf("frm_OpenChart")->activateWindow();
     ASSERT_TRUE(waitUntil([this] { return QApplication::activeWindow() == frame->viewOf("frm_OpenChart"); }));
     nameCheckGivesTheKeysBack(w);
+}
+
+// Enter held past the repeat delay to answer the country master's "No Such
+// Country  Exists": the repeats land in the search box once the box has gone,
+// and their releases are no key-up of its.
+TEST_F(KeysOnX11, EnterHeldToAnswerABoxRaisesItOnce) {
+    auto& m = openFromMenu<frm_Add_Country>("mDI_Country");
+    m.TabStrip1.clickTab(2);
+    for (int held : {700, 1500}) {
+        SCOPED_TRACE(held);
+        kept.texts.clear();
+        m.txtEditSearch.setText("");
+        m.setFocus(m.txtEditSearch);
+        pump(100);
+        keys.type("zz");
+        holdEnterOnNextBox(held);
+        keys.tap(kReturn);
+        pump(held + 1000);
+        EXPECT_EQ(kept.texts, std::vector<std::string>{"No Such Country  Exists"});
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    }
+}
+
+// Save Chart's name already used: the keyboard user answers the box, types
+// another name and presses Enter, which saves it. An Enter held to answer
+// the box presses nothing in the window.
+TEST_F(KeysOnX11, EnterInSaveChartSavesOnceAndAHeldEnterOnItsBoxNothing) {
+    frm_OpenChart& w = openBirthDetails();
+    fillChart(w, "Alpha");
+    answerNextBoxWithEnter();
+    w.mnuSave.click();
+    ASSERT_EQ(answered, "Chart Successfully Saved");
+
+    w.txt_VC_UserId = 0;
+    holdEnterOnNextBox(1500);
+    w.mnuSave.click();
+    pump(2500);
+    EXPECT_EQ(kept.texts.back(), "Chart Name Already Used , Enter Another Name");
+    EXPECT_EQ(kept.texts.size(), 2u);
+    EXPECT_EQ(chartsNamed("Alpha"), 1);
+    ASSERT_TRUE(hasTheKeys("Frm_SaveChart"));
+
+    keys.type("Gamma");
+    const std::string name = windows->get<Frm_SaveChart>().Txt_SC_ChartName.text();
+    // The box opens as Enter goes down; the key is let go before it is answered.
+    answerNextBoxWithEnter();
+    QTimer::singleShot(50, frame.get(), [this] { keys.key(kReturn, false); });
+    keys.key(kReturn, true);
+    pump(200);
+    EXPECT_EQ(answered, "Chart Successfully Saved");
+    EXPECT_EQ(chartsNamed(name), 1);
+    EXPECT_EQ(kept.texts.size(), 3u);
 }
 
 TEST_F(KeysOnX11, AChildWindowsAccessKeyComesBeforeTheFramesMenu) {
