@@ -130,9 +130,7 @@ protected:
         kept.onShow = [this, ms] {
             kept.onShow = nullptr;
             QTimer::singleShot(100, frame.get(), [this, ms] {
-                QElapsedTimer waited;
-                waited.start();
-                while (!qobject_cast<QMessageBox*>(QApplication::activeWindow()) && waited.elapsed() < 3000) pump(20);
+                waitUntil([] { return qobject_cast<QMessageBox*>(QApplication::activeWindow()) != nullptr; });
                 keys.key(kReturn, true);  // answers the box, which goes
                 QTimer::singleShot(ms, frame.get(), [this] { keys.key(kReturn, false); });
             });
