@@ -33,6 +33,7 @@ void QtFrame::refresh() {
 
 QtButton::QtButton(CommandButton& model, Window* owner, QWidget* parent)
     : Bound(model, owner, parent) {
+    followKeyPresses();
     setAutoDefault(false);
     connect(this, &QPushButton::clicked, this, [this] { model_.click(); });
     refresh();
@@ -48,7 +49,9 @@ void QtButton::keyPressEvent(QKeyEvent* e) {
     const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
     if (enter && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
         e->accept();
-        if (!e->isAutoRepeat()) click();  // a key held down clicks once
+        // A key held down clicks once, and only where its first press went:
+        // not the repeats of an Enter that answered a message box.
+        if (isFirstPressIn(this, e)) click();
         return;
     }
     QPushButton::keyPressEvent(e);

@@ -98,6 +98,7 @@ QItemSelectionModel::SelectionFlags QtListBox::selectionCommand(const QModelInde
 
 QtTree::QtTree(Tree& model, Window* owner, QWidget* parent)
     : Bound(model, owner, parent) {
+    followKeyPresses();
     setHeaderHidden(true);
     setColumnCount(1);
     // The current item is the chosen node; the model's colours mark it.
@@ -237,7 +238,7 @@ void QtTree::keyPressEvent(QKeyEvent* e) {
         return;
     }
     e->accept();
-    if (!e->isAutoRepeat()) model_.pressKey(key::Enter);
+    if (isFirstPressIn(this, e)) model_.pressKey(key::Enter);
 }
 
 }  // namespace jd::qt

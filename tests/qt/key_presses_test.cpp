@@ -61,5 +61,30 @@ TEST(KeyPresses, AKeyHeldDownGivesOneKeyUpAndOnlyToTheWindowItsFirstPressWentTo)
     EXPECT_EQ(keyUps, 2);
 }
 
+// A focused button presses once for a key held down, and never for the
+// unmarked repeats of an Enter whose first press answered a message box.
+TEST(KeyPresses, AHeldEnterPressesAFocusedButtonOnlyWhereItsFirstPressWent) {
+    testing::app();
+    CountryWindow window;
+    QWidget boxWindow, parent;
+    auto* box = new QLineEdit(&boxWindow);
+    CommandButton save{"cmdSave", "&Save"};
+    int clicks = 0;
+    save.onClick = [&] { ++clicks; };
+    QtButton button(save, &window, &parent);
+
+    enter(box, true, 100);
+    enter(&button, false, 760);
+    enter(&button, true, 760);
+    enter(&button, false, 800);
+    EXPECT_EQ(clicks, 0);
+
+    enter(&button, true, 1000);
+    enter(&button, false, 1660);
+    enter(&button, true, 1660);
+    enter(&button, false, 1700);
+    EXPECT_EQ(clicks, 1);
+}
+
 }  // namespace
 }  // namespace jd::qt
