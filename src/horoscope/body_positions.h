@@ -19,7 +19,9 @@ DateTime FnBirthMomentFromDetails();
 // gAyanamsaChoice. Where the sun times that place Gulika and Maandi are not
 // found, those two are left out (gGulikaMaandiKnown false). A birth is by
 // day between a date's sunrise and its sunset, which far north may come
-// after midnight: a birth before that sunset is in that date's day.
+// after midnight: a birth before that sunset is in that date's day. On a
+// date without a sunrise or a sunset, a birth before the date's sunrise (or
+// with none) belongs to the day before, by day or in its night.
 // A run-time error shows the plain error box and ends the call; fields not
 // yet reached keep their values.
 void FnCalcBodyPositions(double span);
