@@ -1,11 +1,14 @@
 #include "horoscope/body_positions.h"
 
+#include <cstdint>
 #include <optional>
 
 #include "calendar/angle_text.h"
+#include "calendar/form_routines.h"
 #include "horoscope/chart_objects.h"
 #include "horoscope/error_boxes.h"
 #include "platform/vb_date.h"
+#include "platform/text.h"
 #include "platform/vb_number.h"
 #include "state/shared_records.h"
 
@@ -43,7 +46,25 @@ DateTime atTimeOfDay(const DateTime& day, const DateTime& time) {
     return DateTime::of(day.year(), day.month(), day.day(), time.hour(), time.minute(), 0);
 }
 
+// A part of the birth moment: digits only, at most `digits` of them, blanks
+// around them allowed, as the chart's date reading takes it.
+std::optional<int> momentPart(const std::string& text, std::size_t digits) {
+    const std::optional<std::int32_t> n = wholeNumber(text);
+    if (!n || trim(text).size() > digits) return std::nullopt;
+    return *n;
+}
+
 }  // namespace
+
+bool FnIsBirthMoment(const BirthDetails& b) {
+    const auto day = momentPart(b.gBirthDay, 2);
+    const auto year = momentPart(b.gBirthYear, 4);
+    const auto hour = momentPart(b.gBirthHour, 2);
+    const auto minute = momentPart(b.gBirthMinute, 2);
+    const int month = monthFromName(trim(b.gBirthMonth));
+    return day && year && hour && minute && month != 0 && *year >= 1800 && *year <= 3000 &&
+           DateTime::isValidDate(*year, month, *day) && *hour <= 23 && *minute <= 59;
+}
 
 DateTime FnBirthMomentFromDetails() {
     const BirthDetails& b = state().birth;

@@ -7,6 +7,15 @@
 
 namespace jd {
 
+struct BirthDetails;
+
+// Whether the birth date and time name a moment the chart can be cast for: a
+// day of the calendar in the years 1800 to 3000, the month by its English
+// name or its first three letters in any case, an hour 0 to 23 and a minute
+// 0 to 59, each in digits with blanks around them allowed ("05" as a save
+// writes it).
+bool FnIsBirthMoment(const BirthDetails& b);
+
 // The birth moment of BirthDetails: day "/" month "/" year " " hour ":"
 // minute ": 00" read day first (seconds 0). Raises RunTimeError "Type
 // mismatch" when the texts make no date and time.
