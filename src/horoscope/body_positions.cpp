@@ -1,11 +1,14 @@
 #include "horoscope/body_positions.h"
 
+#include <cstdint>
 #include <optional>
 
 #include "calendar/angle_text.h"
+#include "calendar/form_routines.h"
 #include "horoscope/chart_objects.h"
 #include "horoscope/error_boxes.h"
 #include "platform/vb_date.h"
+#include "platform/text.h"
 #include "platform/vb_number.h"
 #include "state/shared_records.h"
 
@@ -43,7 +46,25 @@ DateTime atTimeOfDay(const DateTime& day, const DateTime& time) {
     return DateTime::of(day.year(), day.month(), day.day(), time.hour(), time.minute(), 0);
 }
 
+// A part of the birth moment: digits only, at most `digits` of them, blanks
+// around them allowed, as the chart's date reading takes it.
+std::optional<int> momentPart(const std::string& text, std::size_t digits) {
+    const std::optional<std::int32_t> n = wholeNumber(text);
+    if (!n || trim(text).size() > digits) return std::nullopt;
+    return *n;
+}
+
 }  // namespace
+
+bool FnIsBirthMoment(const BirthDetails& b) {
+    const auto day = momentPart(b.gBirthDay, 2);
+    const auto year = momentPart(b.gBirthYear, 4);
+    const auto hour = momentPart(b.gBirthHour, 2);
+    const auto minute = momentPart(b.gBirthMinute, 2);
+    const int month = monthFromName(trim(b.gBirthMonth));
+    return day && year && hour && minute && month != 0 && *year >= 1800 && *year <= 3000 &&
+           DateTime::isValidDate(*year, month, *day) && *hour <= 23 && *minute <= 59;
+}
 
 DateTime FnBirthMomentFromDetails() {
     const BirthDetails& b = state().birth;
@@ -107,28 +128,45 @@ void FnCalcBodyPositions(double span) {
         pos.gGulikaMaandiKnown = false;
         pos.gGulikaLongitude = pos.gMaandiLongitude = 0;
         signs.gGulikaSign = signs.gMaandiSign = 0;
-        if (!sun.gDaySunrise || !sun.gDaySunset) return;
 
-        // 5. Day or night: by day strictly between sunrise and sunset.
-        bool byDay = *sun.gDaySunrise < pos.gBirthDateTime && pos.gBirthDateTime < *sun.gDaySunset;
+        // 5. Day or night, and the period (a day and its night) the birth
+        // belongs to.
         DateTime periodDate;
         std::optional<DateTime> periodSunrise, periodSunset, periodNextSunrise;
-        if (byDay) {
-            periodDate = pos.gBirthDateTime;
-            periodSunrise = sun.gDaySunrise;
-            periodSunset = sun.gDaySunset;
-            periodNextSunrise = sun.gNextDaySunrise;
+        bool byDay = false;
+        const DateTime& birth = pos.gBirthDateTime;
+        if (sun.gDaySunrise && sun.gDaySunset) {
+            // By day strictly between sunrise and sunset.
+            byDay = *sun.gDaySunrise < birth && birth < *sun.gDaySunset;
+            if (byDay) {
+                periodDate = birth;
+                periodSunrise = sun.gDaySunrise;
+                periodSunset = sun.gDaySunset;
+                periodNextSunrise = sun.gNextDaySunrise;
+            } else {
+                // A night before dawn belongs to the previous day's night.
+                periodDate = isAM(birth) ? dateAdd(DateUnit::Day, -1, birth) : birth;
+                periodSunrise = sunriseOf(periodDate, place);
+                periodSunset = sunsetOf(periodDate, place);
+                periodNextSunrise = sunriseOf(dateAdd(DateUnit::Day, 1, periodDate), place);
+                // Where the Sun sets after midnight on the clock, a birth after
+                // midnight and before that sunset is still in the day before.
+                byDay = periodSunrise && periodSunset && *periodSunrise < birth && birth < *periodSunset;
+            }
+        } else if (sun.gDaySunrise && !(birth < *sun.gDaySunrise)) {
+            // From the date's sunrise on, a date whose Sun does not set has no
+            // period that ends.
+            return;
         } else {
-            // A night before dawn belongs to the previous day's night.
-            periodDate = isAM(pos.gBirthDateTime) ? dateAdd(DateUnit::Day, -1, pos.gBirthDateTime)
-                                                  : pos.gBirthDateTime;
+            // Before the sunrise of a date whose Sun does not set (the first
+            // date of midnight sun), or on a date with no sunrise: the birth
+            // belongs to the day before, by day until that day's sunset
+            // (which comes after midnight) and in its night after it.
+            periodDate = dateAdd(DateUnit::Day, -1, birth);
             periodSunrise = sunriseOf(periodDate, place);
             periodSunset = sunsetOf(periodDate, place);
-            periodNextSunrise = sunriseOf(dateAdd(DateUnit::Day, 1, periodDate), place);
-            // Where the Sun sets after midnight on the clock, a birth after
-            // midnight and before that sunset is still in the day before.
-            byDay = periodSunrise && periodSunset && *periodSunrise < pos.gBirthDateTime &&
-                    pos.gBirthDateTime < *periodSunset;
+            periodNextSunrise = sun.gDaySunrise;
+            byDay = periodSunrise && periodSunset && *periodSunrise < birth && birth < *periodSunset;
         }
         if (!periodSunrise || !periodSunset || !periodNextSunrise) return;
 

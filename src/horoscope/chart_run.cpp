@@ -86,6 +86,9 @@ public:
     RunScope(const RunScope&) = delete;
     RunScope& operator=(const RunScope&) = delete;
 
+    // A run that never showed the panel leaves it alone.
+    void keepPanel() { panelHidden_ = true; }
+
     // The last stage of the run, whatever happened before it.
     void hidePanel() {
         panelHidden_ = true;
@@ -147,6 +150,15 @@ bool FnCastHoroscope(const std::function<void()>& writeRecords) {
     if (FnChartRunInProgress()) return false;
     RunScope scope;
     if (writeRecords) writeRecords();
+    // Birth details that name no moment (a start-up that could not read the
+    // saved chart leaves them empty) would fail in every stage: they fail
+    // here once, as start-up's reading of them does, and no window changes.
+    if (!FnIsBirthMoment(state().birth)) {
+        scope.keepPanel();
+        if (MessageBox* box = state().services.messageBox)
+            box->show(RunTimeError::typeMismatch().description(), MsgIcon::Critical);
+        return true;
+    }
     // The generic error box raises a database failure in its turn: the
     // outer handler takes it from there too.
     try {

@@ -24,6 +24,11 @@ inline constexpr const char* kBirthDetailsWindowName = "frm_OpenChart";
 // after every stage: 15 times with the style "South", "North" or "East", 13
 // with any other (no chart is drawn then).
 //
+// Birth details whose date or time names no moment the chart can be cast
+// for (FnIsBirthMoment) are not cast: once the caller's records are written,
+// one critical "Type mismatch" box shows, no window is touched and the call
+// returns as after a run.
+//
 // A stage that fails shows its own error box and the run goes on. An error in
 // the run's own work (the panel, the chart frames, the North chart's cells)
 // shows the plain error box and ends the run. A database failure (the file

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -144,6 +145,45 @@ namespace {
 QString settingsKey(const std::string& app, const std::string& section, const std::string& key) {
     return (toQt(app) + QLatin1Char('/') + toQt(section) + QLatin1Char('/') + toQt(key)).toLower();
 }
+
+// A writer writes its process number into the lock file within microseconds
+// of creating it; one still empty after a second was left by a writer killed
+// in between. Qt cannot tell whose it is and would wait for its stale age.
+constexpr qint64 kAbandonedLockAge = 1000;  // ms
+
+bool abandonedLock(const QString& lockPath) {
+    const QFileInfo lock(lockPath);
+    return lock.exists() && lock.size() == 0 &&
+           lock.lastModified().msecsTo(QDateTime::currentDateTimeUtc()) > kAbandonedLockAge;
+}
+
+// Removes the settings file's lock file when it is empty and older than a
+// second, checked again just before it goes. Qt's own guard against two
+// programs removing a stale lock at once is taken for it; a lock that names
+// a process, or a younger one, is left to Qt.
+void removeAbandonedLock(const QString& iniPath) {
+    const QString lockPath = iniPath + QStringLiteral(".lock");
+    if (!abandonedLock(lockPath)) return;
+    QLockFile removing(lockPath + QStringLiteral(".rmlock"));
+    if (removing.tryLock(0) && abandonedLock(lockPath)) QFile::remove(lockPath);
+}
+
+// The wait shape while the settings file is written.
+class BusyWhileWriting {
+public:
+    BusyWhileWriting() : shown_(qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
+        if (shown_) cursor_.show();
+    }
+    ~BusyWhileWriting() {
+        if (shown_) cursor_.restore();
+    }
+    BusyWhileWriting(const BusyWhileWriting&) = delete;
+    BusyWhileWriting& operator=(const BusyWhileWriting&) = delete;
+
+private:
+    QtBusyCursor cursor_;
+    bool shown_;
+};
 }  // namespace
 
 std::string QtSettingsStore::GetSetting(const std::string& appName, const std::string& section,
@@ -161,6 +201,14 @@ void QtSettingsStore::SaveSetting(const std::string& appName, const std::string&
 void QtSettingsStore::SaveSection(const std::string& appName, const std::string& section,
                                   const std::vector<std::pair<std::string, std::string>>& values) {
     const auto failed = [this] { return settingsFileError(QDir::toNativeSeparators(path_).toStdString()); };
+    const BusyWhileWriting busy;
+
+    // Qt writes a new file and a lock file beside the old one. In a folder
+    // that may not be written it could never remove a stale lock, and would
+    // retry for ever: the write fails at once. A folder not made yet is made
+    // by Qt as it writes.
+    const QFileInfo folder(QFileInfo(path_).absolutePath());
+    if (folder.exists() && !folder.isWritable()) throw failed();
 
     // A damaged file holds nothing worth keeping (the program stores only the
     // chart saved last there), and its format error would stay with every
@@ -170,6 +218,7 @@ void QtSettingsStore::SaveSection(const std::string& appName, const std::string&
         old.allKeys();  // reads the file; its status follows
         if (old.status() == QSettings::FormatError && !QFile::remove(path_)) throw failed();
     }
+    removeAbandonedLock(path_);
     // One sync writes every key in one step: a new file beside the old one,
     // renamed over it. A file that may not be read or written, or a folder
     // that may not be written, is left as it is and the status tells.

@@ -46,7 +46,9 @@ public:
 // so they match without regard to letter case as the program expects.
 // A write replaces the file whole, in one step: the keys the old file holds
 // with the new ones over them, or the new ones alone when the old file is
-// damaged. A file that may not be read or written is left alone.
+// damaged. A file that may not be read or written, or one in a folder that
+// may not be written, is left alone. A lock file left empty by a writer killed
+// as it took it does not hold the write; the busy cursor shows while it runs.
 class QtSettingsStore : public SettingsStore {
 public:
     QtSettingsStore();

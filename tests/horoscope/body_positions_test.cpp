@@ -180,6 +180,61 @@ TEST_F(BodyPositionsTest, NoSunsetLeavesGulikaAndMaandiOut) {
     EXPECT_TRUE(boxes.shown().empty());
 }
 
+// Where the Sun sets after midnight on the clock and the next date has no
+// sunset, a birth before that date's sunrise belongs to the day before.
+// Tornio (65°51'N 24°09'E, zone 2 E): Sunday 13 Jun 2049 rises at 00:45 and
+// sets at 00:09 on the 14th, which rises at 00:38 and does not set. Tromsø
+// on 17 May 1993 sets at 23:29 before it rises at 23:51: a date with both
+// keeps the values of its own rule.
+TEST_F(BodyPositionsTest, GulikaAndMaandiAroundTheFirstDateOfMidnightSun) {
+    Birth tornio;
+    tornio.latDeg = "65";
+    tornio.latMin = "51";
+    tornio.lonDeg = "24";
+    tornio.lonMin = "9";
+    tornio.zoneHours = "2";
+    tornio.year = "2049";
+    tornio.month = "Jun";
+    Birth tromso = tromsoNoon("May");
+    tromso.year = "1993";
+    tromso.day = "17";
+    struct Case {
+        const Birth* place;
+        const char *day, *hour, *minute;
+        double gulika, maandi;  // 0: left out
+    };
+    const Case cases[] = {
+        {&tornio, "13", "23", "50", 221.650467, 220.118053},
+        {&tornio, "14", "0", "5", 221.650467, 220.118053},  // the day of the 13th
+        // The night of the 13th, 00:09 to 00:38: Gulika ends the 3rd night
+        // eighth (00:19) and Maandi rises at the 10th thirtieth (00:18).
+        {&tornio, "14", "0", "20", 253.461418, 253.012081},
+        {&tornio, "14", "0", "50", 0, 0},  // under the midnight sun
+        {&tornio, "14", "12", "0", 0, 0},
+        {&tromso, "17", "0", "5", 115.043441, 108.528317},
+        {&tromso, "17", "23", "30", 0, 0},
+    };
+    for (const Case& c : cases) {
+        Birth b = *c.place;
+        b.day = c.day;
+        b.hour = c.hour;
+        b.minute = c.minute;
+        setBirth(b);
+        FnCalcBodyPositions(30);
+        const std::string at = b.day + " " + b.month + " " + b.hour + ":" + b.minute;
+        const BodyPositions& p = state().positions;
+        EXPECT_EQ(p.gGulikaMaandiKnown, c.gulika != 0) << at;
+        EXPECT_NEAR(p.gGulikaLongitude, c.gulika, 1e-6) << at;
+        EXPECT_NEAR(p.gMaandiLongitude, c.maandi, 1e-6) << at;
+    }
+    // The sun times shown are still those of the birth date.
+    EXPECT_EQ(state().sunTimes.gDaySunrise, DateTime::of(1993, 5, 17, 23, 51, 0));
+    EXPECT_TRUE(boxes.shown().empty());
+    setBirth(tornio);
+    EXPECT_NEAR(ascendantAt(DateTime::of(2049, 6, 14, 0, 19, 0)), 253.461418, 1e-6);
+    EXPECT_NEAR(ascendantAt(DateTime::of(2049, 6, 14, 0, 18, 0)), 253.012081, 1e-6);
+}
+
 TEST_F(BodyPositionsTest, UnreadableBirthTextIsReportedAndChangesNothing) {
     FnCalcBodyPositions(30);
     const double lagna = state().positions.gLagnaLongitude;

@@ -3,19 +3,25 @@
 #include <gtest/gtest.h>
 
 #include <QCursor>
+#include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QLockFile>
 #include <QLineEdit>
 #include <QScreen>
 #include <QMessageBox>
 #include <QSettings>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <chrono>
 #include <functional>
+#include <thread>
 
 #include "qt/pdf_pages.h"
 #include "qt/qt_app.h"
@@ -118,6 +124,115 @@ TEST(QtSettingsStore, WritesTheSavedChartWholeOrNotAtAll) {
     }
     EXPECT_TRUE(QFileInfo(folder).isDir());
     EXPECT_EQ(blocked.GetSetting("Pellmar", "Horo", "Name", "<missing>"), "<missing>");
+}
+
+// The lock file QSettings takes beside the settings file, made by hand with
+// its modification time `age` ago.
+void makeLock(const QString& lockPath, const QByteArray& content, std::chrono::milliseconds age) {
+    QFile lock(lockPath);
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.write(content);
+    ASSERT_TRUE(lock.setFileTime(QDateTime::currentDateTime().addMSecs(-age.count()),
+                                 QFileDevice::FileModificationTime));
+}
+
+// A writer killed as it took the lock leaves it empty: once it is a second
+// old the next write does not wait for Qt's stale age (half a minute).
+TEST(QtSettingsStore, AnEmptyLockLeftByAKilledWriterDoesNotHoldTheWrite) {
+    testing::app();
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("settings.ini");
+    QtSettingsStore store(ini);
+    store.SaveSetting("Pellmar", "Horo", "Name", "Before");
+    makeLock(ini + ".lock", {}, std::chrono::seconds(3));
+    QElapsedTimer clock;
+    clock.start();
+    store.SaveSetting("Pellmar", "Horo", "Name", "After");
+    EXPECT_LT(clock.elapsed(), 2000);
+    EXPECT_EQ(store.GetSetting("Pellmar", "Horo", "Name"), "After");
+    EXPECT_FALSE(QFile::exists(ini + ".lock"));
+}
+
+// A lock some writer may still hold (an empty one not yet a second old, or
+// one naming a live process) is left for Qt to wait on, with the wait shape
+// showing; the write goes through once the lock is gone.
+TEST(QtSettingsStore, ALockAWriterMayHoldIsWaitedForWithTheWaitShape) {
+    testing::app();
+    struct Case {
+        const char* what;
+        bool named;  // the lock names this live process
+    };
+    for (const Case c : {Case{"young empty lock", false}, Case{"lock of a live process", true}}) {
+        QTemporaryDir dir;
+        const QString ini = dir.filePath("settings.ini");
+        const QString lockPath = ini + ".lock";
+        QLockFile held(lockPath);
+        if (c.named) {
+            ASSERT_TRUE(held.tryLock(0)) << c.what;
+            QFile lock(lockPath);
+            ASSERT_TRUE(lock.open(QIODevice::Append)) << c.what;
+            lock.setFileTime(QDateTime::currentDateTime().addSecs(-2), QFileDevice::FileModificationTime);
+        } else {
+            makeLock(lockPath, {}, std::chrono::milliseconds(0));
+        }
+        const QByteArray content = [&] {
+            QFile lock(lockPath);
+            return lock.open(QIODevice::ReadOnly) ? lock.readAll() : QByteArray("<unreadable>");
+        }();
+        // While the store waits, the lock is looked at and then released.
+        bool lockKept = false;
+        Qt::CursorShape shape = Qt::ArrowCursor;
+        std::thread releaser([&] {
+            // The write has begun once the shape shows (or never will).
+            for (int i = 0; i < 50 && !QGuiApplication::overrideCursor(); ++i)
+                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            QFile lock(lockPath);
+            lockKept = lock.open(QIODevice::ReadOnly) && lock.readAll() == content;
+            if (const QCursor* cursor = QGuiApplication::overrideCursor()) shape = cursor->shape();
+            if (c.named)
+                held.unlock();
+            else
+                QFile::remove(lockPath);
+        });
+        QtSettingsStore(ini).SaveSetting("Pellmar", "Horo", "Name", "Written");
+        releaser.join();
+        EXPECT_TRUE(lockKept) << c.what;
+        EXPECT_EQ(shape, Qt::WaitCursor) << c.what;
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << c.what;
+        EXPECT_EQ(QtSettingsStore(ini).GetSetting("Pellmar", "Horo", "Name"), "Written") << c.what;
+    }
+}
+
+// In a folder the user may not write, Qt could never clear a lock left by a
+// process that has ended, and would retry for ever: the write fails at once
+// with the settings file's error, the file itself as it was.
+TEST(QtSettingsStore, AFolderThatMayNotBeWrittenFailsAtOnce) {
+    testing::app();
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("settings");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("settings"));
+    const QString ini = folder + "/settings.ini";
+    QtSettingsStore store(ini);
+    store.SaveSetting("Pellmar", "Horo", "Name", "Before");
+    makeLock(ini + ".lock", "2147483000\njatakadesk\n" + QSysInfo::machineHostName().toUtf8() + "\n",
+             std::chrono::seconds(60));
+    const QFile::Permissions open = QFile::permissions(folder);
+    ASSERT_TRUE(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+    const struct Restore {
+        QString folder;
+        QFile::Permissions permissions;
+        ~Restore() { QFile::setPermissions(folder, permissions); }
+    } restore{folder, open};
+    if (QFileInfo(folder).isWritable()) GTEST_SKIP() << "this user may write any folder";
+
+    try {
+        store.SaveSetting("Pellmar", "Horo", "Name", "After");
+        ADD_FAILURE() << "written";
+    } catch (const RunTimeError& e) {
+        EXPECT_EQ(e.description(), settingsFileError(QDir::toNativeSeparators(ini).toStdString()).description());
+    }
+    EXPECT_EQ(store.GetSetting("Pellmar", "Horo", "Name"), "Before");
 }
 
 TEST(QtMessageBox, IsWideEnoughForItsWholeCaptionAndTheTitleBarButtons) {

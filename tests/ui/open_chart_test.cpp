@@ -548,16 +548,38 @@ TEST_F(OpenChartTest, OkWritesTheDetailsHidesTheWindowAndCastsThem) {
     EXPECT_EQ(w.txt_VC_City.text(), "Hyderabad");
 }
 
+// Midnight is cast as hour zero; charts at the edges of what OK accepts are
+// cast whole.
 TEST_F(OpenChartTest, MidnightHourIsCastAsHourZero) {
-    frm_OpenChart& w = open();
-    enterChart(w);
-    choose(w.cbHour, "12");
-    choose(w.cbMins, "30");
-    w.Opt_AM.click();
-    w.cmdSave.click();
+    struct Case {
+        const char *day, *month, *year, *hour, *minute;
+        bool am;
+        DateTime cast;
+        const char* time;
+    };
+    const Case cases[] = {
+        {"14", "Jul", "1965", "12", "30", true, DateTime::of(1965, 7, 14, 0, 30, 0), "12 : 30  AM"},
+        {"1", "Jan", "1800", "12", "00", true, DateTime::of(1800, 1, 1, 0, 0, 0), "12 : 00  AM"},
+        {"31", "Dec", "3000", "11", "59", false, DateTime::of(3000, 12, 31, 23, 59, 0), "11 : 59  PM"},
+        {"29", "Feb", "2000", "12", "00", true, DateTime::of(2000, 2, 29, 0, 0, 0), "12 : 00  AM"},
+    };
+    for (const Case& c : cases) {
+        frm_OpenChart& w = open();
+        enterChart(w);
+        w.txt_Date.setText(c.day);
+        w.txt_Month.setText(c.month);
+        w.txt_Year.setText(c.year);
+        choose(w.cbHour, c.hour);
+        choose(w.cbMins, c.minute);
+        (c.am ? w.Opt_AM : w.Opt_PM).click();
+        w.cmdSave.click();
+        EXPECT_TRUE(boxTexts().empty()) << c.year << ": " << boxTexts().front();
+        EXPECT_EQ(state().gBirthDateTime, c.cast) << c.year;
+        EXPECT_EQ(resultWindows().frm_UserDetails.txtTimeOfBirth.caption(), c.time) << c.year;
+        EXPECT_TRUE(windows->find(kUserDetails) && windows->find(kUserDetails)->visible()) << c.year;
+    }
     EXPECT_EQ(state().birth.gBirthHour, "0");
-    EXPECT_EQ(state().birth.gBirthMinute, "30");
-    EXPECT_EQ(resultWindows().frm_UserDetails.txtTimeOfBirth.caption(), "12 : 30  AM");
+    EXPECT_EQ(state().birth.gBirthMinute, "00");
 }
 
 TEST_F(OpenChartTest, OkDuringACastLeavesTheRecordsAndTheWindowAlone) {

@@ -8,6 +8,7 @@
 #include <cctype>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "horoscope/chart_run.h"
 #include "shell_fixture.h"
@@ -292,6 +293,45 @@ TEST_F(PreferencesTest, OpeningAnEmptyTableReportsItAndKeepsTheListsFilled) {
     EXPECT_TRUE(isOpen());
     EXPECT_EQ(w.cbLanguage.listCount(), 2);
     EXPECT_EQ(w.cbAyanamsa.text(), "");
+}
+
+// A start-up that could not read the saved chart leaves the birth details
+// empty: Save and Apply still store and apply the choices, and the recast
+// that cannot be made shows one box and touches no window.
+TEST_F(PreferencesTest, WithAChartStartUpCouldNotReadSaveAndApplyShowOneBox) {
+    saveHoro("Day", "45");
+    frm_Preferences& w = open();
+    ASSERT_EQ(fakes.messageBox.texts(), std::vector<std::string>{"Type mismatch"});
+    MDIQuill& main = windows.get<MDIQuill>();
+    int paints = 0;
+    main.onRepaintWaitPanel = [&paints] { ++paints; };
+    windows.setRecording(true);
+
+    choose(w.cbChart, "North Indian");
+    w.cmdSave.click();
+    EXPECT_EQ(storedRow().chartStyle, "North");
+    EXPECT_EQ(state().prefs.gChartStyle, "North");
+    EXPECT_FALSE(isOpen());
+
+    frm_Preferences& again = open();
+    choose(again.cbLanguage, "Sanskrit");
+    again.Command1.click();
+    EXPECT_EQ(state().prefs.gLanguage, "Sanskrit");
+    EXPECT_EQ(storedRow().language, "English");
+    EXPECT_FALSE(isOpen());
+
+    EXPECT_EQ(fakes.messageBox.texts(), (std::vector<std::string>{"Type mismatch", "Type mismatch", "Type mismatch"}));
+    EXPECT_EQ(fakes.messageBox.last(),
+              (ShownBox{"Type mismatch", MsgIcon::Critical, MsgButtons::OK, std::nullopt, kProgramName}));
+    // The key goes back to the window the user came from; no other window
+    // is loaded, shown, hidden or unloaded.
+    for (const WindowEvent& e : windows.events()) {
+        if (e.kind == WindowEventKind::Activate || e.kind == WindowEventKind::Deactivate) continue;
+        EXPECT_EQ(e.window, frm_Preferences::kWindowName) << toString(e);
+    }
+    EXPECT_EQ(paints, 0);
+    EXPECT_EQ(state().gBirthDateTime, DateTime());
+    EXPECT_FALSE(FnChartRunInProgress());
 }
 
 TEST_F(PreferencesTest, APressDuringACastChangesNothing) {

@@ -1,11 +1,10 @@
 #include "ui/shell/mdi_quill.h"
 
 #include <cmath>
-#include <cstdint>
-#include <optional>
 
 #include "calendar/form_routines.h"
 #include "calendar/place_lookup.h"
+#include "horoscope/body_positions.h"
 #include "horoscope/chart_run.h"
 #include "platform/database.h"
 #include "platform/date_time.h"
@@ -81,29 +80,6 @@ std::string horoNumber(const std::string& text, KeyKind kind) {
     std::string normal = numberText(x);
     if (!stored || !isNumeric(normal)) throw RunTimeError::typeMismatch();
     return normal;
-}
-
-// A part of the birth moment: digits only, at most `digits` of them, blanks
-// around them allowed, as the chart's date reading takes it ("05" as a save
-// writes it).
-std::optional<int> momentPart(const std::string& text, std::size_t digits) {
-    const std::optional<std::int32_t> n = wholeNumber(text);
-    if (!n || trim(text).size() > digits) return std::nullopt;
-    return *n;
-}
-
-// Whether the birth date and time name a moment the chart can be cast for: a
-// day of the calendar in the years 1800 to 3000 that the birth details
-// accept, the month by its English name or its first three letters in any
-// case, an hour 0 to 23 and a minute 0 to 59.
-bool isBirthMoment(const BirthDetails& b) {
-    const auto day = momentPart(b.gBirthDay, 2);
-    const auto year = momentPart(b.gBirthYear, 4);
-    const auto hour = momentPart(b.gBirthHour, 2);
-    const auto minute = momentPart(b.gBirthMinute, 2);
-    const int month = monthFromName(trim(b.gBirthMonth));
-    return day && year && hour && minute && month != 0 && *year >= 1800 && *year <= 3000 &&
-           DateTime::isValidDate(*year, month, *day) && *hour <= 23 && *minute <= 59;
 }
 
 }  // namespace
@@ -255,7 +231,7 @@ void MDIQuill::FNInitialize() {
         // A date or time the chart cannot read is no chart to cast: it fails
         // here once, as a number key that is no number does, rather than in
         // every step of the run.
-        if (!isBirthMoment(chart)) throw RunTimeError::typeMismatch();
+        if (!FnIsBirthMoment(chart)) throw RunTimeError::typeMismatch();
 
         FnCastHoroscope([&chart] { state().birth = chart; });
     } catch (const RunTimeError& e) {
