@@ -1,22 +1,28 @@
 // The frame on an X display without a window manager: the focus stays in
-// sight in a work area smaller than its windows; and the frame's geometry
-// where a window manager marks the root window as running.
+// sight in a work area smaller than its windows, the keys come back after the
+// save dialog and Help, and the frame's geometry where a window manager marks
+// the root window as running.
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTabBar>
+#include <QTimer>
 #include <QTreeWidget>
 #include <filesystem>
+#include <functional>
 
 #include "qt/window_manager.h"
 #include "qt_x11/x11_program.h"
+#include "ui/chart/frm_open_chart.h"
 #include "ui/places/frm_add_country.h"
 
 namespace jd::qt {
@@ -52,6 +58,14 @@ public:
     XDisplay& operator=(const XDisplay&) = delete;
     bool available() const { return display_ != nullptr; }
 
+    // The left button pressed and released at a point of the screen.
+    void click(QPoint at) {
+        motion_(display_, -1, at.x(), at.y(), 0);
+        button_(display_, 1, 1, 0);
+        button_(display_, 1, 0, 0);
+        sync_(display_, 0);
+        pump(200);
+    }
     // The mark a running window manager leaves on the root window: the
     // window it keeps for the check (here the root window itself).
     void markWindowManager(bool running) {
@@ -130,6 +144,51 @@ TEST_F(FrameOnX11, CtrlF6BringsTheNavigatorsTreeIntoSightWithItsFocusMark) {
     EXPECT_TRUE(shown().contains(inArea(tree).topLeft()));
     const QImage picture = tree->grab().toImage();
     EXPECT_EQ(picture.pixelColor(0, tree->height() / 2), tree->palette().color(QPalette::Highlight));
+}
+
+// The save dialog, saved or cancelled, gives the keys back to the window the
+// user worked in.
+TEST_F(FrameOnX11, TheSaveDialogGivesTheKeysBack) {
+    openFromMenu<frm_Add_Country>("mDI_Country");
+    QWidget* hadKeys = QApplication::focusWidget();
+    ASSERT_TRUE(frame->viewOf(frm_Add_Country::kWindowName)->isAncestorOf(hadKeys));
+    QtSaveFileDialog dialogs([this] { return frame->workingWindow(); });
+    SaveDialogOptions options;
+    options.title = "Save As";
+    options.fileName = (folder_ / "chart.Txt").string();
+    for (const bool save : {false, true}) {
+        SCOPED_TRACE(save ? "saved" : "cancelled");
+        QTimer::singleShot(0, [&] {
+            EXPECT_TRUE(waitUntil([] { return qobject_cast<QFileDialog*>(QApplication::activeWindow()); }));
+            keys.tap(save ? kReturn : kEscape);
+        });
+        EXPECT_EQ(dialogs.showSave(options).has_value(), save);
+        EXPECT_TRUE(waitUntil([&] { return QApplication::focusWidget() == hadKeys; }));
+        EXPECT_EQ(QApplication::activeWindow(), frame.get());
+    }
+}
+
+// Help opens below the frame's menu bar, whose titles stay in reach, and its
+// Close button, clicked after the user went to the frame, closes it.
+TEST_F(FrameOnX11, HelpLeavesTheMenuTitlesInSightAndClosesWithItsButton) {
+    openFromMenu<frm_OpenChart>("mnuBirthDetails");
+    QWidget* birthDetails = frame->viewOf("frm_OpenChart");
+    ASSERT_EQ(QApplication::activeWindow(), birthDetails);
+    QtHelp help;
+    help.setMenuBar(frame->menuBar());
+    help.showTopic("no such help.html", 1000);
+    ASSERT_TRUE(waitUntil([&] { return QApplication::activeWindow() == help.window(); }));
+    const QWidget* bar = frame->menuBar();
+    EXPECT_GE(help.window()->frameGeometry().top(), bar->mapToGlobal(QPoint(0, bar->height())).y());
+
+    x.click(frame->mapToGlobal(QPoint(frame->width() - 20, frame->height() - 20)));
+    ASSERT_TRUE(waitUntil([&] { return QApplication::activeWindow() == frame.get(); }));
+    auto* close = help.window()->findChild<QPushButton*>();
+    ASSERT_NE(close, nullptr);
+    EXPECT_EQ(close->text(), "Close");
+    x.click(close->mapToGlobal(close->rect().center()));
+    EXPECT_TRUE(waitUntil([&] { return !help.window()->isVisible(); }));
+    EXPECT_TRUE(waitUntil([&] { return QApplication::activeWindow() == birthDetails; }));
 }
 
 // A window manager marks the root window: the frame leaves maximising to it
