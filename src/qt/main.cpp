@@ -1,6 +1,7 @@
 // Jataka Desk: the frame, the Qt services and the program's windows; loading
 // the main window starts the program.
 #include <QApplication>
+#include <QMenuBar>
 
 #include "platform/window.h"
 #include "qt/main_frame.h"
@@ -18,7 +19,8 @@ int main(int argc, char** argv) {
 
     jd::qt::MainFrame frame;
     services.messageBox.setOwner([&frame] { return frame.workingWindow(); });
-    services.saveDialog.setParent(&frame);
+    services.saveDialog.setOwner([&frame] { return frame.workingWindow(); });
+    services.help.setMenuBar(frame.menuBar());
     QObject::connect(&frame, &jd::qt::MainFrame::programEnded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     jd::qt::startProgram(registry, views, frame, QCoreApplication::applicationDirPath());
     if (registry.quitRequested()) return 0;

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -12,6 +13,7 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QThread>
+#include <algorithm>
 #include <utility>
 
 #include "platform/run_time_error.h"
@@ -19,6 +21,7 @@
 #include "qt/qt_binding.h"
 #include "qt/twips.h"
 #include "qt/wait_panel_widget.h"
+#include "qt/window_manager.h"
 #include "ui/shell/mdi_quill.h"
 
 namespace jd::qt {
@@ -40,9 +43,37 @@ void guarded(WindowRegistry* registry, F&& f) {
     }
 }
 
+// The area that holds the child windows. A key the control with the focus
+// leaves unused comes to it, and it scrolls for the arrow and page keys (at
+// a small size the keyboard's way to see the rest of a wide window); it does
+// so only while that control stays at least partly in view.
+class WorkArea : public QMdiArea {
+public:
+    using QMdiArea::QMdiArea;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override {
+        QWidget* const focused = QApplication::focusWidget();
+        const bool wasShown = inView(focused);
+        const int x = horizontalScrollBar()->value(), y = verticalScrollBar()->value();
+        QMdiArea::keyPressEvent(e);
+        if (wasShown && !inView(focused)) {
+            horizontalScrollBar()->setValue(x);
+            verticalScrollBar()->setValue(y);
+        }
+    }
+
+private:
+    bool inView(QWidget* w) const {
+        return w && viewport()->isAncestorOf(w) &&
+               QRect(w->mapTo(viewport(), QPoint(0, 0)), w->size()).intersects(viewport()->rect());
+    }
+};
+
 }  // namespace
 
-MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent), mdi_(new QMdiArea(this)) {
+MainFrame::MainFrame(QWidget* parent)
+    : QMainWindow(parent), mdi_(new WorkArea(this)), windowManagerRuns_(windowManagerRuns) {
     setObjectName(QStringLiteral("MDIQuill"));
     setWindowTitle(QString::fromLatin1(kFrameCaption));
     setCentralWidget(mdi_);
@@ -54,11 +85,18 @@ MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent), mdi_(new QMdiArea(t
     installEventFilter(this);
     new AccessKeys(mdi_, menuBar(), this);  // owned by the frame
     // Ctrl+F6 and Ctrl+Shift+F6 step through the child windows as Ctrl+Tab
-    // and Ctrl+Shift+Tab do.
+    // and Ctrl+Shift+Tab do; the control that takes the keys scrolls into
+    // sight.
     auto* next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F6), this);
-    connect(next, &QShortcut::activated, mdi_, &QMdiArea::activateNextSubWindow);
+    connect(next, &QShortcut::activated, this, [this] {
+        mdi_->activateNextSubWindow();
+        scrollIntoView(QApplication::focusWidget());
+    });
     auto* previous = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6), this);
-    connect(previous, &QShortcut::activated, mdi_, &QMdiArea::activatePreviousSubWindow);
+    connect(previous, &QShortcut::activated, this, [this] {
+        mdi_->activatePreviousSubWindow();
+        scrollIntoView(QApplication::focusWidget());
+    });
     // The area scrolls into sight the control the focus moves to inside a
     // child window (the user's Tab, or a handler's choice), but not for the
     // focus a window takes as it comes forward.
@@ -449,14 +487,29 @@ void MainFrame::bindMain(MDIQuill& main) {
     mainSub_ = Subscription(main, [this] {
         if (!main_) return;
         setWindowTitle(toQt(main_->caption()));
-        if (main_->windowState() == WindowState::Maximized && !isMaximized()) {
-            // Where no window manager maximises the frame, it takes the
-            // screen's free area itself, so the work area can scroll to every
-            // control; a window manager then maximises it as ever.
-            if (const QScreen* s = screen()) setGeometry(s->availableGeometry());
-            showMaximized();
-        }
+        if (main_->windowState() == WindowState::Maximized && !isMaximized()) maximize();
     });
+}
+
+// Where no window manager maximises the frame, it takes the screen's free
+// area itself, so the work area can scroll to every control. Where one runs,
+// it maximises the frame and gives back the frame's own geometry on Restore:
+// that stays the frame's size, made smaller where it would not fit the free
+// area, so the restored frame shows its title bar and edges.
+void MainFrame::maximize() {
+    if (const QScreen* s = screen()) {
+        const QRect room = s->availableGeometry();
+        if (!windowManagerRuns_ || !windowManagerRuns_()) {
+            setGeometry(room);
+        } else if (!room.contains(frameGeometry())) {
+            resize(size().boundedTo(room.size() - (frameGeometry().size() - size())));
+            const QRect outer = frameGeometry();
+            const auto within = [](int at, int low, int high) { return std::max(low, std::min(at, high)); };
+            move(within(outer.left(), room.left(), room.right() + 1 - outer.width()),
+                 within(outer.top(), room.top(), room.bottom() + 1 - outer.height()));
+        }
+    }
+    showMaximized();
 }
 
 void MainFrame::unbindMain() {

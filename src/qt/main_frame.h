@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QPointer>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -48,6 +49,9 @@ public:
     // window of its own, or the frame (also for its child windows). A message
     // box belongs to it.
     QWidget* workingWindow();
+    // Whether a window manager runs on the display, asked as the frame
+    // maximises (`windowManagerRuns` unless a test answers for the display).
+    void setWindowManagerCheck(std::function<bool()> check) { windowManagerRuns_ = std::move(check); }
 
 signals:
     // The main window has unloaded: the program ends now.
@@ -77,6 +81,7 @@ private:
     void noteActivation(QWidget* window);
     void keysToFrameUnlessOwnWindowActive();
     void scrollIntoView(QWidget* focused);
+    void maximize();
     void bindMain(MDIQuill& main);
     void unbindMain();
     void addMenuCommand(QWidget* menu, MenuCommand& cmd);
@@ -95,6 +100,7 @@ private:
     bool commandRunning_ = false;          // a menu command is running
     bool closing_ = false;
     bool restackPending_ = false;
+    std::function<bool()> windowManagerRuns_;
 };
 
 }  // namespace jd::qt

@@ -13,6 +13,7 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QShortcut>
@@ -20,6 +21,7 @@
 #include <QStandardPaths>
 #include <QTextBrowser>
 #include <QUrl>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "platform/run_time_error.h"
@@ -247,14 +249,19 @@ QString QtSaveFileDialog::qtFilter(const std::string& filter) {
 }
 
 std::optional<std::string> QtSaveFileDialog::showSave(const SaveDialogOptions& options) {
-    QFileDialog dialog(parent_.data(), toQt(options.title), lastFolder_, qtFilter(options.filter));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    if (!options.defaultExtension.empty()) dialog.setDefaultSuffix(toQt(options.defaultExtension));
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !options.overwritePrompt);
-    if (!options.fileName.empty()) dialog.selectFile(toQt(options.fileName));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    const QString path = dialog.selectedFiles().constFirst();
+    const QPointer<QWidget> owner = owner_ ? owner_() : nullptr;
+    QString path;
+    {
+        QFileDialog dialog(owner.data(), toQt(options.title), lastFolder_, qtFilter(options.filter));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        if (!options.defaultExtension.empty()) dialog.setDefaultSuffix(toQt(options.defaultExtension));
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, !options.overwritePrompt);
+        if (!options.fileName.empty()) dialog.selectFile(toQt(options.fileName));
+        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+            path = dialog.selectedFiles().constFirst();
+    }
+    giveBackKeys(owner.data());  // saved or cancelled
     if (path.isEmpty()) return std::nullopt;
     lastFolder_ = QFileInfo(path).absolutePath();
     return QDir::toNativeSeparators(path).toStdString();
@@ -282,16 +289,19 @@ QtHelp::~QtHelp() = default;
 
 void QtHelp::showTopic(const std::string& helpFile, int topic) {
     if (!window_) {
-        window_ = std::make_unique<QTextBrowser>();
+        window_ = std::make_unique<QWidget>();
         window_->setWindowTitle(QStringLiteral("Help"));
+        auto* layout = new QVBoxLayout(window_.get());  // owned by the window, as are its widgets
+        text_ = new QTextBrowser;
+        layout->addWidget(text_);
+        auto* closeButton = new QPushButton(QStringLiteral("Close"));
+        layout->addWidget(closeButton, 0, Qt::AlignRight);
         window_->resize(700, 600);
-        // Esc closes the window, with or without a window manager, and the
-        // window the user came from takes the keys again.
-        auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), window_.get());  // owned by the window
-        QObject::connect(close, &QShortcut::activated, window_.get(), [this] {
-            window_->close();
-            giveBackKeys(cameFrom_.data());
-        });
+        // Esc and the button close the window, with or without a window
+        // manager, and the window the user came from takes the keys again.
+        auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), window_.get());
+        QObject::connect(esc, &QShortcut::activated, window_.get(), [this] { close(); });
+        QObject::connect(closeButton, &QPushButton::clicked, window_.get(), [this] { close(); });
     }
     if (QWidget* active = QApplication::activeWindow();
         active && active != window_.get() && active->windowType() != Qt::Popup)
@@ -300,20 +310,29 @@ void QtHelp::showTopic(const std::string& helpFile, int topic) {
     if (file.isFile()) {
         QUrl url = QUrl::fromLocalFile(file.absoluteFilePath());
         url.setFragment(QString::number(topic));
-        window_->setSource(url);
+        text_->setSource(url);
     } else {
-        window_->setPlainText(QStringLiteral("The help file cannot be found: ") + toQt(helpFile));
+        text_->setPlainText(QStringLiteral("The help file cannot be found: ") + toQt(helpFile));
     }
     window_->show();
-    fitToScreen(*window_);
+    fitToScreen();
     window_->raise();
     window_->activateWindow();
 }
 
-void QtHelp::fitToScreen(QWidget& w) {
+void QtHelp::close() {
+    window_->close();
+    giveBackKeys(cameFrom_.data());
+}
+
+// The window fits the room its screen leaves below the menu bar.
+void QtHelp::fitToScreen() {
+    QWidget& w = *window_;
     const QScreen* screen = w.screen();
     if (!screen) return;
-    const QRect room = screen->availableGeometry();
+    QRect room = screen->availableGeometry();
+    if (menuBar_ && menuBar_->isVisible())
+        room.setTop(std::max(room.top(), menuBar_->mapToGlobal(QPoint(0, menuBar_->height())).y()));
     const QSize margins = w.frameGeometry().size() - w.size();
     w.resize(w.size().boundedTo(room.size() - margins));
     const QRect outer = w.frameGeometry();

@@ -86,17 +86,19 @@ public:
 };
 
 // The save form of the file dialog. Once a file has been chosen in it, it
-// opens in that file's folder for the rest of the run.
+// opens in that file's folder for the rest of the run. Like a message box it
+// belongs to the window the user works in (asked of `owner` as it opens),
+// which is the active window again once the dialog closes.
 class QtSaveFileDialog : public SaveFileDialog {
 public:
-    explicit QtSaveFileDialog(QWidget* parent = nullptr) : parent_(parent) {}
-    void setParent(QWidget* parent) { parent_ = parent; }
+    explicit QtSaveFileDialog(std::function<QWidget*()> owner = {}) : owner_(std::move(owner)) {}
+    void setOwner(std::function<QWidget*()> owner) { owner_ = std::move(owner); }
     std::optional<std::string> showSave(const SaveDialogOptions& options) override;
     // "Text Files | *.Txt" as Qt writes a filter: "Text Files (*.Txt)".
     static QString qtFilter(const std::string& filter);
 
 private:
-    QPointer<QWidget> parent_;
+    std::function<QWidget*()> owner_;
     QString lastFolder_;
 };
 
@@ -111,19 +113,24 @@ private:
 };
 
 // The help window: the help document (an HTML file) at the anchor named by the
-// topic number ("#1000"). It fits on the screen it opens on; Esc closes it
-// and gives the keys back to the window the user came from.
+// topic number ("#1000"), and a Close button. It fits on the screen it opens
+// on, below the menu bar given (the frame's, whose titles stay in reach); Esc
+// and Close close it and give the keys back to the window the user came from.
 class QtHelp : public Help {
 public:
     ~QtHelp() override;
     void showTopic(const std::string& helpFile, int topic) override;
-    QTextBrowser* window() const { return window_.get(); }
+    void setMenuBar(QWidget* bar) { menuBar_ = bar; }
+    QWidget* window() const { return window_.get(); }
 
 private:
-    static void fitToScreen(QWidget& w);
+    void close();
+    void fitToScreen();
 
-    std::unique_ptr<QTextBrowser> window_;
-    QPointer<QWidget> cameFrom_;  // the window that had the keys before
+    std::unique_ptr<QWidget> window_;
+    QTextBrowser* text_ = nullptr;  // owned by the window
+    QPointer<QWidget> cameFrom_;    // the window that had the keys before
+    QPointer<QWidget> menuBar_;
 };
 
 // Every Qt service in one place; services() points at them.

@@ -51,8 +51,10 @@ QWidget* navigatorView(Window& w) {
     pal.setColor(QPalette::Window, QColor(230, 217, 189));
     view->setPalette(pal);
     view->setAutoFillBackground(true);
-    // The tree keeps the place and size the window gives it.
-    auto* tree = new QtTree(nav.tV, &nav, view);
+    // The tree keeps the place and size the window gives it. Its frame shows
+    // when it has the keys: the chosen entry's colours hide Qt's own mark of
+    // the current one.
+    auto* tree = new FocusMarked<QtTree>(nav.tV, &nav, view);
     QFont f(QStringLiteral("Times New Roman"));
     f.setPointSize(10);
     tree->setFont(f);

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QTimer>
@@ -53,8 +54,10 @@ protected:
         fs::remove_all(folder_, ignored);
     }
 
-    void start() {
+    // A window manager runs on the display when `windowManager` says so.
+    void start(bool windowManager = false) {
         frame = std::make_unique<MainFrame>();
+        frame->setWindowManagerCheck([windowManager] { return windowManager; });
         startProgram(windows, views, *frame, QString::fromStdString(folder_.string()));
         settle();
     }
@@ -358,6 +361,20 @@ TEST_F(Program, ASmallFrameScrollsToTheResultWindows) {
     settle();
     EXPECT_TRUE(frame->mdiArea()->horizontalScrollBar()->isVisible());
     EXPECT_TRUE(frame->mdiArea()->verticalScrollBar()->isVisible());
+}
+
+// Where a window manager maximises the frame, Restore gives back the frame's
+// own geometry: its title bar and edges lie on the screen.
+TEST_F(Program, UnderAWindowManagerTheFrameRestoresWithinTheScreen) {
+    start(true);
+    ASSERT_TRUE(frame->isMaximized());
+    const QRect room = frame->screen()->availableGeometry();
+    const QRect normal = frame->normalGeometry();
+    const QRect inner = frame->geometry(), outer = frame->frameGeometry();
+    const QMargins edges(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                         outer.bottom() - inner.bottom());
+    EXPECT_TRUE(room.contains(normal.marginsAdded(edges)));
+    EXPECT_EQ(normal.size(), QSize(1024, 700).boundedTo(room.size().shrunkBy(edges)));
 }
 
 TEST_F(Program, TabbingThroughAWideMasterScrollsEachControlIntoSight) {

@@ -1,0 +1,221 @@
+// The frame on an X display without a window manager: the focus stays in
+// sight in a work area smaller than its windows, the keys come back after the
+// save dialog and Help, and the frame's geometry where a window manager marks
+// the root window as running.
+#include <gtest/gtest.h>
+
+#include <dlfcn.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTimer>
+#include <QTreeWidget>
+#include <filesystem>
+#include <functional>
+
+#include "qt/window_manager.h"
+#include "qt_x11/x11_program.h"
+#include "ui/chart/frm_open_chart.h"
+#include "ui/places/frm_add_country.h"
+
+namespace jd::qt {
+namespace {
+
+using namespace x11;
+
+// The X server's own calls this file makes besides the keys: a click of the
+// pointer through the test extension, and a property of the root window.
+class XDisplay {
+public:
+    XDisplay() {
+        void* x11 = dlopen("libX11.so.6", RTLD_NOW);
+        void* xtst = dlopen("libXtst.so.6", RTLD_NOW);
+        if (!x11 || !xtst) return;
+        const auto open = reinterpret_cast<void* (*)(const char*)>(dlsym(x11, "XOpenDisplay"));
+        close_ = reinterpret_cast<int (*)(void*)>(dlsym(x11, "XCloseDisplay"));
+        sync_ = reinterpret_cast<int (*)(void*, int)>(dlsym(x11, "XSync"));
+        root_ = reinterpret_cast<unsigned long (*)(void*)>(dlsym(x11, "XDefaultRootWindow"));
+        atom_ = reinterpret_cast<unsigned long (*)(void*, const char*, int)>(dlsym(x11, "XInternAtom"));
+        change_ = reinterpret_cast<int (*)(void*, unsigned long, unsigned long, unsigned long, int, int,
+                                           const unsigned char*, int)>(dlsym(x11, "XChangeProperty"));
+        delete_ = reinterpret_cast<int (*)(void*, unsigned long, unsigned long)>(dlsym(x11, "XDeleteProperty"));
+        motion_ = reinterpret_cast<int (*)(void*, int, int, int, unsigned long)>(dlsym(xtst, "XTestFakeMotionEvent"));
+        button_ = reinterpret_cast<int (*)(void*, unsigned, int, unsigned long)>(dlsym(xtst, "XTestFakeButtonEvent"));
+        if (open && close_ && sync_ && root_ && atom_ && change_ && delete_ && motion_ && button_)
+            display_ = open(nullptr);
+    }
+    ~XDisplay() {
+        if (display_) close_(display_);
+    }
+    XDisplay(const XDisplay&) = delete;
+    XDisplay& operator=(const XDisplay&) = delete;
+    bool available() const { return display_ != nullptr; }
+
+    // The left button pressed and released at a point of the screen.
+    void click(QPoint at) {
+        motion_(display_, -1, at.x(), at.y(), 0);
+        button_(display_, 1, 1, 0);
+        button_(display_, 1, 0, 0);
+        sync_(display_, 0);
+        pump(200);
+    }
+    // The mark a running window manager leaves on the root window: the
+    // window it keeps for the check (here the root window itself).
+    void markWindowManager(bool running) {
+        const unsigned long root = root_(display_), check = atom_(display_, "_NET_SUPPORTING_WM_CHECK", 0);
+        constexpr unsigned long kWindowType = 33;  // XA_WINDOW
+        constexpr int kReplace = 0;                // PropModeReplace
+        if (running)
+            change_(display_, root, check, kWindowType, 32, kReplace, reinterpret_cast<const unsigned char*>(&root), 1);
+        else
+            delete_(display_, root, check);
+        sync_(display_, 0);
+    }
+
+private:
+    void* display_ = nullptr;
+    int (*close_)(void*) = nullptr;
+    int (*sync_)(void*, int) = nullptr;
+    unsigned long (*root_)(void*) = nullptr;
+    unsigned long (*atom_)(void*, const char*, int) = nullptr;
+    int (*change_)(void*, unsigned long, unsigned long, unsigned long, int, int, const unsigned char*, int) = nullptr;
+    int (*delete_)(void*, unsigned long, unsigned long) = nullptr;
+    int (*motion_)(void*, int, int, int, unsigned long) = nullptr;
+    int (*button_)(void*, unsigned, int, unsigned long) = nullptr;
+};
+
+class FrameOnX11 : public ProgramOnX11 {
+protected:
+    // The frame at 800 x 600, as on a screen of that size.
+    void smallFrame() {
+        frame->showNormal();
+        frame->setGeometry(0, 0, 800, 600);
+        pump(200);
+    }
+    QRect inArea(QWidget* w) const {
+        QWidget* area = frame->mdiArea()->viewport();
+        return {w->mapTo(area, QPoint(0, 0)), w->size()};
+    }
+    QRect shown() const { return frame->mdiArea()->viewport()->rect(); }
+    bool waitUntil(const std::function<bool()>& condition, int ms = 3000) {
+        QElapsedTimer waited;
+        waited.start();
+        while (!condition() && waited.elapsed() < ms) pump(20);
+        return condition();
+    }
+
+    XDisplay x;
+};
+
+// Down, which the tab strip does not use, pressed four times in the Country
+// master scrolls the area only while the tab strip stays in sight.
+TEST_F(FrameOnX11, ArrowsTheFocusedControlLeavesUnusedKeepItInSight) {
+    smallFrame();
+    openFromMenu<frm_Add_Country>("mDI_Country");
+    auto* tabs = frame->viewOf(frm_Add_Country::kWindowName)->findChild<QTabBar*>("TabStrip1");
+    ASSERT_NE(tabs, nullptr);
+    tabs->setFocus(Qt::TabFocusReason);
+    pump(100);
+    ASSERT_EQ(QApplication::focusWidget(), tabs);
+    for (int i = 0; i < 4; ++i) keys.tap(kDown);
+    EXPECT_TRUE(shown().intersects(inArea(tabs))) << inArea(tabs).top();
+    EXPECT_GT(frame->mdiArea()->verticalScrollBar()->value(), 0) << "the keys still scroll the area";
+}
+
+// At start-up, with the area showing the right side of the Birth Details
+// window: Ctrl+F6 to the navigator brings its tree into sight, marked as
+// having the keys.
+TEST_F(FrameOnX11, CtrlF6BringsTheNavigatorsTreeIntoSightWithItsFocusMark) {
+    smallFrame();
+    QScrollBar* across = frame->mdiArea()->horizontalScrollBar();
+    across->setValue(across->maximum());
+    auto* tree = frame->viewOf("frm_MainHoroscope")->findChild<QTreeWidget*>("tV");
+    ASSERT_NE(tree, nullptr);
+    ASSERT_FALSE(shown().intersects(inArea(tree)));
+    for (int i = 0; i < 12 && QApplication::focusWidget() != tree; ++i) keys.tap(kF6, kControl);
+    ASSERT_EQ(QApplication::focusWidget(), tree);
+    EXPECT_TRUE(shown().contains(inArea(tree).topLeft()));
+    const QImage picture = tree->grab().toImage();
+    EXPECT_EQ(picture.pixelColor(0, tree->height() / 2), tree->palette().color(QPalette::Highlight));
+}
+
+// The save dialog, saved or cancelled, gives the keys back to the window the
+// user worked in.
+TEST_F(FrameOnX11, TheSaveDialogGivesTheKeysBack) {
+    openFromMenu<frm_Add_Country>("mDI_Country");
+    QWidget* hadKeys = QApplication::focusWidget();
+    ASSERT_TRUE(frame->viewOf(frm_Add_Country::kWindowName)->isAncestorOf(hadKeys));
+    QtSaveFileDialog dialogs([this] { return frame->workingWindow(); });
+    SaveDialogOptions options;
+    options.title = "Save As";
+    options.fileName = (folder_ / "chart.Txt").string();
+    for (const bool save : {false, true}) {
+        SCOPED_TRACE(save ? "saved" : "cancelled");
+        QTimer::singleShot(0, [&] {
+            EXPECT_TRUE(waitUntil([] { return qobject_cast<QFileDialog*>(QApplication::activeWindow()); }));
+            keys.tap(save ? kReturn : kEscape);
+        });
+        EXPECT_EQ(dialogs.showSave(options).has_value(), save);
+        EXPECT_TRUE(waitUntil([&] { return QApplication::focusWidget() == hadKeys; }));
+        EXPECT_EQ(QApplication::activeWindow(), frame.get());
+    }
+}
+
+// Help opens below the frame's menu bar, whose titles stay in reach, and its
+// Close button, clicked after the user went to the frame, closes it.
+TEST_F(FrameOnX11, HelpLeavesTheMenuTitlesInSightAndClosesWithItsButton) {
+    openFromMenu<frm_OpenChart>("mnuBirthDetails");
+    QWidget* birthDetails = frame->viewOf("frm_OpenChart");
+    ASSERT_EQ(QApplication::activeWindow(), birthDetails);
+    QtHelp help;
+    help.setMenuBar(frame->menuBar());
+    help.showTopic("no such help.html", 1000);
+    ASSERT_TRUE(waitUntil([&] { return QApplication::activeWindow() == help.window(); }));
+    const QWidget* bar = frame->menuBar();
+    EXPECT_GE(help.window()->frameGeometry().top(), bar->mapToGlobal(QPoint(0, bar->height())).y());
+
+    x.click(frame->mapToGlobal(QPoint(frame->width() - 20, frame->height() - 20)));
+    ASSERT_TRUE(waitUntil([&] { return QApplication::activeWindow() == frame.get(); }));
+    auto* close = help.window()->findChild<QPushButton*>();
+    ASSERT_NE(close, nullptr);
+    EXPECT_EQ(close->text(), "Close");
+    x.click(close->mapToGlobal(close->rect().center()));
+    EXPECT_TRUE(waitUntil([&] { return !help.window()->isVisible(); }));
+    EXPECT_TRUE(waitUntil([&] { return QApplication::activeWindow() == birthDetails; }));
+}
+
+// A window manager marks the root window: the frame leaves maximising to it
+// and keeps its own size, whose title bar and edges Restore shows on the
+// screen. Without the mark the frame takes the screen's free area itself.
+class FrameUnderAWindowManager : public FrameOnX11 {
+protected:
+    void SetUp() override {
+        if (!x.available()) GTEST_SKIP() << "the X server has no test extension";
+        x.markWindowManager(true);
+        FrameOnX11::SetUp();
+    }
+    void TearDown() override {
+        x.markWindowManager(false);
+        FrameOnX11::TearDown();
+    }
+};
+
+TEST_F(FrameUnderAWindowManager, TheFrameKeepsItsOwnGeometryForRestore) {
+    EXPECT_TRUE(windowManagerRuns());
+    const QRect room = frame->screen()->availableGeometry();
+    EXPECT_TRUE(frame->isMaximized());
+    EXPECT_EQ(frame->normalGeometry().size(), QSize(1024, 700).boundedTo(room.size()));
+    EXPECT_TRUE(room.contains(frame->frameGeometry()));
+    x.markWindowManager(false);
+    EXPECT_FALSE(windowManagerRuns());
+}
+
+}  // namespace
+}  // namespace jd::qt
