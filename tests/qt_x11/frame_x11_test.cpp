@@ -7,7 +7,6 @@
 #include <dlfcn.h>
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -104,12 +103,6 @@ protected:
         return {w->mapTo(area, QPoint(0, 0)), w->size()};
     }
     QRect shown() const { return frame->mdiArea()->viewport()->rect(); }
-    bool waitUntil(const std::function<bool()>& condition, int ms = 3000) {
-        QElapsedTimer waited;
-        waited.start();
-        while (!condition() && waited.elapsed() < ms) pump(20);
-        return condition();
-    }
 
     XDisplay x;
 };
