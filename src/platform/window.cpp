@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace jd {
 
@@ -23,6 +24,19 @@ void Window::bringToFront() { registry().bringToFront(*this); }
 void Window::unload() { registry().unload(*this); }
 
 void Window::setFocus(Control& c) {
+    const bool told = focused_ != &c;  // a control given the focus is told by its focus change
+    const bool marked = std::exchange(c.focusRequested_, true);
+    if (!told && !marked) c.changed();
+    moveFocus(c);
+    if (focused_ != &c) c.focusRequested_ = false;  // a lost-focus handler moved it on
+}
+
+void Window::keysTakenBy(Control& c) {
+    c.focusRequested_ = false;
+    moveFocus(c);
+}
+
+void Window::moveFocus(Control& c) {
     if (focused_ == &c) return;
     Control* old = focused_;
     focused_ = &c;
