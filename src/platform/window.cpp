@@ -24,11 +24,12 @@ void Window::bringToFront() { registry().bringToFront(*this); }
 void Window::unload() { registry().unload(*this); }
 
 void Window::setFocus(Control& c) {
-    const bool told = focused_ != &c;  // a control given the focus is told by its focus change
-    const bool marked = std::exchange(c.focusRequested_, true);
-    if (!told && !marked) c.changed();
+    const bool asked = std::exchange(c.focusRequested_, true);
+    // A control that has the focus already is told of the request here; any
+    // other learns of it as it gets the focus.
+    if (focused_ == &c && !asked) c.changed();
     moveFocus(c);
-    if (focused_ != &c) c.focusRequested_ = false;  // a lost-focus handler moved it on
+    if (focused_ != &c) c.focusRequested_ = false;  // a lost-focus handler moved the focus on
 }
 
 void Window::keysTakenBy(Control& c) {

@@ -41,9 +41,9 @@ private:
     static Selection of(const QLineEdit* edit);
     static void show(QLineEdit* edit, Selection s);
 
-    bool chosen_ = false;              // the window chose the caret or selection shown
-    std::optional<Selection> left_;    // shown as the keys left
-    Selection coming_{0, 0};           // shown as the keys came
+    bool chosen_ = false;            // the window chose the caret or selection shown
+    std::optional<Selection> left_;  // shown as the keys left
+    Selection coming_{0, 0};         // shown as the keys came
 };
 
 class QtTextBox : public Bound<QLineEdit, TextBox> {
