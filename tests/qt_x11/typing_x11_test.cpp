@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "qt/qt_services.h"
 #include "qt_x11/x11_program.h"
 #include "ui/chart/frm_open_chart.h"
 #include "ui/places/frm_add_country.h"
@@ -155,6 +156,42 @@ TEST_F(TypingOnX11, TheMenuBarLeavesTheCaretWhereTheUserTyped) {
         pump(100);
         keys.type(" One");
         EXPECT_EQ(w.Txt_VC_ChartName.text(), "Kbd One") << what;
+    }
+}
+
+// The same in a child window of the frame (the country master's name box):
+// the frame's menu bar, another child window and back, Help opened and closed.
+TEST_F(TypingOnX11, TheKeysComingBackToAChildWindowLeaveTheCaretWhereTheUserTyped) {
+    auto& m = openFromMenu<frm_Add_Country>("mDI_Country");
+    QWidget* box = frame->viewOf(frm_Add_Country::kWindowName)->findChild<QWidget*>("txtAddName");
+    QtHelp help;
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"Alt tapped, Esc", [this] {
+             keys.tap(kAlt);
+             keys.tap(kEscape);
+         }},
+        {"Ctrl+F6 away and back", [this, box] {
+             keys.tap(kF6, kControl);
+             for (int i = 0; i < 20 && QApplication::focusWidget() != box; ++i) keys.tap(kF6, kControl);
+         }},
+        {"Help opened and closed", [this, &help] {
+             help.showTopic("no such help.html", 1000);
+             pump(300);
+             keys.tap(kEscape);
+         }},
+    };
+    openFromMenu<frm_New_LatLon>("MDI_LAt_Lon");
+    for (const auto& [what, way] : ways) {
+        m.bringToFront();
+        m.setFocus(m.txtAddName);
+        m.txtAddName.setText("");
+        pump(200);
+        ASSERT_EQ(QApplication::focusWidget(), box) << what;
+        keys.type("xyz");
+        way();
+        pump(200);
+        keys.type("w");
+        EXPECT_EQ(m.txtAddName.text(), "xyzw") << what;
     }
 }
 
