@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -126,17 +127,21 @@ std::optional<std::string> middleClickPaste(const QMouseEvent* e) {
 
 bool sameEntry(const ListEntry& a, const ListEntry& b) { return a.itemData == b.itemData && a.text == b.text; }
 
-// The window asked to give a control the focus while its widget has the
-// keys: the request is met at once, and no later return of the keys selects.
-void meetRequestWithTheKeys(const QWidget* w, Window* owner, Control& c) {
-    if (owner && c.focusRequested() && c.hasFocus() && w->hasFocus()) owner->keysTakenBy(c);
-}
 
 void lockDownLineEdit(QLineEdit* edit) {
     edit->setContextMenuPolicy(Qt::NoContextMenu);
     edit->setDragEnabled(false);
     edit->setAcceptDrops(false);
     edit->setAttribute(Qt::WA_InputMethodEnabled, false);
+}
+
+// The window asked to give a control the focus while its widget has the
+// keys: the request is met at once (no later return of the keys selects).
+template <class Model>
+void meetRequestWithTheKeys(const QWidget* w, QLineEdit* edit, Window* owner, Model& model, CaretOnFocus& caret) {
+    if (!owner || !model.focusRequested() || !model.hasFocus() || !w->hasFocus()) return;
+    if (edit && caret.requestedWithTheKeys(edit)) takeSelectionFrom(edit, model);
+    owner->keysTakenBy(model);
 }
 
 }  // namespace
@@ -167,6 +172,7 @@ void CaretOnFocus::shown(bool newText, bool moved) {
 
 void CaretOnFocus::keysLeave(const QLineEdit* edit, Qt::FocusReason reason) {
     left_ = of(edit);
+    returned_ = false;
     // The caret or selection a window chose counts for the next focus; the
     // box the user leaves keeps it only while its window is inactive.
     if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) chosen_ = false;
@@ -187,8 +193,18 @@ void CaretOnFocus::keysCame(QLineEdit* edit, Qt::FocusReason reason, bool reques
     } else {
         show(edit, left_.value_or(coming_));
     }
+    returned_ = reason != Qt::MouseFocusReason && !keyboard && !requested;
     chosen_ = false;
     left_.reset();
+}
+
+bool CaretOnFocus::requestedWithTheKeys(QLineEdit* edit) {
+    // The keys came back to the box just before its window named it (a
+    // window manager may make the window active again before a message's
+    // handler goes on): it is named as if the keys came now.
+    const bool select = std::exchange(returned_, false) && !chosen_;
+    if (select) edit->selectAll();
+    return select;
 }
 
 // -------------------------------------------------------------------- text box
@@ -213,7 +229,7 @@ void QtTextBox::refresh() {
     // a new text only puts the caret back at its start.
     caret_.shown(newText, showSelection(this, model_.selStart(), model_.selLength()));
     applyControl(this, model_);
-    meetRequestWithTheKeys(this, owner_, model_);
+    meetRequestWithTheKeys(this, this, owner_, model_, caret_);
     focus_.follow(this, model_);
 }
 
@@ -224,6 +240,7 @@ void QtTextBox::takeSelection() {
 }
 
 void QtTextBox::keyPressEvent(QKeyEvent* e) {
+    caret_.used();
     model_.keyDown(keyCodeOf(e), shiftStateOf(e->modifiers()));
     if (e->matches(QKeySequence::Cut)) {
         const std::string removed = model_.cut();
@@ -260,6 +277,7 @@ void QtTextBox::focusOutEvent(QFocusEvent* e) {
 }
 
 void QtTextBox::inputMethodEvent(QInputMethodEvent* e) {
+    caret_.used();
     typeText(model_, e->commitString());
     e->accept();
 }
@@ -396,7 +414,7 @@ void QtComboBox::showState() {
         caret_.shown(newText, showSelection(edit, model_.selStart(), model_.selLength()));
     }
     applyControl(this, model_);
-    meetRequestWithTheKeys(this, owner_, model_);
+    meetRequestWithTheKeys(this, edit, owner_, model_, caret_);
     focus_.follow(this, model_);
 }
 
@@ -439,6 +457,7 @@ bool QtComboBox::event(QEvent* e) {
 }
 
 bool QtComboBox::routeKey(QKeyEvent* e) {
+    caret_.used();
     catchUp();
     model_.keyDown(keyCodeOf(e), shiftStateOf(e->modifiers()));
     const bool alt = e->modifiers() & Qt::AltModifier;
@@ -520,6 +539,7 @@ void QtComboBox::inputMethodEvent(QInputMethodEvent* e) {
         QComboBox::inputMethodEvent(e);
         return;
     }
+    caret_.used();
     catchUp();
     typeText(model_, e->commitString());
     e->accept();

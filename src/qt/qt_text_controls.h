@@ -22,7 +22,8 @@ namespace jd::qt {
 // the text shown stays instead. Any other return of the keys (the window
 // active again, the menu bar, a popup, another child window and back) brings
 // back the caret and selection the text part had when the keys left; a click
-// puts the caret where it clicks.
+// puts the caret where it clicks. A request that finds the keys just come
+// back, with nothing typed since, counts as if it had come first.
 class CaretOnFocus {
 public:
     // The window showed a new text (the caret at its start), or moved the
@@ -33,6 +34,11 @@ public:
     void keysComing(const QLineEdit* edit);
     // After the base class handled the focus coming.
     void keysCame(QLineEdit* edit, Qt::FocusReason reason, bool requested);
+    // The user pressed a key or typed in the text part.
+    void used() { returned_ = false; }
+    // The window asked to give its control the focus while the text part has
+    // the keys. Returns whether the text part now shows another selection.
+    bool requestedWithTheKeys(QLineEdit* edit);
 
 private:
     struct Selection {
@@ -42,6 +48,7 @@ private:
     static void show(QLineEdit* edit, Selection s);
 
     bool chosen_ = false;            // the window chose the caret or selection shown
+    bool returned_ = false;          // the keys came back, and the user has not used them here since
     std::optional<Selection> left_;  // shown as the keys left
     Selection coming_{0, 0};         // shown as the keys came
 };

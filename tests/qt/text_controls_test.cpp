@@ -66,6 +66,11 @@ TEST(TextControlsTest, TheKeysSelectTheTextOnlyWhenTheKeyboardOrTheWindowBringsT
              window.setFocus(m);
              activated();
          }, true},
+        {"another window and back, then the window names it", [&](QWidget&, Control& m) {
+             deactivated();
+             activated();
+             window.setFocus(m);
+         }, true},
         {"the window names it while another child window has the keys", [&](QWidget& box, Control& m) {
              elsewhere.setFocus(Qt::OtherFocusReason);
              window.setFocus(m);
