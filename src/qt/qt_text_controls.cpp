@@ -286,6 +286,7 @@ void QtTextBox::mouseReleaseEvent(QMouseEvent* e) {
     // A middle-click paste goes through the model's paste, at the caret the
     // press put there; the line edit never inserts it itself.
     if (const auto pasted = middleClickPaste(e)) {
+        caret_.used();
         model_.paste(*pasted);
         e->accept();
         return;
@@ -490,6 +491,7 @@ bool QtComboBox::eventFilter(QObject* watched, QEvent* e) {
     // through the model's paste, at the caret the press put there.
     if (watched == lineEdit() && e->type() == QEvent::MouseButtonRelease) {
         if (const auto pasted = middleClickPaste(static_cast<QMouseEvent*>(e))) {
+            caret_.used();
             catchUp();
             model_.paste(*pasted);
             return true;

@@ -34,7 +34,7 @@ public:
     void keysComing(const QLineEdit* edit);
     // After the base class handled the focus coming.
     void keysCame(QLineEdit* edit, Qt::FocusReason reason, bool requested);
-    // The user pressed a key or typed in the text part.
+    // The user pressed a key, typed or pasted in the text part.
     void used() { returned_ = false; }
     // The window asked to give its control the focus while the text part has
     // the keys. Returns whether the text part now shows another selection.
