@@ -44,6 +44,9 @@ public:
     // Whether the control holds the focus of its window; the window moves the
     // focus (Window::setFocus) and fires these handlers.
     bool hasFocus() const { return hasFocus_; }
+    // Whether the window asked to give the control the focus (also while it
+    // had that already) since its widget last took the keys.
+    bool focusRequested() const { return focusRequested_; }
     std::function<void()> onGotFocus;
     std::function<void()> onLostFocus;
 
@@ -66,6 +69,7 @@ private:
     bool visible_ = true;
     bool enabled_ = true;
     bool hasFocus_ = false;
+    bool focusRequested_ = false;
     double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     std::vector<std::function<void()>> observers_;
 };

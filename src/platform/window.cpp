@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace jd {
 
@@ -23,6 +24,20 @@ void Window::bringToFront() { registry().bringToFront(*this); }
 void Window::unload() { registry().unload(*this); }
 
 void Window::setFocus(Control& c) {
+    const bool asked = std::exchange(c.focusRequested_, true);
+    // A control that has the focus already is told of the request here; any
+    // other learns of it as it gets the focus.
+    if (focused_ == &c && !asked) c.changed();
+    moveFocus(c);
+    if (focused_ != &c) c.focusRequested_ = false;  // a lost-focus handler moved the focus on
+}
+
+void Window::keysTakenBy(Control& c) {
+    c.focusRequested_ = false;
+    moveFocus(c);
+}
+
+void Window::moveFocus(Control& c) {
     if (focused_ == &c) return;
     Control* old = focused_;
     focused_ = &c;

@@ -101,8 +101,13 @@ public:
     // The control with the focus inside this window (none at first).
     Control* focused() const { return focused_; }
     // Moves the focus: lost focus fires on the control that had it, then got
-    // focus on the new one. Focusing the control that has it does nothing.
+    // focus on the new one. Focusing the control that has it fires nothing.
+    // Either way the control is marked as asked for the focus, and told.
     void setFocus(Control& c);
+    // The control's widget took the keys (by the user's click or Tab, or as
+    // its window became active): the focus moves as by setFocus, and the
+    // control's request for the focus is met.
+    void keysTakenBy(Control& c);
     void clearFocus();
 
     // Observers of the window's caption, geometry, state and visibility (the
@@ -124,6 +129,7 @@ protected:
 
 private:
     friend class WindowRegistry;
+    void moveFocus(Control& c);
 
     std::string name_;
     std::string caption_;

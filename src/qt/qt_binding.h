@@ -98,7 +98,7 @@ public:
 protected:
     void focusInEvent(QFocusEvent* e) override {
         Base::focusInEvent(e);
-        if (owner_) owner_->setFocus(model_);
+        if (owner_) owner_->keysTakenBy(model_);
     }
 
     Model& model_;

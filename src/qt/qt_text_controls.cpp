@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -126,6 +127,7 @@ std::optional<std::string> middleClickPaste(const QMouseEvent* e) {
 
 bool sameEntry(const ListEntry& a, const ListEntry& b) { return a.itemData == b.itemData && a.text == b.text; }
 
+
 void lockDownLineEdit(QLineEdit* edit) {
     edit->setContextMenuPolicy(Qt::NoContextMenu);
     edit->setDragEnabled(false);
@@ -133,7 +135,77 @@ void lockDownLineEdit(QLineEdit* edit) {
     edit->setAttribute(Qt::WA_InputMethodEnabled, false);
 }
 
+// The window asked to give a control the focus while its widget has the
+// keys: the request is met at once (no later return of the keys selects).
+template <class Model>
+void meetRequestWithTheKeys(const QWidget* w, QLineEdit* edit, Window* owner, Model& model, CaretOnFocus& caret) {
+    if (!owner || !model.focusRequested() || !model.hasFocus() || !w->hasFocus()) return;
+    if (edit && caret.requestedWithTheKeys(edit)) takeSelectionFrom(edit, model);
+    owner->keysTakenBy(model);
+}
+
 }  // namespace
+
+// -------------------------------------------------------------- caret on focus
+
+CaretOnFocus::Selection CaretOnFocus::of(const QLineEdit* edit) {
+    return {edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition(),
+            static_cast<int>(edit->selectedText().size())};
+}
+
+void CaretOnFocus::show(QLineEdit* edit, Selection s) {
+    const Selection now = of(edit);
+    if (now.start == s.start && now.length == s.length) return;
+    if (s.length > 0)
+        edit->setSelection(s.start, s.length);
+    else
+        edit->setCursorPosition(s.start);
+}
+
+void CaretOnFocus::shown(bool newText, bool moved) {
+    if (newText)
+        chosen_ = false;
+    else if (moved)
+        chosen_ = true;
+    if (newText || moved) left_.reset();
+}
+
+void CaretOnFocus::keysLeave(const QLineEdit* edit, Qt::FocusReason reason) {
+    left_ = of(edit);
+    returned_ = false;
+    // The caret or selection a window chose counts for the next focus; the
+    // box the user leaves keeps it only while its window is inactive.
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) chosen_ = false;
+}
+
+void CaretOnFocus::keysComing(const QLineEdit* edit) { coming_ = of(edit); }
+
+void CaretOnFocus::keysCame(QLineEdit* edit, Qt::FocusReason reason, bool requested) {
+    const bool keyboard =
+        reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
+    if (reason == Qt::MouseFocusReason) {
+        // the click puts the caret
+    } else if (keyboard || requested) {
+        if (chosen_)
+            show(edit, coming_);
+        else
+            edit->selectAll();
+    } else {
+        show(edit, left_.value_or(coming_));
+    }
+    returned_ = reason != Qt::MouseFocusReason && !keyboard && !requested;
+    chosen_ = false;
+    left_.reset();
+}
+
+bool CaretOnFocus::requestedWithTheKeys(QLineEdit* edit) {
+    // The keys came back to the box just before its window named it (a
+    // window manager may make the window active again before a message's
+    // handler goes on): it is named as if the keys came now.
+    const bool select = std::exchange(returned_, false) && !chosen_;
+    if (select) edit->selectAll();
+    return select;
+}
 
 // -------------------------------------------------------------------- text box
 
@@ -155,12 +227,9 @@ void QtTextBox::refresh() {
     setReadOnly(model_.locked());
     // A caret or selection the window sets on the text it shows is its choice;
     // a new text only puts the caret back at its start.
-    const bool moved = showSelection(this, model_.selStart(), model_.selLength());
-    if (newText)
-        selectionChosen_ = false;
-    else if (moved)
-        selectionChosen_ = true;
+    caret_.shown(newText, showSelection(this, model_.selStart(), model_.selLength()));
     applyControl(this, model_);
+    meetRequestWithTheKeys(this, this, owner_, model_, caret_);
     focus_.follow(this, model_);
 }
 
@@ -171,6 +240,7 @@ void QtTextBox::takeSelection() {
 }
 
 void QtTextBox::keyPressEvent(QKeyEvent* e) {
+    caret_.used();
     model_.keyDown(keyCodeOf(e), shiftStateOf(e->modifiers()));
     if (e->matches(QKeySequence::Cut)) {
         const std::string removed = model_.cut();
@@ -190,33 +260,24 @@ void QtTextBox::keyReleaseEvent(QKeyEvent* e) {
 }
 
 void QtTextBox::focusInEvent(QFocusEvent* e) {
-    const int start = model_.selStart(), length = model_.selLength();
+    const bool requested = model_.focusRequested();
+    caret_.keysComing(this);
     QLineEdit::focusInEvent(e);
-    // The focus the keyboard brings (Tab, the Enter chain or any focus a
-    // handler gives, the window active again after a message) selects the
-    // whole text, so that typing replaces it, unless the window chose a caret
-    // or selection of its own. A click puts the caret where it clicks, and a
-    // closing menu gives back the caret it found.
-    if (e->reason() != Qt::MouseFocusReason && e->reason() != Qt::PopupFocusReason) {
+    {
         const Updating updating(updating_);
-        if (selectionChosen_)
-            showSelection(this, start, length);
-        else
-            selectAll();
+        caret_.keysCame(this, e->reason(), requested);
         takeSelectionFrom(this, model_);
     }
-    selectionChosen_ = false;
-    if (owner_) owner_->setFocus(model_);
+    if (owner_) owner_->keysTakenBy(model_);
 }
 
 void QtTextBox::focusOutEvent(QFocusEvent* e) {
+    caret_.keysLeave(this, e->reason());
     QLineEdit::focusOutEvent(e);
-    // The caret or selection a window chose counts for the next focus; the
-    // box the user leaves keeps it only while its window is inactive.
-    if (e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason) selectionChosen_ = false;
 }
 
 void QtTextBox::inputMethodEvent(QInputMethodEvent* e) {
+    caret_.used();
     typeText(model_, e->commitString());
     e->accept();
 }
@@ -225,6 +286,7 @@ void QtTextBox::mouseReleaseEvent(QMouseEvent* e) {
     // A middle-click paste goes through the model's paste, at the caret the
     // press put there; the line edit never inserts it itself.
     if (const auto pasted = middleClickPaste(e)) {
+        caret_.used();
         model_.paste(*pasted);
         e->accept();
         return;
@@ -246,8 +308,8 @@ QtComboBox::QtComboBox(ComboBox& model, Window* owner, QWidget* parent)
         lockDownLineEdit(edit);
         edit->installEventFilter(this);
         // The caret and the selection of the text part are the model's, as
-        // the user or Qt puts them (also when the focus leaves: the window
-        // selects the text again when it next gives the box the focus).
+        // the user or Qt puts them (also as the focus leaves; they come back
+        // as the keys do).
         connect(edit, &QLineEdit::selectionChanged, this, [this] { takeSelection(); });
         connect(edit, &QLineEdit::cursorPositionChanged, this, [this] { takeSelection(); });
     }
@@ -344,13 +406,16 @@ void QtComboBox::showEntries() {
 }
 
 void QtComboBox::showState() {
+    QLineEdit* edit = lineEdit();
+    const QString t = toQt(model_.text());
+    const bool newText = edit && edit->text() != t;
     if (currentIndex() != model_.listIndex()) setCurrentIndex(model_.listIndex());
-    if (QLineEdit* edit = lineEdit()) {
-        const QString t = toQt(model_.text());
+    if (edit) {
         if (edit->text() != t) edit->setText(t);
-        showSelection(edit, model_.selStart(), model_.selLength());
+        caret_.shown(newText, showSelection(edit, model_.selStart(), model_.selLength()));
     }
     applyControl(this, model_);
+    meetRequestWithTheKeys(this, edit, owner_, model_, caret_);
     focus_.follow(this, model_);
 }
 
@@ -393,6 +458,7 @@ bool QtComboBox::event(QEvent* e) {
 }
 
 bool QtComboBox::routeKey(QKeyEvent* e) {
+    caret_.used();
     catchUp();
     model_.keyDown(keyCodeOf(e), shiftStateOf(e->modifiers()));
     const bool alt = e->modifiers() & Qt::AltModifier;
@@ -421,30 +487,14 @@ bool QtComboBox::routeKey(QKeyEvent* e) {
 }
 
 bool QtComboBox::eventFilter(QObject* watched, QEvent* e) {
-    if (watched == lineEdit()) {
-        switch (e->type()) {
-            case QEvent::KeyPress: return routeKey(static_cast<QKeyEvent*>(e));
-            case QEvent::KeyRelease: {
-                auto* k = static_cast<QKeyEvent*>(e);
-                if (pressWentToWindowOf(this, k)) model_.keyUp(keyCodeOf(k), shiftStateOf(k->modifiers()));
-                return false;
-            }
-            case QEvent::FocusIn:
-                if (owner_) owner_->setFocus(model_);
-                return false;
-            case QEvent::InputMethod: {
-                catchUp();
-                typeText(model_, static_cast<QInputMethodEvent*>(e)->commitString());
-                return true;
-            }
-            case QEvent::MouseButtonRelease:
-                if (const auto pasted = middleClickPaste(static_cast<QMouseEvent*>(e))) {
-                    catchUp();
-                    model_.paste(*pasted);
-                    return true;
-                }
-                return false;
-            default: return false;
+    // The mouse goes to the text part itself: a middle-click paste goes
+    // through the model's paste, at the caret the press put there.
+    if (watched == lineEdit() && e->type() == QEvent::MouseButtonRelease) {
+        if (const auto pasted = middleClickPaste(static_cast<QMouseEvent*>(e))) {
+            caret_.used();
+            catchUp();
+            model_.paste(*pasted);
+            return true;
         }
     }
     return QComboBox::eventFilter(watched, e);
@@ -454,7 +504,7 @@ void QtComboBox::keyPressEvent(QKeyEvent* e) {
     if (routeKey(e)) return;
     // The keys reach the combo box itself (it holds the focus for its text
     // part): those that only move the caret or the selection, the text part
-    // handles directly, past this filter, so the model sees them only once.
+    // handles directly, so the model sees them only once.
     if (lineEdit() && isNavigation(e))
         lineEdit()->event(e);
     else
@@ -464,6 +514,37 @@ void QtComboBox::keyPressEvent(QKeyEvent* e) {
 void QtComboBox::keyReleaseEvent(QKeyEvent* e) {
     if (pressWentToWindowOf(this, e)) model_.keyUp(keyCodeOf(e), shiftStateOf(e->modifiers()));
     QComboBox::keyReleaseEvent(e);
+}
+
+void QtComboBox::focusInEvent(QFocusEvent* e) {
+    const bool requested = model_.focusRequested();
+    QLineEdit* edit = lineEdit();
+    if (edit) caret_.keysComing(edit);
+    QComboBox::focusInEvent(e);
+    if (edit) {
+        const Updating updating(updating_);
+        caret_.keysCame(edit, e->reason(), requested);
+        takeSelectionFrom(edit, model_);
+    }
+    if (owner_) owner_->keysTakenBy(model_);
+}
+
+void QtComboBox::focusOutEvent(QFocusEvent* e) {
+    if (QLineEdit* edit = lineEdit()) caret_.keysLeave(edit, e->reason());
+    QComboBox::focusOutEvent(e);
+}
+
+void QtComboBox::inputMethodEvent(QInputMethodEvent* e) {
+    // Qt hands an input method's text to the text part directly; it goes
+    // through the model (its key-press handler first) as typed text instead.
+    if (!lineEdit()) {
+        QComboBox::inputMethodEvent(e);
+        return;
+    }
+    caret_.used();
+    catchUp();
+    typeText(model_, e->commitString());
+    e->accept();
 }
 
 void QtComboBox::wheelEvent(QWheelEvent* e) { e->ignore(); }

@@ -5,6 +5,7 @@
 // selection show in the widget.
 #include <QComboBox>
 #include <QLineEdit>
+#include <optional>
 #include <vector>
 
 #include "platform/input_controls.h"
@@ -13,12 +14,50 @@
 
 namespace jd::qt {
 
+// The caret and selection of a text part as the keys come to it. The whole
+// text is selected when the keyboard brings the keys (Tab, Backtab, an access
+// key) or the window asked to give its control the focus since the text part
+// last had them (the Enter chain, a handler's focus, the box a message
+// names), whatever reason Qt gives; a caret or selection the window chose on
+// the text shown stays instead. Any other return of the keys (the window
+// active again, the menu bar, a popup, another child window and back) brings
+// back the caret and selection the text part had when the keys left; a click
+// puts the caret where it clicks. A request that finds the keys just come
+// back, with nothing typed since, counts as if it had come first.
+class CaretOnFocus {
+public:
+    // The window showed a new text (the caret at its start), or moved the
+    // caret or selection on the same text.
+    void shown(bool newText, bool moved);
+    // Before the base class handles the focus leaving or coming.
+    void keysLeave(const QLineEdit* edit, Qt::FocusReason reason);
+    void keysComing(const QLineEdit* edit);
+    // After the base class handled the focus coming.
+    void keysCame(QLineEdit* edit, Qt::FocusReason reason, bool requested);
+    // The user pressed a key, typed or pasted in the text part.
+    void used() { returned_ = false; }
+    // The window asked to give its control the focus while the text part has
+    // the keys. Returns whether the text part now shows another selection.
+    bool requestedWithTheKeys(QLineEdit* edit);
+
+private:
+    struct Selection {
+        int start, length;  // in UTF-16 units of the text shown
+    };
+    static Selection of(const QLineEdit* edit);
+    static void show(QLineEdit* edit, Selection s);
+
+    bool chosen_ = false;            // the window chose the caret or selection shown
+    bool returned_ = false;          // the keys came back, and the user has not used them here since
+    std::optional<Selection> left_;  // shown as the keys left
+    Selection coming_{0, 0};         // shown as the keys came
+};
+
 class QtTextBox : public Bound<QLineEdit, TextBox> {
     Q_OBJECT
 public:
     QtTextBox(TextBox& model, Window* owner = nullptr, QWidget* parent = nullptr);
     void refresh();
-    TextBox& model() { return model_; }
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
@@ -32,8 +71,8 @@ private:
     void takeSelection();
 
     FocusFollower focus_;
+    CaretOnFocus caret_;
     bool updating_ = false;
-    bool selectionChosen_ = false;  // the window set the caret or selection the box shows
     ModelLink link_{model_, [this] { refresh(); }};  // last: it goes first
 };
 
@@ -49,7 +88,6 @@ public:
     QtComboBox(ComboBox& model, Window* owner = nullptr, QWidget* parent = nullptr);
     // Shows the whole model now (also what the deferred catch-up calls).
     void refresh();
-    ComboBox& model() { return model_; }
     void showPopup() override;
     void hidePopup() override;
 
@@ -58,6 +96,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+    void inputMethodEvent(QInputMethodEvent* e) override;
     void wheelEvent(QWheelEvent* e) override;
 
 private:
@@ -77,6 +118,7 @@ private:
     bool userChooses() const { return popupOpen_ || input_.active(); }
 
     FocusFollower focus_;
+    CaretOnFocus caret_;
     UserInput input_{[this] { settle(); }};
     bool updating_ = false;
     bool pending_ = false;    // the whole check is due

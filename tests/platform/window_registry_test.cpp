@@ -293,6 +293,25 @@ TEST_F(RegistryTest, FocusMovesWithLostThenGotFocusAndIsFoundThroughTheActiveWin
     EXPECT_NE(dynamic_cast<ComboBox*>(reg.activeControl()), nullptr);
 }
 
+// The window's own focus marks the control as asked for the focus, also when
+// it has that already, until its widget takes the keys; the user's is none.
+TEST_F(RegistryTest, AControlIsAskedForTheFocusUntilItsWidgetTakesTheKeys) {
+    EntryWindow& w = reg.get<EntryWindow>();
+    int told = 0;
+    w.name.subscribe([&] { ++told; });
+    w.setFocus(w.name);
+    w.keysTakenBy(w.name);
+    EXPECT_FALSE(w.name.focusRequested());
+    told = 0;
+    w.setFocus(w.name);
+    EXPECT_TRUE(w.name.focusRequested());
+    EXPECT_EQ(told, 1);  // its widget learns of it
+    w.keysTakenBy(w.country);
+    EXPECT_EQ(w.focused(), &w.country);
+    EXPECT_FALSE(w.country.focusRequested());
+    EXPECT_TRUE(w.name.focusRequested());  // till its widget has the keys again
+}
+
 TEST_F(RegistryTest, TwoTypesUnderOneNameAreRefused) {
     reg.define<ResultWindow>();
     EXPECT_THROW(reg.define<Impostor>(), std::logic_error);

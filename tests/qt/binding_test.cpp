@@ -92,7 +92,7 @@ TEST_F(BindingTest, FocusTakenByTheUserIsTheWindowsFocus) {
     QtTextBox nameBox(name, &window, &parent);
     QtComboBox sexBox(sex, &window, &parent);
     QFocusEvent in(QEvent::FocusIn, Qt::MouseFocusReason);
-    QApplication::sendEvent(sexBox.lineEdit(), &in);
+    QApplication::sendEvent(&sexBox, &in);
     EXPECT_EQ(window.focused(), &sex);
     QApplication::sendEvent(&nameBox, &in);
     EXPECT_EQ(window.focused(), &name);
@@ -122,9 +122,9 @@ TEST_F(BindingTest, ABoxTakesTheFocusWhenItsWindowGivesItNotWhenItMerelyChanges)
     EXPECT_TRUE(nameBox.hasFocus());
 }
 
-// A filled box the focus reaches from the keyboard has its text selected, so
-// typing replaces it; a caret the window chooses stays, and a click puts the
-// caret where it clicks.
+// A filled box the focus reaches from the keyboard or its window has its text
+// selected, so typing replaces it; a caret the window chooses stays, a click
+// puts the caret where it clicks, and the window coming back keeps the caret.
 TEST_F(BindingTest, AFilledBoxTheKeyboardReachesHasItsTextSelectedUnlessItsWindowChoseTheCaret) {
     struct Case {
         const char* what;
@@ -133,10 +133,16 @@ TEST_F(BindingTest, AFilledBoxTheKeyboardReachesHasItsTextSelectedUnlessItsWindo
     };
     const Case cases[] = {
         {"the window gives it the focus", [this](QtTextBox&, TextBox& m) { window.setFocus(m); }, 0, 9},
-        {"the window comes back after a message", [](QtTextBox& b, TextBox&) {
-             QFocusEvent in(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
-             QApplication::sendEvent(&b, &in);
+        {"the window gives it the focus while inactive, then comes back", [this](QtTextBox&, TextBox& m) {
+             QApplication::setActiveWindow(nullptr);
+             window.setFocus(m);
+             QApplication::setActiveWindow(&parent);
          }, 0, 9},
+        {"the window comes back", [this](QtTextBox& b, TextBox&) {
+             b.setFocus(Qt::MouseFocusReason);
+             QApplication::setActiveWindow(nullptr);
+             QApplication::setActiveWindow(&parent);
+         }, 0, 0},
         {"the window chooses the caret, then gives the focus", [this](QtTextBox&, TextBox& m) {
              m.setSelStart(3);
              window.setFocus(m);
@@ -194,7 +200,7 @@ TEST_F(BindingTest, ComboBoxShowsEntriesChoiceAndTextBothWays) {
     combo.view()->setCurrentIndex(combo.view()->model()->index(1, 0));
     press(combo.view(), Qt::Key_Return);
     EXPECT_EQ(model.listIndex(), 1);
-    press(combo.lineEdit(), Qt::Key_Down);
+    press(&combo, Qt::Key_Down);
     EXPECT_EQ(model.listIndex(), 2);
     EXPECT_EQ(clicks, (std::vector<std::string>{"Nepal", "Indonesia", "Nepal"}));
 
@@ -221,14 +227,21 @@ TEST_F(BindingTest, ComboTypeAheadRunsInTheKeyHandlerAndTheKeyIsDiscarded) {
         }
         k = 0;
     };
-    type(combo.lineEdit(), "in");
+    type(&combo, "in");
     EXPECT_EQ(model.text(), "India");
     EXPECT_EQ(combo.lineEdit()->text(), "India");
     EXPECT_EQ(combo.lineEdit()->selectedText(), "dia");
     EXPECT_EQ(clicks, 2);  // each key that matched was a choice
-    type(combo.lineEdit(), "x");  // matches nothing and is discarded
+    type(&combo, "x");  // matches nothing and is discarded
     EXPECT_EQ(combo.lineEdit()->text(), "India");
     EXPECT_EQ(model.listIndex(), 0);
+    // An input method's text is typed text too (Qt sends it to the combo box).
+    model.setText("");
+    QInputMethodEvent committed;
+    committed.setCommitString("ind");
+    QApplication::sendEvent(&combo, &committed);
+    EXPECT_EQ(model.text(), "India");
+    EXPECT_EQ(combo.lineEdit()->text(), "India");
 }
 
 TEST_F(BindingTest, ComboFollowsAThousandsLongListFilledEntryByEntryQuickly) {
@@ -442,7 +455,7 @@ TEST_F(BindingTest, AComboBoxTakesPicksFromItsListAndShowsItsModel) {
          [&](QtComboBox& combo, ComboBox&, QLineEdit&) {
              combo.showPopup();
              press(combo.view(), Qt::Key_F4);        // closes the list
-             press(combo.lineEdit(), Qt::Key_F4);    // opens it again
+             press(&combo, Qt::Key_F4);    // opens it again
              QApplication::processEvents();
              pick(combo, 2);
          }, "Nepal", 2},
@@ -456,9 +469,9 @@ TEST_F(BindingTest, AComboBoxTakesPicksFromItsListAndShowsItsModel) {
         {"Delete and Ctrl+Delete where Backspace is refused", [](QtComboBox& combo, ComboBox& m, QLineEdit&) {
              m.onKeyPress = [](int& k) { k = 0; };
              m.choose(0);
-             press(combo.lineEdit(), Qt::Key_Home);
-             press(combo.lineEdit(), Qt::Key_Delete);
-             press(combo.lineEdit(), Qt::Key_Delete, {}, Qt::ControlModifier);
+             press(&combo, Qt::Key_Home);
+             press(&combo, Qt::Key_Delete);
+             press(&combo, Qt::Key_Delete, {}, Qt::ControlModifier);
          }, "India", 0},
     };
     parent.show();

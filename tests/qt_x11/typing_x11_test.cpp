@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
 #include <functional>
@@ -12,7 +14,9 @@
 #include <string>
 #include <vector>
 
+#include "qt/qt_services.h"
 #include "qt_x11/x11_program.h"
+#include "ui/chart/frm_open_chart.h"
 #include "ui/places/frm_add_country.h"
 #include "ui/places/frm_new_lat_lon.h"
 
@@ -51,6 +55,27 @@ protected:
         const int i = c.findPrefix(text);
         ASSERT_GE(i, 0) << text;
         c.choose(i);
+    }
+    // Every box from now on is answered with Enter once it has the keys.
+    void answerBoxesWithEnter() {
+        counted.onShow = [this](size_t) {
+            QTimer::singleShot(100, frame.get(), [this] {
+                waitUntil([] { return qobject_cast<QMessageBox*>(QApplication::activeWindow()) != nullptr; });
+                keys.tap(kReturn);
+            });
+        };
+    }
+    // The birth-details window, opened afresh with a chart it can save.
+    frm_OpenChart& openBirthDetails() {
+        windows->unload<frm_OpenChart>();
+        auto& w = openFromMenu<frm_OpenChart>("mnuBirthDetails");
+        w.Txt_VC_ChartName.setText("Ravi");
+        choose(w.txt_VC_Country, "India");
+        choose(w.txt_VC_City, "Hyderabad");
+        return w;
+    }
+    QWidget* boxOf(const Control& c) const {
+        return frame->viewOf(frm_OpenChart::kWindowName)->findChild<QWidget*>(QString::fromStdString(c.name()));
     }
 
     CountedBoxes counted{boxes};
@@ -100,6 +125,148 @@ TEST_F(TypingOnX11, TypingAfterEnterReplacesTheTextOfAFilledBox) {
     keys.key(kReturn, false);
     keys.type("4");
     EXPECT_EQ(m.txtEditLatDeg.text(), "4");
+}
+
+// The menu bar taken with Alt and left with Esc gives the keys back to the
+// box with the caret where the user left it: typing goes on after the text.
+TEST_F(TypingOnX11, TheMenuBarLeavesTheCaretWhereTheUserTyped) {
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"Alt tapped, Esc", [this] {
+             keys.tap(kAlt);
+             keys.tap(kEscape);
+         }},
+        {"Alt+F, Esc, Esc", [this] {
+             keys.tap('f', kAlt);
+             keys.tap(kEscape);
+             keys.tap(kEscape);
+         }},
+    };
+    for (const auto& [what, way] : ways) {
+        auto& w = openBirthDetails();
+        w.Txt_VC_ChartName.setText("");
+        pump(100);
+        ASSERT_EQ(QApplication::focusWidget(), boxOf(w.Txt_VC_ChartName));
+        keys.type("Kbd");
+        way();
+        pump(100);
+        keys.type(" One");
+        EXPECT_EQ(w.Txt_VC_ChartName.text(), "Kbd One") << what;
+    }
+}
+
+// The same in a child window of the frame (the country master's name box):
+// the frame's menu bar, another child window and back, Help opened and closed.
+TEST_F(TypingOnX11, TheKeysComingBackToAChildWindowLeaveTheCaretWhereTheUserTyped) {
+    auto& m = openFromMenu<frm_Add_Country>("mDI_Country");
+    QWidget* box = frame->viewOf(frm_Add_Country::kWindowName)->findChild<QWidget*>("txtAddName");
+    QtHelp help;
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"Alt tapped, Esc", [this] {
+             keys.tap(kAlt);
+             keys.tap(kEscape);
+         }},
+        {"Ctrl+F6 away and back", [this, box] {
+             keys.tap(kF6, kControl);
+             for (int i = 0; i < 20 && QApplication::focusWidget() != box; ++i) keys.tap(kF6, kControl);
+         }},
+        {"Help opened and closed", [this, &help] {
+             help.showTopic("no such help.html", 1000);
+             pump(300);
+             keys.tap(kEscape);
+         }},
+    };
+    openFromMenu<frm_New_LatLon>("MDI_LAt_Lon");
+    for (const auto& [what, way] : ways) {
+        m.bringToFront();
+        m.setFocus(m.txtAddName);
+        m.txtAddName.setText("");
+        pump(200);
+        ASSERT_EQ(QApplication::focusWidget(), box) << what;
+        keys.type("xyz");
+        way();
+        pump(200);
+        keys.type("w");
+        EXPECT_EQ(m.txtAddName.text(), "xyzw") << what;
+    }
+}
+
+// A year the check refuses is handed back selected, so the digits typed next
+// replace it: after OK or File > Save, both by keys from the year box itself.
+TEST_F(TypingOnX11, ARefusedYearIsReplacedByTheDigitsTypedNext) {
+    answerBoxesWithEnter();
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"OK", [this] { keys.tap('o', kAlt); }},
+        {"File > Save", [this] {
+             keys.tap('f', kAlt);
+             keys.tap('s');
+         }},
+    };
+    for (const auto& [what, way] : ways) {
+        auto& w = openBirthDetails();
+        w.setFocus(w.txt_Year);
+        pump(100);
+        keys.type("1799");
+        ASSERT_EQ(w.txt_Year.text(), "1799") << what;
+        way();
+        pump(300);
+        EXPECT_EQ(counted.texts.back(), "Enter Year Between 1800 and 3000") << what;
+        keys.type("1990");
+        EXPECT_EQ(w.txt_Year.text(), "1990") << what;
+    }
+}
+
+// Each check of the birth details that names a box hands the keys to it with
+// its whole text selected; the one that names none leaves the caret where
+// the user typed. The user starts in the year box and saves by File > Save.
+TEST_F(TypingOnX11, EachBirthDetailsCheckHandsOverItsBoxWithTheTextSelected) {
+    using Box = std::function<Control&(frm_OpenChart&)>;
+    const auto set = [](auto box, const char* text) -> Box {
+        return [box, text](frm_OpenChart& w) -> Control& {
+            (w.*box).setText(text);
+            return w.*box;
+        };
+    };
+    const std::pair<const char*, Box> cases[] = {
+        {"Enter Name", set(&frm_OpenChart::Txt_VC_ChartName, "")},
+        {"Enter Date of Birth", set(&frm_OpenChart::txt_Date, "")},
+        {"Enter Month", set(&frm_OpenChart::txt_Month, "")},
+        {"Enter Year", set(&frm_OpenChart::txt_Year, "")},
+        {"Enter Year Between 1800 and 3000", set(&frm_OpenChart::txt_Year, "3001")},
+        {"Enter Correct Date", [](frm_OpenChart& w) -> Control& {
+             w.txt_Date.setText("31");
+             w.txt_Month.setText("Feb");
+             return w.txt_Year;  // names no box: the year box keeps the keys and its caret
+         }},
+        {"Enter Correct Time", set(&frm_OpenChart::cbHour, "25")},
+        {"Enter Correct Time", set(&frm_OpenChart::cbMins, "75")},
+        {"Select Country", set(&frm_OpenChart::txt_VC_Country, "")},
+        {"Select City", set(&frm_OpenChart::txt_VC_City, "")},
+        {"Select Timezone", set(&frm_OpenChart::cbTimeZone, "")},
+    };
+    answerBoxesWithEnter();
+    for (const auto& [message, spoil] : cases) {
+        auto& w = openBirthDetails();
+        w.setFocus(w.txt_Year);
+        pump(100);
+        keys.type("1990");
+        const Control& named = spoil(w);
+        keys.tap('f', kAlt);
+        keys.tap('s');
+        pump(300);
+        ASSERT_FALSE(counted.texts.empty());
+        EXPECT_EQ(counted.texts.back(), message);
+        QWidget* focused = QApplication::focusWidget();
+        ASSERT_EQ(focused, boxOf(named)) << message;
+        auto* combo = qobject_cast<QComboBox*>(focused);
+        const QLineEdit* edit = combo ? combo->lineEdit() : qobject_cast<QLineEdit*>(focused);
+        ASSERT_NE(edit, nullptr) << message;
+        if (std::string(message) == "Enter Correct Date") {
+            EXPECT_EQ(edit->selectedText().toStdString(), "") << message;
+            EXPECT_EQ(edit->cursorPosition(), 4) << message;
+        } else {
+            EXPECT_EQ(edit->selectedText().toStdString(), edit->text().toStdString()) << message << " " << named.name();
+        }
+    }
 }
 
 }  // namespace
