@@ -18,6 +18,7 @@
 
 #include "platform/run_time_error.h"
 #include "qt/access_keys.h"
+#include "qt/next_pass.h"
 #include "qt/qt_binding.h"
 #include "qt/twips.h"
 #include "qt/wait_panel_widget.h"
@@ -289,7 +290,7 @@ void MainFrame::activate(View& v) {
             // raises a sub-window it activates once it has told of it, so
             // the front is raised again after that.
             v.sub->raise();
-            QMetaObject::invokeMethod(this, [this] { raiseFront(); }, Qt::QueuedConnection);
+            onNextPass(this, [this] { raiseFront(); });
             return;
         }
         mdi_->setActiveSubWindow(v.sub);
@@ -341,10 +342,10 @@ void MainFrame::keepWindowsUnder() {
 void MainFrame::scheduleRestack() {
     if (restackPending_) return;
     restackPending_ = true;
-    QMetaObject::invokeMethod(this, [this] {
+    onNextPass(this, [this] {
         restackPending_ = false;
         keepWindowsUnder();
-    }, Qt::QueuedConnection);
+    });
 }
 
 QWidget* MainFrame::workingWindow() {
@@ -416,9 +417,9 @@ bool MainFrame::eventFilter(QObject* watched, QEvent* e) {
             // Closing a window's picture unloads the window, which drops
             // the picture in turn.
             Window* w = v.window;
-            QMetaObject::invokeMethod(this, [this, w, name = name] {
+            onNextPass(this, [this, w, name = name] {
                 if (views_by_name_.count(name) && w->loaded()) guarded(registry_, [&] { registry_->unload(*w); });
-            }, Qt::QueuedConnection);
+            });
             return true;
         }
     }

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "platform/controls.h"
+#include "platform/subscription.h"
 #include "platform/window.h"
 
 class QKeyEvent;
@@ -103,20 +104,6 @@ protected:
 
     Model& model_;
     Window* owner_;
-};
-
-// A widget's subscription to its model for as long as the widget lives:
-// `changed` runs whenever the model changes.
-class ModelLink {
-public:
-    ModelLink(Control& model, std::function<void()> changed) : model_(model), id_(model.subscribe(std::move(changed))) {}
-    ~ModelLink() { model_.unsubscribe(id_); }
-    ModelLink(const ModelLink&) = delete;
-    ModelLink& operator=(const ModelLink&) = delete;
-
-private:
-    Control& model_;
-    int id_;
 };
 
 // Whether the first press of a released key went to the window `w` lies in

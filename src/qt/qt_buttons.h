@@ -25,7 +25,7 @@ public:
     void refresh();
 
 private:
-    ModelLink link_{model_, [this] { refresh(); }};  // last: it goes first
+    Subscription link_{model_, [this] { refresh(); }};  // last: it goes first
 };
 
 class QtFrame : public Bound<QGroupBox, Frame> {
@@ -35,7 +35,7 @@ public:
     void refresh();
 
 private:
-    ModelLink link_{model_, [this] { refresh(); }};  // last: it goes first
+    Subscription link_{model_, [this] { refresh(); }};  // last: it goes first
 };
 
 // A focused button shows the focus however it came: Enter or Space presses
@@ -65,7 +65,7 @@ protected:
 
 private:
     FocusFollower focus_;
-    ModelLink link_{model_, [this] { refresh(); }};  // last: it goes first
+    Subscription link_{model_, [this] { refresh(); }};  // last: it goes first
 };
 
 // The buttons of the model's option group are one group: Tab enters and
@@ -87,7 +87,7 @@ private:
     void showTabStop();
 
     bool updating_ = false;
-    ModelLink link_{model_, [this] { refresh(); }};  // last: it goes first
+    Subscription link_{model_, [this] { refresh(); }};  // last: it goes first
 };
 
 class QtCheckBox : public Bound<FocusShown<QCheckBox>, CheckBox> {
@@ -98,7 +98,7 @@ public:
 
 private:
     bool updating_ = false;
-    ModelLink link_{model_, [this] { refresh(); }};  // last: it goes first
+    Subscription link_{model_, [this] { refresh(); }};  // last: it goes first
 };
 
 }  // namespace jd::qt

@@ -59,7 +59,7 @@ private:
     std::array<FixedCells*, 3> fixed_{};  // the fixed rows, the fixed columns, where both meet
     bool pending_ = false;
     bool updating_ = false;
-    ModelLink link_{model_, [this] {
+    Subscription link_{model_, [this] {
         if (!updating_) scheduleRefresh();
     }};  // last: it goes first
 };

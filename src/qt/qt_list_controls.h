@@ -35,7 +35,7 @@ private:
     FocusFollower focus_;
     UserInput input_{[this] { showChoice(); }};
     bool updating_ = false;
-    ModelLink link_{model_, [this] { refresh(); }};  // last: it goes first
+    Subscription link_{model_, [this] { refresh(); }};  // last: it goes first
 };
 
 // The chosen node shows only in the colours and weight its model gives it:
@@ -67,7 +67,7 @@ private:
     bool pending_ = false;
     bool updating_ = false;
     std::vector<QTreeWidgetItem*> items_;  // by node number - 1
-    ModelLink link_{model_, [this] { scheduleRefresh(); }};  // last: it goes first
+    Subscription link_{model_, [this] { scheduleRefresh(); }};  // last: it goes first
 };
 
 }  // namespace jd::qt

@@ -29,7 +29,7 @@ private:
 
     UserInput input_{[this] { showChosenTab(); }};
     bool updating_ = false;
-    ModelLink link_{model_, [this] { refresh(); }};  // last: it goes first
+    Subscription link_{model_, [this] { refresh(); }};  // last: it goes first
 };
 
 // A light browser pane: pages from local files only (nothing reaches the
@@ -49,7 +49,7 @@ private:
     static bool showPage(QTextBrowser* browser, const std::string& url);
 
     int shownNavigations_ = -1;
-    ModelLink link_{model_, [this] { refresh(); }};  // last: it goes first
+    Subscription link_{model_, [this] { refresh(); }};  // last: it goes first
 };
 
 }  // namespace jd::qt

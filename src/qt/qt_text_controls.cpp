@@ -8,7 +8,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
-#include <QTimer>
+
+#include "qt/next_pass.h"
 
 namespace jd::qt {
 
@@ -358,7 +359,7 @@ void QtComboBox::modelChanged() {
 void QtComboBox::scheduleRefresh() {
     if (pending_) return;
     pending_ = true;
-    QTimer::singleShot(0, this, [this] { catchUp(); });
+    onNextPass(this, [this] { catchUp(); });
 }
 
 void QtComboBox::replaceEntries(size_t at, size_t gone, size_t come) {
@@ -444,7 +445,7 @@ void QtComboBox::hidePopup() {
     // The list closes before it tells of the pick that closed it: the pick
     // still counts until the event loop next runs.
     QComboBox::hidePopup();
-    QTimer::singleShot(0, this, [this] { popupOpen_ = view()->isVisible(); });
+    onNextPass(this, [this] { popupOpen_ = view()->isVisible(); });
 }
 
 void QtComboBox::takeSelection() {

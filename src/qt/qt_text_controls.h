@@ -73,7 +73,7 @@ private:
     FocusFollower focus_;
     CaretOnFocus caret_;
     bool updating_ = false;
-    ModelLink link_{model_, [this] { refresh(); }};  // last: it goes first
+    Subscription link_{model_, [this] { refresh(); }};  // last: it goes first
 };
 
 // Lists are filled entry by entry, thousands of them (the cities of a
@@ -125,7 +125,7 @@ private:
     bool missed_ = false;     // a change was told while updating
     bool popupOpen_ = false;  // the drop-down list is open, or closing on a pick
     std::vector<ListEntry> shown_;  // the entries the widget's list holds
-    ModelLink link_{model_, [this] { modelChanged(); }};  // last: it goes first
+    Subscription link_{model_, [this] { modelChanged(); }};  // last: it goes first
 };
 
 }  // namespace jd::qt

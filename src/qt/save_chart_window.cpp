@@ -3,21 +3,21 @@
 #include <QKeyEvent>
 
 #include "qt/qt_controls.h"
+#include "qt/tab_order.h"
 #include "ui/chart/frm_save_chart.h"
 
 namespace jd::qt {
 
 SaveChartWindow::SaveChartWindow(Frm_SaveChart& model, QWidget* parent) : QWidget(parent, kOwnWindowFlags) {
-    setObjectName(QString::fromUtf8(model.name().c_str()));
-    setWindowTitle(QString::fromUtf8(model.caption().c_str()));
+    setObjectName(toQt(model.name()));
+    setWindowTitle(toQt(model.caption()));
     setFont(QFont(QStringLiteral("Verdana"), 8));
     new QtLabel(model.lblChartName, this);
     name_ = new QtTextBox(model.Txt_SC_ChartName, &model, this);
     save_ = new QtButton(model.Cmd_SC_Save, &model, this);
     auto* cancel = new QtButton(model.Cmd_SC_Close, &model, this);
     save_->setDefault(true);
-    setTabOrder(name_, save_);
-    setTabOrder(save_, cancel);
+    chainTabOrder({name_, save_, cancel});
     name_->installEventFilter(this);
 }
 
