@@ -128,7 +128,6 @@ std::optional<std::string> middleClickPaste(const QMouseEvent* e) {
 
 bool sameEntry(const ListEntry& a, const ListEntry& b) { return a.itemData == b.itemData && a.text == b.text; }
 
-
 void lockDownLineEdit(QLineEdit* edit) {
     edit->setContextMenuPolicy(Qt::NoContextMenu);
     edit->setDragEnabled(false);
