@@ -32,29 +32,6 @@ namespace {
 
 using namespace x11;
 
-// The program's message boxes, their texts kept. A box still open after a
-// while is closed, so a box that comes back cannot hold the test.
-class KeptBoxes : public MessageBox {
-public:
-    explicit KeptBoxes(QtMessageBox& boxes) : real(boxes) {}
-    MsgResult show(const std::string& text, MsgIcon icon, MsgButtons buttons,
-                   const std::optional<std::string>& title) override {
-        texts.push_back(text);
-        const size_t n = texts.size();
-        if (onShow) onShow();
-        QTimer::singleShot(3000, &alive, [this, n] {
-            if (texts.size() != n) return;
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->done(QMessageBox::Ok);
-        });
-        return real.show(text, icon, buttons, title);
-    }
-
-    QtMessageBox& real;
-    QObject alive;  // its timers go with it
-    std::vector<std::string> texts;
-    std::function<void()> onShow;  // once, as the next box opens
-};
-
 class KeysOnX11 : public ProgramOnX11 {
 protected:
     MessageBox& messageBox() override { return kept; }
@@ -127,7 +104,7 @@ protected:
     // The next box is answered with Enter held down for `ms` milliseconds,
     // past the keyboard's repeat delay: the X server repeats the key.
     void holdEnterOnNextBox(int ms) {
-        kept.onShow = [this, ms] {
+        kept.onShow = [this, ms](size_t) {
             kept.onShow = nullptr;
             QTimer::singleShot(100, frame.get(), [this, ms] {
                 waitUntil([] { return qobject_cast<QMessageBox*>(QApplication::activeWindow()) != nullptr; });
@@ -142,7 +119,7 @@ protected:
         return n;
     }
 
-    KeptBoxes kept{boxes};
+    CountedBoxes kept{boxes};
     std::string answered;
     std::vector<std::string> answeredAll;
 };

@@ -25,29 +25,6 @@ namespace {
 
 using namespace x11;
 
-// The program's own message boxes, counted. A box still open after a while
-// is closed, so a box that comes back cannot hold the test.
-class CountedBoxes : public MessageBox {
-public:
-    explicit CountedBoxes(QtMessageBox& boxes) : real(boxes) {}
-    MsgResult show(const std::string& text, MsgIcon icon, MsgButtons buttons,
-                   const std::optional<std::string>& title) override {
-        texts.push_back(text);
-        const size_t n = texts.size();
-        if (onShow) onShow(n);
-        QTimer::singleShot(3000, &alive, [this, n] {
-            if (texts.size() != n) return;
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->done(QMessageBox::Ok);
-        });
-        return real.show(text, icon, buttons, title);
-    }
-
-    QtMessageBox& real;
-    QObject alive;  // its timers go with it
-    std::vector<std::string> texts;
-    std::function<void(size_t)> onShow;  // told the number of each box as it opens
-};
-
 class TypingOnX11 : public ProgramOnX11 {
 protected:
     MessageBox& messageBox() override { return counted; }

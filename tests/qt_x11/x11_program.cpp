@@ -2,9 +2,12 @@
 
 #include <dlfcn.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QMessageBox>
 #include <QThread>
+#include <QTimer>
 
 #include "qt/program.h"
 #include "qt/qt_app.h"
@@ -12,6 +15,18 @@
 #include "state/shared_records.h"
 
 namespace jd::qt::x11 {
+
+MsgResult CountedBoxes::show(const std::string& text, MsgIcon icon, MsgButtons buttons,
+                             const std::optional<std::string>& title) {
+    texts.push_back(text);
+    const size_t n = texts.size();
+    if (onShow) onShow(n);
+    QTimer::singleShot(3000, &alive, [this, n] {
+        if (texts.size() != n) return;
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->done(QMessageBox::Ok);
+    });
+    return real.show(text, icon, buttons, title);
+}
 
 void pump(int ms) {
     QElapsedTimer t;

@@ -10,7 +10,9 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/fake_services.h"
 #include "platform/window.h"
@@ -53,6 +55,20 @@ private:
     int (*flush_)(void*) = nullptr;
     unsigned char (*keycode_)(void*, unsigned long) = nullptr;
     int (*fake_)(void*, unsigned, int, unsigned long) = nullptr;
+};
+
+// The program's own message boxes, counted, their texts kept. A box still
+// open after a while is closed, so a box that comes back cannot hold the test.
+class CountedBoxes : public MessageBox {
+public:
+    explicit CountedBoxes(QtMessageBox& boxes) : real(boxes) {}
+    MsgResult show(const std::string& text, MsgIcon icon, MsgButtons buttons,
+                   const std::optional<std::string>& title) override;
+
+    QtMessageBox& real;
+    QObject alive;  // its timers go with it
+    std::vector<std::string> texts;
+    std::function<void(size_t)> onShow;  // told the number of each box as it opens
 };
 
 // The program started in a folder of the test's own with a copy of the
