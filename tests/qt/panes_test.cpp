@@ -1,12 +1,14 @@
-// The tab strip and the browser pane: their window knows when they have the
-// keys, so it can hand them on.
+// The tab strip and the browser pane: the tab strip shows the tab its model
+// chose; their window knows when they have the keys, so it can hand them on.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QWidget>
+#include <functional>
 
 #include "platform/input_controls.h"
 #include "platform/window.h"
+#include "qt/binding_fixture.h"
 #include "qt/qt_app.h"
 #include "qt/qt_controls.h"
 
@@ -51,6 +53,33 @@ TEST(BrowserPane, TakingTheKeysIsItsWindowsFocus) {
     QApplication::setActiveWindow(&parent);
     pane.setFocus(Qt::TabFocusReason);
     EXPECT_EQ(window.focused(), &page);
+}
+
+// A tab strip shows the tab its model chose, whatever its click handler did.
+TEST_F(BindingTest, ATabStripShowsTheTabItsModelChose) {
+    struct Case {
+        const char* what;
+        std::function<void(QtTabStrip&, TabStrip&)> act;
+        int chosen;
+    };
+    const Case cases[] = {
+        {"a click whose handler goes back to the first tab", [](QtTabStrip& strip, TabStrip& m) {
+             m.onClick = [&m] {
+                 if (m.selectedIndex() == 2) m.setSelectedIndex(1);
+             };
+             testing::mouseClick(&strip, strip.tabRect(1).center());
+         }, 1},
+        {"the Right arrow", [](QtTabStrip& strip, TabStrip&) { testing::keyClick(&strip, Qt::Key_Right); }, 2},
+    };
+    parent.show();
+    for (const Case& c : cases) {
+        TabStrip model{"TabStrip1", {"Add", "Edit", "View"}};
+        QtTabStrip strip(model, &window, &parent);
+        strip.show();
+        c.act(strip, model);
+        EXPECT_EQ(model.selectedIndex(), c.chosen) << c.what;
+        EXPECT_EQ(strip.currentIndex(), c.chosen - 1) << c.what;
+    }
 }
 
 }  // namespace

@@ -1,31 +1,27 @@
-// The text parts of text boxes and editable combo boxes as the keys come back
-// to them.
+// Text boxes and combo boxes show their models and send the user's typing,
+// picks and caret through them; their text parts as the keys come back.
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QKeyEvent>
+#include <QElapsedTimer>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "platform/input_controls.h"
 #include "platform/window.h"
+#include "qt/binding_fixture.h"
 #include "qt/qt_app.h"
 #include "qt/qt_controls.h"
 
 namespace jd::qt {
 namespace {
 
-class EntryWindow : public Window {
-public:
-    EntryWindow() : Window("frm_OpenChart", "Enter Birth Details", WindowKind::TopLevel) {}
-};
-
-void press(QWidget* w, int qtKey, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-    QKeyEvent down(QEvent::KeyPress, qtKey, mods);
-    QApplication::sendEvent(w, &down);
-    QKeyEvent up(QEvent::KeyRelease, qtKey, mods);
-    QApplication::sendEvent(w, &up);
+void type(QWidget* w, const QString& text) {
+    for (QChar c : text) testing::keyClick(w, c.toUpper().unicode(), QString(c));
 }
 
 // The keyboard (Tab, Backtab, an access key) or the window's request since
@@ -105,9 +101,9 @@ TEST(TextControlsTest, TheKeysSelectTheTextOnlyWhenTheKeyboardOrTheWindowBringsT
             box->show();
             elsewhere.show();
             window.setFocus(model);
-            press(box.get(), Qt::Key_End);
-            press(box.get(), Qt::Key_Left, Qt::ShiftModifier);
-            press(box.get(), Qt::Key_Left, Qt::ShiftModifier);
+            testing::keyClick(box.get(), Qt::Key_End);
+            testing::keyClick(box.get(), Qt::Key_Left, {}, Qt::ShiftModifier);
+            testing::keyClick(box.get(), Qt::Key_Left, {}, Qt::ShiftModifier);
             ASSERT_EQ(edit->selectedText().toStdString(), "ad") << c.what;
             c.act(*box, model);
             const QString what = QString(combo ? "combo box: " : "text box: ") + c.what;
@@ -119,6 +115,295 @@ TEST(TextControlsTest, TheKeysSelectTheTextOnlyWhenTheKeyboardOrTheWindowBringsT
             EXPECT_EQ(length, c.selected ? 9 : 2) << what.toStdString();
             window.clearFocus();  // the next case's box is a new control
         }
+    }
+}
+
+TEST_F(BindingTest, TextBoxShowsTheModelAndTypesThroughIt) {
+    TextBox model{"Txt_VC_ChartName", "", 5};
+    QtTextBox box(model, &window, &parent);
+
+    model.setText("Ravi");
+    EXPECT_EQ(box.text(), "Ravi");
+    model.setLocked(true);
+    EXPECT_TRUE(box.isReadOnly());
+    model.setLocked(false);
+
+    model.setText("");
+    type(&box, "abcdefg");  // five characters fit
+    EXPECT_EQ(model.text(), "abcde");
+    EXPECT_EQ(box.text(), "abcde");
+    testing::keyClick(&box, Qt::Key_Backspace);
+    testing::keyClick(&box, Qt::Key_Home);  // the caret the user moves is the model's caret
+    EXPECT_EQ(model.selStart(), 0);
+    type(&box, "z");
+    EXPECT_EQ(model.text(), "zabcd");
+    EXPECT_EQ(box.cursorPosition(), 1);
+
+    std::vector<int> keyUps;
+    model.onKeyUp = [&](int& code, int) { keyUps.push_back(code); };
+    testing::keyClick(&box, Qt::Key_Return, "\r");
+    EXPECT_EQ(keyUps, std::vector<int>{13});
+}
+
+TEST_F(BindingTest, ASwallowedKeyNeverReachesTheBox) {
+    TextBox model{"txtHours"};
+    QtTextBox box(model, &window, &parent);
+    model.onKeyPress = [](int& k) {
+        if (!((k >= '0' && k <= '9') || k == key::Backspace)) k = 0;
+    };
+    type(&box, "1x2-");
+    testing::keyClick(&box, Qt::Key_K, "\x0b", Qt::ControlModifier);  // a line edit's own kill-line key
+    testing::keyClick(&box, Qt::Key_Z, "\x1a", Qt::ControlModifier);  // undo
+    EXPECT_EQ(model.text(), "12");
+    EXPECT_EQ(box.text(), "12");
+}
+
+// A filled box the focus reaches from the keyboard or its window has its text
+// selected, so typing replaces it; a caret the window chooses stays, a click
+// puts the caret where it clicks, and the window coming back keeps the caret.
+TEST_F(BindingTest, AFilledBoxTheKeyboardReachesHasItsTextSelectedUnlessItsWindowChoseTheCaret) {
+    struct Case {
+        const char* what;
+        std::function<void(QtTextBox&, TextBox&)> act;
+        int selStart, selLength;
+    };
+    const Case cases[] = {
+        {"the window gives it the focus", [this](QtTextBox&, TextBox& m) { window.setFocus(m); }, 0, 9},
+        {"the window gives it the focus while inactive, then comes back", [this](QtTextBox&, TextBox& m) {
+             QApplication::setActiveWindow(nullptr);
+             window.setFocus(m);
+             QApplication::setActiveWindow(&parent);
+         }, 0, 9},
+        {"the window comes back", [this](QtTextBox& b, TextBox&) {
+             b.setFocus(Qt::MouseFocusReason);
+             QApplication::setActiveWindow(nullptr);
+             QApplication::setActiveWindow(&parent);
+         }, 0, 0},
+        {"the window chooses the caret, then gives the focus", [this](QtTextBox&, TextBox& m) {
+             m.setSelStart(3);
+             window.setFocus(m);
+         }, 3, 0},
+        {"the window gives the focus, then chooses the caret", [this](QtTextBox&, TextBox& m) {
+             window.setFocus(m);
+             m.setSelStart(9);
+         }, 9, 0},
+        {"a click", [](QtTextBox& b, TextBox&) {
+             b.setFocus(Qt::MouseFocusReason);
+             testing::mouseClick(&b, QPointF(b.width() - 4, b.height() / 2.0));
+         }, 9, 0},
+    };
+    parent.show();
+    QApplication::setActiveWindow(&parent);
+    for (const Case& c : cases) {
+        TextBox model{"txtEditCity"};
+        QtTextBox box(model, &window, &parent);
+        box.setGeometry(0, 0, 200, 24);
+        box.show();
+        model.setText("Hyderabad");
+        c.act(box, model);
+        EXPECT_EQ(model.selStart(), c.selStart) << c.what;
+        EXPECT_EQ(model.selLength(), c.selLength) << c.what;
+        EXPECT_EQ(box.selectedText().size(), c.selLength) << c.what;
+        type(&box, "4");
+        EXPECT_EQ(model.text(), c.selLength == 9 ? "4" : std::string("Hyderabad").insert(size_t(c.selStart), "4"))
+            << c.what;
+        window.clearFocus();  // the next case's box is a new control, though it may lie where this one lay
+    }
+}
+
+TEST_F(BindingTest, ComboBoxShowsEntriesChoiceAndTextBothWays) {
+    ComboBox model{"txt_VC_Country"};
+    QtComboBox combo(model, &window, &parent);
+    std::vector<std::string> clicks;
+    model.onClick = [&] { clicks.push_back(model.text()); };
+
+    model.addItem("India", 1);
+    model.addItem("Indonesia", 7);
+    model.addItem("Nepal", 3);
+    ASSERT_EQ(combo.count(), 3);
+    EXPECT_EQ(combo.itemData(1).toInt(), 7);
+
+    model.setListIndex(2);
+    EXPECT_EQ(combo.currentIndex(), 2);
+    EXPECT_EQ(combo.currentText(), "Nepal");
+    model.setText("Somewhere");
+    EXPECT_EQ(combo.currentIndex(), -1);
+    EXPECT_EQ(combo.lineEdit()->text(), "Somewhere");
+
+    // The user's pick from the open list, and the arrow key, are choices.
+    parent.show();
+    combo.showPopup();
+    combo.view()->setCurrentIndex(combo.view()->model()->index(1, 0));
+    testing::keyClick(combo.view(), Qt::Key_Return);
+    EXPECT_EQ(model.listIndex(), 1);
+    testing::keyClick(&combo, Qt::Key_Down);
+    EXPECT_EQ(model.listIndex(), 2);
+    EXPECT_EQ(clicks, (std::vector<std::string>{"Nepal", "Indonesia", "Nepal"}));
+
+    model.clear();
+    EXPECT_EQ(combo.count(), 0);
+    EXPECT_EQ(combo.lineEdit()->text(), "");
+}
+
+TEST_F(BindingTest, ComboTypeAheadRunsInTheKeyHandlerAndTheKeyIsDiscarded) {
+    ComboBox model{"txt_VC_Country"};
+    QtComboBox combo(model, &window, &parent);
+    for (const char* c : {"India", "Indonesia", "Nepal"}) model.addItem(c);
+    int clicks = 0;
+    model.onClick = [&] { ++clicks; };
+    // The shape of the shared type-ahead: complete to the first entry that
+    // begins with the typed text, select the rest, swallow the key.
+    model.onKeyPress = [&](int& k) {
+        const std::string typed = model.text().substr(0, static_cast<size_t>(model.selStart())) + char(k);
+        const int i = model.findPrefix(typed);
+        if (i >= 0) {
+            model.setListIndex(i);
+            model.setSelStart(static_cast<int>(typed.size()));
+            model.setSelLength(static_cast<int>(model.text().size()));
+        }
+        k = 0;
+    };
+    type(&combo, "in");
+    EXPECT_EQ(model.text(), "India");
+    EXPECT_EQ(combo.lineEdit()->text(), "India");
+    EXPECT_EQ(combo.lineEdit()->selectedText(), "dia");
+    EXPECT_EQ(clicks, 2);  // each key that matched was a choice
+    type(&combo, "x");  // matches nothing and is discarded
+    EXPECT_EQ(combo.lineEdit()->text(), "India");
+    EXPECT_EQ(model.listIndex(), 0);
+    // An input method's text is typed text too (Qt sends it to the combo box).
+    model.setText("");
+    QInputMethodEvent committed;
+    committed.setCommitString("ind");
+    QApplication::sendEvent(&combo, &committed);
+    EXPECT_EQ(model.text(), "India");
+    EXPECT_EQ(combo.lineEdit()->text(), "India");
+}
+
+TEST_F(BindingTest, ComboFollowsAThousandsLongListFilledEntryByEntryQuickly) {
+    ComboBox model{"txt_VC_City"};
+    QtComboBox combo(model, &window, &parent);
+    parent.show();
+    model.addItem("Kathmandu", 1);  // the list of the country picked before
+    model.setListIndex(0);
+    QApplication::processEvents();
+
+    QElapsedTimer clock;
+    clock.start();
+    model.clear();
+    for (int i = 0; i < 3000; ++i) model.addItem("City " + std::to_string(i), i * 7);
+    model.setListIndex(2461);
+    const qint64 ms = clock.elapsed();
+
+    auto shownAsModel = [&] {
+        if (combo.count() != model.listCount()) return false;
+        for (int i = 0; i < combo.count(); ++i)
+            if (combo.itemText(i).toStdString() != model.list(i) || combo.itemData(i).toInt() != model.itemData(i))
+                return false;
+        return true;
+    };
+    EXPECT_LT(ms, 300);
+    ASSERT_EQ(combo.count(), 3000);
+    EXPECT_TRUE(shownAsModel());
+    EXPECT_EQ(combo.currentIndex(), 2461);
+    EXPECT_EQ(combo.lineEdit()->text(), "City 2461");
+
+    // Entries put in and taken out anywhere, beside equal ones, show at once.
+    model.addItemAt(0, "City 0", 0);
+    model.addItemAt(1500, "Hyderabad", 99);
+    model.removeItem(2999);
+    model.removeItem(2);
+    EXPECT_TRUE(shownAsModel());
+    EXPECT_EQ(combo.currentIndex(), model.listIndex());
+    EXPECT_EQ(combo.lineEdit()->text(), "City 2461");
+
+    // Item data changes untold; the widget has it once the event loop runs.
+    model.setItemData(10, -5);
+    model.addItem("Zunheboto", 1);
+    QApplication::processEvents();
+    EXPECT_TRUE(shownAsModel());
+}
+
+TEST_F(BindingTest, CaretKeysAtAnEditableComboMoveTheCaretWhileCharactersGoThroughTheModel) {
+    ComboBox model{"txt_VC_City"};
+    QtComboBox combo(model, &window, &parent);
+    model.setText("Hyderabad");
+    std::vector<int> keyDowns;
+    model.onKeyDown = [&](int& k, int) { keyDowns.push_back(k); };
+    model.onKeyPress = [](int& k) {
+        if (k == 'x') k = 0;
+    };
+
+    testing::keyClick(&combo, Qt::Key_End);
+    EXPECT_EQ(combo.lineEdit()->cursorPosition(), 9);
+    EXPECT_EQ(model.selStart(), 9);
+    for (int k : {Qt::Key_Home, Qt::Key_Right, Qt::Key_Right, Qt::Key_Left}) testing::keyClick(&combo, k);
+    EXPECT_EQ(model.selStart(), 1);
+    testing::keyClick(&combo, Qt::Key_End, {}, Qt::ShiftModifier);
+    EXPECT_EQ(combo.lineEdit()->selectedText(), "yderabad");
+    EXPECT_EQ(model.selLength(), 8);
+
+    type(&combo, "x");  // swallowed by the window
+    EXPECT_EQ(model.text(), "Hyderabad");
+    type(&combo, "i");  // takes the selection's place
+    EXPECT_EQ(model.text(), "Hi");
+    EXPECT_EQ(combo.lineEdit()->text(), "Hi");
+    EXPECT_EQ(keyDowns, (std::vector<int>{35, 36, 39, 39, 37, 35, 'X', 'I'}));
+}
+
+// A combo box takes only the picks from its list and always shows its model.
+TEST_F(BindingTest, AComboBoxTakesPicksFromItsListAndShowsItsModel) {
+    struct Case {
+        const char* what;
+        std::function<void(QtComboBox&, ComboBox&, QLineEdit&)> act;
+        std::string text;
+        int chosen;
+    };
+    const auto pick = [](QtComboBox& combo, int row) {
+        combo.view()->setCurrentIndex(combo.view()->model()->index(row, 0));
+        testing::keyClick(combo.view(), Qt::Key_Return);
+    };
+    const Case cases[] = {
+        {"a pick after the list closed and opened again before the event loop turned",
+         [&](QtComboBox& combo, ComboBox&, QLineEdit&) {
+             combo.showPopup();
+             testing::keyClick(combo.view(), Qt::Key_F4);  // closes the list
+             testing::keyClick(&combo, Qt::Key_F4);  // opens it again
+             QApplication::processEvents();
+             pick(combo, 2);
+         }, "Nepal", 2},
+        {"the focus leaves a selected text", [](QtComboBox& combo, ComboBox& m, QLineEdit& elsewhere) {
+             m.choose(0);
+             combo.setFocus(Qt::OtherFocusReason);
+             m.setSelStart(0);
+             m.setSelLength(5);
+             elsewhere.setFocus(Qt::MouseFocusReason);
+         }, "India", 0},
+        {"Delete and Ctrl+Delete where Backspace is refused", [](QtComboBox& combo, ComboBox& m, QLineEdit&) {
+             m.onKeyPress = [](int& k) { k = 0; };
+             m.choose(0);
+             testing::keyClick(&combo, Qt::Key_Home);
+             testing::keyClick(&combo, Qt::Key_Delete);
+             testing::keyClick(&combo, Qt::Key_Delete, {}, Qt::ControlModifier);
+         }, "India", 0},
+    };
+    parent.show();
+    QApplication::setActiveWindow(&parent);
+    for (const Case& c : cases) {
+        ComboBox model{"txt_VC_Country"};
+        QtComboBox combo(model, &window, &parent);
+        QLineEdit elsewhere(&parent);
+        for (const char* name : {"India", "Indonesia", "Nepal"}) model.addItem(name);
+        combo.show();
+        elsewhere.show();
+        QApplication::setActiveWindow(&parent);
+        c.act(combo, model, elsewhere);
+        QApplication::processEvents();
+        EXPECT_EQ(model.text(), c.text) << c.what;
+        EXPECT_EQ(model.listIndex(), c.chosen) << c.what;
+        EXPECT_EQ(combo.lineEdit()->text().toStdString(), c.text) << c.what;
+        EXPECT_EQ(combo.currentIndex(), c.chosen) << c.what;
+        EXPECT_EQ(model.selLength(), combo.lineEdit()->selectedText().size()) << c.what;
     }
 }
 
