@@ -18,17 +18,12 @@
 namespace jd::qt {
 namespace {
 
-class BirthTimeWindow : public Window {
-public:
-    BirthTimeWindow() : Window("frm_OpenChart", "Enter Birth Details", WindowKind::TopLevel) {}
-};
-
 // Two groups side by side on one widget: each has its own chosen button and
 // tab stop, its arrows stay inside it, and a click in one leaves the other's
 // choice as it was.
 TEST(OptionButtons, TwoGroupsOnOneWidgetStaySeparate) {
     testing::app();
-    BirthTimeWindow window;
+    EntryWindow window;
     QWidget parent;
     OptionGroup ampm, antaras;
     OptionButton am{"Opt_AM", "AM", ampm, true}, pm{"Opt_PM", "PM", ampm};
