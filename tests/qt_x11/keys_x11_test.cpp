@@ -76,6 +76,17 @@ protected:
         w.txt_VC_Country.choose(w.txt_VC_Country.findPrefix("India"));
         w.txt_VC_City.choose(w.txt_VC_City.findPrefix("Hyderabad"));
     }
+    // "Alpha" saved from the birth-details window, which then holds it as a
+    // new chart: its next save finds the name used.
+    frm_OpenChart& alphaSavedAndNewAgain() {
+        frm_OpenChart& w = openBirthDetails();
+        fillChart(w, "Alpha");
+        answerNextBoxWithEnter();
+        w.mnuSave.click();
+        EXPECT_EQ(answered, "Chart Successfully Saved");
+        w.txt_VC_UserId = 0;
+        return w;
+    }
     bool hasTheKeys(const char* windowName) const {
         QWidget* view = frame->viewOf(windowName);
         return view && QApplication::activeWindow() == view && view->isAncestorOf(QApplication::focusWidget());
@@ -171,15 +182,9 @@ TEST_F(KeysOnX11, AMenuCommandBringsItsShownWindowForwardWithTheKeys) {
 // Boxes in a row, and boxes right after a window is shown: each belongs to
 // the window the program works in, which takes the keys back.
 TEST_F(KeysOnX11, BoxesInARowLeaveTheKeysWhereTheProgramPutThem) {
-    frm_OpenChart& w = openBirthDetails();
-    fillChart(w, "Alpha");
-    answerNextBoxWithEnter();
-    w.mnuSave.click();
-    ASSERT_EQ(answered, "Chart Successfully Saved");
-
     // The same name as a new chart: the Save Chart window comes with the box
     // and takes the new name.
-    w.txt_VC_UserId = 0;
+    frm_OpenChart& w = alphaSavedAndNewAgain();
     answerNextBoxWithEnter();
     w.mnuSave.click();
     EXPECT_EQ(answered, "Chart Name Already Used , Enter Another Name");
@@ -258,13 +263,7 @@ TEST_F(KeysOnX11, EnterHeldToAnswerABoxRaisesItOnce) {
 // another name and presses Enter, which saves it. An Enter held to answer
 // the box presses nothing in the window.
 TEST_F(KeysOnX11, EnterInSaveChartSavesOnceAndAHeldEnterOnItsBoxNothing) {
-    frm_OpenChart& w = openBirthDetails();
-    fillChart(w, "Alpha");
-    answerNextBoxWithEnter();
-    w.mnuSave.click();
-    ASSERT_EQ(answered, "Chart Successfully Saved");
-
-    w.txt_VC_UserId = 0;
+    frm_OpenChart& w = alphaSavedAndNewAgain();
     holdEnterOnNextBox(1500);
     w.mnuSave.click();
     pump(2500);
