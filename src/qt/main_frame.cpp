@@ -13,7 +13,6 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QThread>
-#include <algorithm>
 #include <utility>
 
 #include "platform/run_time_error.h"
@@ -503,11 +502,7 @@ void MainFrame::maximize() {
         if (!windowManagerRuns_ || !windowManagerRuns_()) {
             setGeometry(room);
         } else if (!room.contains(frameGeometry())) {
-            resize(size().boundedTo(room.size() - (frameGeometry().size() - size())));
-            const QRect outer = frameGeometry();
-            const auto within = [](int at, int low, int high) { return std::max(low, std::min(at, high)); };
-            move(within(outer.left(), room.left(), room.right() + 1 - outer.width()),
-                 within(outer.top(), room.top(), room.bottom() + 1 - outer.height()));
+            placeWithin(*this, room);
         }
     }
     showMaximized();

@@ -27,6 +27,7 @@
 #include "platform/run_time_error.h"
 #include "qt/qt_controls.h"
 #include "qt/twips.h"
+#include "qt/window_manager.h"
 
 namespace jd::qt {
 
@@ -333,14 +334,7 @@ void QtHelp::fitToScreen() {
     QRect room = screen->availableGeometry();
     if (menuBar_ && menuBar_->isVisible())
         room.setTop(std::max(room.top(), menuBar_->mapToGlobal(QPoint(0, menuBar_->height())).y()));
-    const QSize margins = w.frameGeometry().size() - w.size();
-    w.resize(w.size().boundedTo(room.size() - margins));
-    const QRect outer = w.frameGeometry();
-    // A window still larger than the room (its least size is) starts at the
-    // room's edge: its top left corner, with the title bar, stays in sight.
-    const auto within = [](int at, int low, int high) { return high < low ? low : std::clamp(at, low, high); };
-    w.move(within(outer.left(), room.left(), room.right() + 1 - outer.width()),
-           within(outer.top(), room.top(), room.bottom() + 1 - outer.height()));
+    placeWithin(w, room);
 }
 
 }  // namespace jd::qt

@@ -3,6 +3,8 @@
 #include <dlfcn.h>
 
 #include <QGuiApplication>
+#include <QWidget>
+#include <algorithm>
 
 namespace jd::qt {
 
@@ -38,6 +40,15 @@ bool windowManagerRuns() {
                         *reinterpret_cast<unsigned long*>(data) != 0;
     if (data) release(data);
     return marked;
+}
+
+void placeWithin(QWidget& w, const QRect& room) {
+    const QSize margins = w.frameGeometry().size() - w.size();
+    w.resize(w.size().boundedTo(room.size() - margins));
+    const QRect outer = w.frameGeometry();
+    const auto within = [](int at, int low, int high) { return high < low ? low : std::clamp(at, low, high); };
+    w.move(within(outer.left(), room.left(), room.right() + 1 - outer.width()),
+           within(outer.top(), room.top(), room.bottom() + 1 - outer.height()));
 }
 
 }  // namespace jd::qt

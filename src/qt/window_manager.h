@@ -1,10 +1,19 @@
 #pragma once
+// Where the program's own windows lie on the screen.
+class QRect;
+class QWidget;
+
+namespace jd::qt {
+
 // Whether a window manager runs on the display: one that follows the desktop
 // conventions marks the root window with the window it keeps for the check
 // (`_NET_SUPPORTING_WM_CHECK`). Only an X display has one; elsewhere, as on
 // the offscreen platform, there is none.
-namespace jd::qt {
-
 bool windowManagerRuns();
+
+// Makes a window, its frame included, no larger than `room` and moves it
+// inside; one still larger (its least size is) starts at the room's top left
+// corner, so its title bar stays in sight.
+void placeWithin(QWidget& w, const QRect& room);
 
 }  // namespace jd::qt
