@@ -22,6 +22,7 @@
 #include "qt/main_frame.h"
 #include "qt/program.h"
 #include "qt/qt_app.h"
+#include "qt/qt_controls.h"
 #include "qt/qt_services.h"
 #include "qt/wait_panel_widget.h"
 #include "state/result_windows.h"
@@ -424,6 +425,34 @@ TEST_F(Program, AdvertisementPanesShowTheShippedPagesOrNothing) {
     windows.bringToFront("frm_UserDetails");
     settle();
     EXPECT_TRUE(pane->toPlainText().contains("Jataka Desk")) << pane->toPlainText().toStdString();
+}
+
+// Each view's tab strips, grids and browser panes belong to its window: as
+// one takes the keys, its window's focus is its control, so the window can
+// hand the keys on (to its pages, whether shown or not).
+TEST_F(Program, EveryTabStripGridAndBrowserPaneTakingTheKeysIsItsWindowsFocus) {
+    start();
+    for (const char* name : {"frm_UserDetails", "frm_rasi", "frm_Navamsa", "frm_BhavaChart", "frm_CBhava", "Frm_PP",
+                             "Frm_Vargas", "Frm_AVargas", "Frm_Dasa", "Frm_Print", "frm_Add_Country",
+                             "frm_AddTimeZone", "frm_New_LatLon"}) {
+        SCOPED_TRACE(name);
+        Window& window = windows.get(name);
+        settle();
+        QWidget* view = frame->viewOf(name);
+        ASSERT_NE(view, nullptr);
+        QList<QWidget*> held;
+        for (QWidget* w : view->findChildren<QtTabStrip*>()) held << w;
+        for (QWidget* w : view->findChildren<QtGrid*>()) held << w;
+        for (QWidget* w : view->findChildren<QtBrowserPane*>()) held << w;
+        EXPECT_FALSE(held.isEmpty());
+        for (QWidget* w : held) {
+            window.clearFocus();
+            QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+            QApplication::sendEvent(w, &in);
+            const Control* focused = window.focused();
+            EXPECT_EQ(focused ? focused->name() : "", w->objectName().toStdString());
+        }
+    }
 }
 
 }  // namespace
