@@ -153,15 +153,16 @@ void FnCalcBodyPositions(double span) {
                 // midnight and before that sunset is still in the day before.
                 byDay = periodSunrise && periodSunset && *periodSunrise < birth && birth < *periodSunset;
             }
-        } else if (sun.gDaySunrise && !(birth < *sun.gDaySunrise)) {
-            // From the date's sunrise on, a date whose Sun does not set has no
+        } else if (sun.gDaySunrise && *sun.gDaySunrise < birth) {
+            // After the date's sunrise, a date whose Sun does not set has no
             // period that ends.
             return;
         } else {
-            // Before the sunrise of a date whose Sun does not set (the first
+            // Up to the sunrise of a date whose Sun does not set (the first
             // date of midnight sun), or on a date with no sunrise: the birth
             // belongs to the day before, by day until that day's sunset
-            // (which comes after midnight) and in its night after it.
+            // (which comes after midnight) and in its night after it. A birth
+            // at the sunrise itself is by night, as on any other date.
             periodDate = dateAdd(DateUnit::Day, -1, birth);
             periodSunrise = sunriseOf(periodDate, place);
             periodSunset = sunsetOf(periodDate, place);

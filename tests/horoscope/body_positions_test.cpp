@@ -181,7 +181,7 @@ TEST_F(BodyPositionsTest, NoSunsetLeavesGulikaAndMaandiOut) {
 }
 
 // Where the Sun sets after midnight on the clock and the next date has no
-// sunset, a birth before that date's sunrise belongs to the day before.
+// sunset, a birth at or before that date's sunrise belongs to the day before.
 // Tornio (65°51'N 24°09'E, zone 2 E): Sunday 13 Jun 2049 rises at 00:45 and
 // sets at 00:09 on the 14th, which rises at 00:38 and does not set. Tromsø
 // on 17 May 1993 sets at 23:29 before it rises at 23:51: a date with both
@@ -209,6 +209,8 @@ TEST_F(BodyPositionsTest, GulikaAndMaandiAroundTheFirstDateOfMidnightSun) {
         // The night of the 13th, 00:09 to 00:38: Gulika ends the 3rd night
         // eighth (00:19) and Maandi rises at the 10th thirtieth (00:18).
         {&tornio, "14", "0", "20", 253.461418, 253.012081},
+        {&tornio, "14", "0", "38", 253.461418, 253.012081},  // its sunrise ends that night
+        {&tornio, "14", "0", "39", 0, 0},
         {&tornio, "14", "0", "50", 0, 0},  // under the midnight sun
         {&tornio, "14", "12", "0", 0, 0},
         {&tromso, "17", "0", "5", 115.043441, 108.528317},

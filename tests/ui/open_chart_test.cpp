@@ -413,7 +413,22 @@ const CheckCase kChecks[] = {
     {"empty hour", [](frm_OpenChart& w) { w.cbHour.setText(""); }, "Enter Correct Time", "cbHour"},
     {"empty minute", [](frm_OpenChart& w) { w.cbMins.setText(""); }, "Enter Correct Time", "cbMins"},
     {"hour 25", [](frm_OpenChart& w) { w.cbHour.setText("25"); }, "Enter Correct Time", "cbHour"},
-    {"hour 24", [](frm_OpenChart& w) { w.cbHour.setText("24"); }, nullptr, nullptr},
+    {"hour 24 PM", [](frm_OpenChart& w) { w.cbHour.setText("24"); }, "Enter Correct Time", "cbHour"},
+    {"hour 24 AM",
+     [](frm_OpenChart& w) {
+         w.cbHour.setText("24");
+         w.Opt_AM.click();
+     },
+     "Enter Correct Time", "cbHour"},
+    {"hour 13 PM", [](frm_OpenChart& w) { w.cbHour.setText("13"); }, "Enter Correct Time", "cbHour"},
+    {"hour 11 PM", [](frm_OpenChart& w) { w.cbHour.setText("11"); }, nullptr, nullptr},
+    {"hour 12 PM", [](frm_OpenChart& w) { w.cbHour.setText("12"); }, nullptr, nullptr},
+    {"hour 12 AM",
+     [](frm_OpenChart& w) {
+         w.cbHour.setText("12");
+         w.Opt_AM.click();
+     },
+     nullptr, nullptr},
     {"minute 60", [](frm_OpenChart& w) { w.cbMins.setText("60"); }, "Enter Correct Time", "cbMins"},
     {"empty country", [](frm_OpenChart& w) { w.txt_VC_Country.setText(""); }, "Select Country", "txt_VC_Country"},
     {"empty city", [](frm_OpenChart& w) { w.txt_VC_City.setText(""); }, "Select City", "txt_VC_City"},
@@ -459,16 +474,39 @@ TEST_F(OpenChartTest, ChecksStopAtTheFirstFailureWithItsMessageAndFocus) {
         if (!c.message) {
             EXPECT_TRUE(passed);
             EXPECT_TRUE(fakes.messageBox.shown().empty());
+        } else {
+            EXPECT_FALSE(passed);
+            ASSERT_EQ(fakes.messageBox.shown().size(), 1u);
+            const ShownBox& box = fakes.messageBox.last();
+            EXPECT_EQ(box.text, c.message);
+            EXPECT_EQ(box.icon, MsgIcon::Information);
+            EXPECT_EQ(box.title, std::optional<std::string>("Enter Birth Details"));
+            ASSERT_NE(w.focused(), nullptr);
+            EXPECT_EQ(w.focused()->name(), c.focus ? c.focus : "cmdSave");
+        }
+
+        // Save and OK make the same checks: entries that pass are saved and
+        // cast; a failing check stops both with its message alone, and
+        // nothing is written.
+        db().execute("DELETE FROM ChartSave");
+        state().birth = BirthDetails{};
+        settings.writes.clear();
+        fakes.messageBox.clear();
+        w.mnuSave.click();
+        w.cmdSave.click();
+        if (!c.message) {
+            EXPECT_EQ(boxTexts(), std::vector<std::string>{"Chart Successfully Saved"});
+            EXPECT_EQ(rowCount(), 1);
+            EXPECT_FALSE(w.visible());
+            EXPECT_EQ(state().birth.gChartName, w.Txt_VC_ChartName.text());
             continue;
         }
-        EXPECT_FALSE(passed);
-        ASSERT_EQ(fakes.messageBox.shown().size(), 1u);
-        const ShownBox& box = fakes.messageBox.last();
-        EXPECT_EQ(box.text, c.message);
-        EXPECT_EQ(box.icon, MsgIcon::Information);
-        EXPECT_EQ(box.title, std::optional<std::string>("Enter Birth Details"));
-        ASSERT_NE(w.focused(), nullptr);
-        EXPECT_EQ(w.focused()->name(), c.focus ? c.focus : "cmdSave");
+        EXPECT_EQ(boxTexts(), (std::vector<std::string>{c.message, c.message}));
+        EXPECT_EQ(rowCount(), 0);
+        EXPECT_TRUE(settings.writes.empty());
+        EXPECT_TRUE(w.visible());
+        EXPECT_EQ(state().birth.gChartName, "");
+        EXPECT_EQ(state().birth.gBirthHour, "");
     }
 }
 

@@ -184,8 +184,9 @@ TEST_F(PrintWindowTest, TextFileHoldsTheReportAndAFinalCrLfUnderTheNameAsGiven) 
     EXPECT_TRUE(fakes.messageBox.shown().empty());
 }
 
-TEST_F(PrintWindowTest, HtmlFileWrapsTheEscapedTextInPre) {
-    report = "Name : A<b>&amp;</b>\r\n\f\r\npage 2\r\n";
+TEST_F(PrintWindowTest, HtmlFileWrapsTheEscapedTextInPreUnderAUtf8Head) {
+    const std::string name = "Zo\u00eb \u00f1and\u00fa";  // in UTF-8, as the report is written
+    report = "Name : " + name + " A<b>&amp;</b>\r\n\f\r\npage 2\r\n";
     contents().Op3.click();
     fakes.saveDialog.answer(at("chart.HTML"));
     press();
@@ -193,7 +194,8 @@ TEST_F(PrintWindowTest, HtmlFileWrapsTheEscapedTextInPre) {
     EXPECT_EQ(fakes.saveDialog.shown()[0].filter, "HTML Files | *.HTML");
     EXPECT_TRUE(fakes.saveDialog.shown()[0].overwritePrompt);
     EXPECT_EQ(readBytes(dir / "chart.HTML"),
-              "<pre>\r\nName : A&lt;b&gt;&amp;amp;&lt;/b&gt;\r\n\f\r\npage 2\r\n\r\n</pre>\r\n");
+              "<head><meta charset=\"utf-8\"></head>\r\n<pre>\r\nName : " + name +
+                  " A&lt;b&gt;&amp;amp;&lt;/b&gt;\r\n\f\r\npage 2\r\n\r\n</pre>\r\n");
 }
 
 TEST_F(PrintWindowTest, ACancelledDialogWritesAndShowsNothingAndTheNextPressAsksAgain) {

@@ -373,6 +373,13 @@ bool frm_OpenChart::fails(bool failed, const char* message, Control* focus) {
 bool frm_OpenChart::FnValidateBirthDetails() {
     const long long year = yearNumber(txt_Year.text());
     const auto hour = wholePart(cbHour.text());
+    // The hour as shown must also give an hour of the day on the 24-hour
+    // clock: "24" AM or "13" PM (from a damaged saved chart) would give 24 or
+    // 25, which no chart can be cast or saved for.
+    const auto hourOfDay = [this] {
+        const auto h = wholePart(birthHour24());
+        return h && *h >= 0 && *h <= 23;
+    };
     const auto minute = wholePart(cbMins.text());
     const char* time = "Enter Correct Time";
     return !(fails(Txt_VC_ChartName.text().empty(), "Enter Name", &Txt_VC_ChartName) ||
@@ -383,7 +390,7 @@ bool frm_OpenChart::FnValidateBirthDetails() {
              fails(!isCalendarDate(txt_Date.text(), txt_Month.text(), txt_Year.text()), "Enter Correct Date",
                    nullptr) ||
              fails(cbHour.text().empty(), time, &cbHour) || fails(cbMins.text().empty(), time, &cbMins) ||
-             fails(!hour || *hour < 0 || *hour > 24, time, &cbHour) ||
+             fails(!hour || *hour < 0 || *hour > 24 || !hourOfDay(), time, &cbHour) ||
              fails(!minute || *minute < 0 || *minute > 59, time, &cbMins) ||
              fails(txt_VC_Country.text().empty(), "Select Country", &txt_VC_Country) ||
              fails(txt_VC_City.text().empty() || !FnIsPlaceLetter(txt_VC_LatNS, 'N', 'S') ||

@@ -133,7 +133,9 @@ public:
 
     // The checks of the entries, in order, stopping at the first that fails:
     // its message shows with the information icon and the window's caption,
-    // the focus goes to its box, and the result is false.
+    // the focus goes to its box, and the result is false. OK and Save both
+    // run them first; among them, the hour with AM or PM must give an hour of
+    // the day from 0 to 23.
     bool FnValidateBirthDetails();
 
     // The 24-hour hour of the hour box and the AM/PM choice.

@@ -126,7 +126,8 @@ std::string FnEscapeHtml(const std::string& text) {
 std::string FnReportTextFile(const std::string& text) { return text + kCrLf; }
 
 std::string FnReportHtmlFile(const std::string& text) {
-    return std::string("<pre>") + kCrLf + FnEscapeHtml(text) + kCrLf + "</pre>" + kCrLf;
+    return std::string("<head><meta charset=\"utf-8\"></head>") + kCrLf + "<pre>" + kCrLf + FnEscapeHtml(text) + kCrLf +
+           "</pre>" + kCrLf;
 }
 
 void FnWriteWholeFile(const std::string& path, const std::string& bytes) {

@@ -45,8 +45,9 @@ std::string FnEscapeHtml(const std::string& text);
 
 // The bytes of the report's text file: the text and a final CR LF.
 std::string FnReportTextFile(const std::string& text);
-// The bytes of the report's HTML file: "<pre>", the escaped text and
-// "</pre>", each line ended by CR LF.
+// The bytes of the report's HTML file: a head that declares the text UTF-8
+// (as the report is written, so a browser never guesses another character
+// set), "<pre>", the escaped text and "</pre>", each line ended by CR LF.
 std::string FnReportHtmlFile(const std::string& text);
 
 // Creates or replaces the file with exactly these bytes. They go first into
