@@ -109,6 +109,7 @@ void EditableText::setSelLength(int n) { selLength_ = std::clamp(n, 0, length() 
 
 bool EditableText::assign(std::string text) {
     selStart_ = selLength_ = 0;
+    ++assignments_;
     if (text == text_) return false;
     text_ = std::move(text);
     return true;

@@ -51,6 +51,9 @@ public:
     // Replaces the text; the caret goes to the start and nothing is selected.
     // Returns whether the text changed.
     bool assign(std::string text);
+    // How often a text was put in by assign, the same text again included:
+    // each is a new text, whose caret no one chose.
+    unsigned assignments() const { return assignments_; }
     // Puts a text at the caret in place of the selection; with maxChars > 0
     // only as many characters as still fit are taken. Returns whether the
     // text changed.
@@ -65,6 +68,7 @@ private:
     std::string text_;
     int selStart_ = 0;
     int selLength_ = 0;
+    unsigned assignments_ = 0;
 };
 
 // A text box: text (at most maxLength characters when maxLength > 0), locked
@@ -90,6 +94,8 @@ public:
     int selStart() const { return edit_.selStart(); }
     int selLength() const { return edit_.selLength(); }
     std::string selText() const { return edit_.selText(); }
+    // Counts the texts written from code (see EditableText::assignments).
+    unsigned textWrites() const { return edit_.assignments(); }
     void setSelStart(int s) { edit_.setSelStart(s); changed(); }
     void setSelLength(int n) { edit_.setSelLength(n); changed(); }
 
@@ -176,6 +182,7 @@ public:
     int selLength() const { return edit_.selLength(); }
     void setSelStart(int s) { edit_.setSelStart(s); changed(); }
     void setSelLength(int n) { edit_.setSelLength(n); changed(); }
+    unsigned textWrites() const { return edit_.assignments(); }
 
     // The first entry that begins with `prefix`, letters compared without
     // case, from the start of the list; -1 when none does.

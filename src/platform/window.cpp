@@ -24,6 +24,8 @@ void Window::bringToFront() { registry().bringToFront(*this); }
 void Window::unload() { registry().unload(*this); }
 
 void Window::setFocus(Control& c) {
+    // A control the focus moves away from is no longer asked for it.
+    if (focused_ && focused_ != &c) focused_->focusRequested_ = false;
     const bool asked = std::exchange(c.focusRequested_, true);
     // A control that has the focus already is told of the request here; any
     // other learns of it as it gets the focus.

@@ -102,7 +102,8 @@ public:
     Control* focused() const { return focused_; }
     // Moves the focus: lost focus fires on the control that had it, then got
     // focus on the new one. Focusing the control that has it fires nothing.
-    // Either way the control is marked as asked for the focus, and told.
+    // Either way the control is marked as asked for the focus, and told; the
+    // control the focus moves away from is no longer asked for it.
     void setFocus(Control& c);
     // The control's widget took the keys (by the user's click or Tab, or as
     // its window became active): the focus moves as by setFocus, and the

@@ -5,7 +5,9 @@
 #include <QMdiSubWindow>
 #include <QPainter>
 #include <map>
+#include <vector>
 
+#include "qt/next_pass.h"
 #include "qt/twips.h"
 
 namespace jd::qt {
@@ -180,6 +182,36 @@ void FocusFollower::follow(QWidget* w, const Control& c) {
     if (given_ || !w->isVisible()) return;
     if (!w->hasFocus()) w->setFocus(Qt::OtherFocusReason);
     given_ = true;
+}
+
+namespace {
+std::vector<HeldFocusRequest*>& heldRequests() {
+    static std::vector<HeldFocusRequest*> held;
+    return held;
+}
+}  // namespace
+
+HeldFocusRequest::~HeldFocusRequest() { release(); }
+
+void HeldFocusRequest::hold(QObject* context, std::function<void()> meet) {
+    const bool scheduled = static_cast<bool>(meet_);
+    meet_ = std::move(meet);
+    if (scheduled) return;
+    heldRequests().push_back(this);
+    onNextPass(context, [this] { this->meet(); });
+}
+
+void HeldFocusRequest::meet() {
+    if (!meet_) return;
+    const auto f = std::exchange(meet_, nullptr);
+    release();
+    f();
+}
+
+void HeldFocusRequest::release() { std::erase(heldRequests(), this); }
+
+void HeldFocusRequest::keepForTheKeysReturn() {
+    for (HeldFocusRequest* r : std::exchange(heldRequests(), {})) r->meet_ = nullptr;
 }
 
 void paintFocusMark(QWidget* w) {

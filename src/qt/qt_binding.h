@@ -134,6 +134,35 @@ private:
     bool given_ = false;  // the model's present focus has reached the widget
 };
 
+// A window's request for the focus of a control whose widget has the keys
+// already. It counts for the keys' return only when the handler that made
+// it then shows a message box, which takes the keys (the search that names
+// its box and then tells that nothing matched): the box's return then hands
+// the control over as the window asked. Otherwise it is met once that
+// handler is done, on the event loop's next pass, or as the keys leave for
+// anything else (the menu bar, another window), which bring them back
+// without it.
+class HeldFocusRequest {
+public:
+    HeldFocusRequest() = default;
+    ~HeldFocusRequest();
+    HeldFocusRequest(const HeldFocusRequest&) = delete;
+    HeldFocusRequest& operator=(const HeldFocusRequest&) = delete;
+
+    // Holds the request, which `meet` clears; `context` is the widget.
+    void hold(QObject* context, std::function<void()> meet);
+    // The keys leave the widget: a request still held is met now.
+    void keysLeave() { meet(); }
+    // A message box opens: every request held now waits for the keys' return.
+    static void keepForTheKeysReturn();
+
+private:
+    void meet();
+    void release();
+
+    std::function<void()> meet_;  // set while the request is held
+};
+
 // A line along the widget's frame in the highlight colour while it has the
 // focus, as a focused line edit shows it: the mark of a tab stop whose
 // contents may show no current entry (lists, grids, browser panes). A scroll

@@ -83,6 +83,9 @@ MsgResult QtMessageBox::show(const std::string& text, MsgIcon icon, MsgButtons b
         case MsgButtons::OKCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
     }
     widenForCaption(box);
+    // A box its window's handler shows after naming the box that has the
+    // keys hands that box over as the window asked once it is answered.
+    HeldFocusRequest::keepForTheKeysReturn();
     const int answer = box.exec();
     delete guard.data();
     // The window the box belonged to, or, should that have gone meanwhile,

@@ -136,12 +136,20 @@ void lockDownLineEdit(QLineEdit* edit) {
 }
 
 // The window asked to give a control the focus while its widget has the
-// keys: the request is met at once (no later return of the keys selects).
+// keys. Where they came back just before, the request hands the box over as
+// if it had come first, and is met; else it is held (see HeldFocusRequest).
 template <class Model>
-void meetRequestWithTheKeys(const QWidget* w, QLineEdit* edit, Window* owner, Model& model, CaretOnFocus& caret) {
+void meetRequestWithTheKeys(QWidget* w, QLineEdit* edit, Window* owner, Model& model, CaretOnFocus& caret,
+                            HeldFocusRequest& held) {
     if (!owner || !model.focusRequested() || !model.hasFocus() || !w->hasFocus()) return;
-    if (edit && caret.requestedWithTheKeys(edit)) takeSelectionFrom(edit, model);
-    owner->keysTakenBy(model);
+    if (edit && caret.requestedWithTheKeys(edit)) {
+        takeSelectionFrom(edit, model);
+        owner->keysTakenBy(model);
+        return;
+    }
+    held.hold(w, [owner, &model] {
+        if (model.focusRequested() && model.hasFocus()) owner->keysTakenBy(model);
+    });
 }
 
 }  // namespace
@@ -162,7 +170,9 @@ void CaretOnFocus::show(QLineEdit* edit, Selection s) {
         edit->setCursorPosition(s.start);
 }
 
-void CaretOnFocus::shown(bool newText, bool moved) {
+void CaretOnFocus::shown(bool otherText, unsigned textWrites, bool moved) {
+    const bool written = std::exchange(textWrites_, textWrites) != textWrites;
+    const bool newText = otherText || written;
     if (newText)
         chosen_ = false;
     else if (moved)
@@ -227,9 +237,9 @@ void QtTextBox::refresh() {
     setReadOnly(model_.locked());
     // A caret or selection the window sets on the text it shows is its choice;
     // a new text only puts the caret back at its start.
-    caret_.shown(newText, showSelection(this, model_.selStart(), model_.selLength()));
+    caret_.shown(newText, model_.textWrites(), showSelection(this, model_.selStart(), model_.selLength()));
     applyControl(this, model_);
-    meetRequestWithTheKeys(this, this, owner_, model_, caret_);
+    meetRequestWithTheKeys(this, this, owner_, model_, caret_, held_);
     focus_.follow(this, model_);
 }
 
@@ -272,6 +282,7 @@ void QtTextBox::focusInEvent(QFocusEvent* e) {
 }
 
 void QtTextBox::focusOutEvent(QFocusEvent* e) {
+    held_.keysLeave();
     caret_.keysLeave(this, e->reason());
     QLineEdit::focusOutEvent(e);
 }
@@ -412,10 +423,10 @@ void QtComboBox::showState() {
     if (currentIndex() != model_.listIndex()) setCurrentIndex(model_.listIndex());
     if (edit) {
         if (edit->text() != t) edit->setText(t);
-        caret_.shown(newText, showSelection(edit, model_.selStart(), model_.selLength()));
+        caret_.shown(newText, model_.textWrites(), showSelection(edit, model_.selStart(), model_.selLength()));
     }
     applyControl(this, model_);
-    meetRequestWithTheKeys(this, edit, owner_, model_, caret_);
+    meetRequestWithTheKeys(this, edit, owner_, model_, caret_, held_);
     focus_.follow(this, model_);
 }
 
@@ -530,6 +541,7 @@ void QtComboBox::focusInEvent(QFocusEvent* e) {
 }
 
 void QtComboBox::focusOutEvent(QFocusEvent* e) {
+    held_.keysLeave();
     if (QLineEdit* edit = lineEdit()) caret_.keysLeave(edit, e->reason());
     QComboBox::focusOutEvent(e);
 }

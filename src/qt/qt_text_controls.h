@@ -26,9 +26,11 @@ namespace jd::qt {
 // back, with nothing typed since, counts as if it had come first.
 class CaretOnFocus {
 public:
-    // The window showed a new text (the caret at its start), or moved the
-    // caret or selection on the same text.
-    void shown(bool newText, bool moved);
+    // The model shows its text: another one than the text part showed, or
+    // one its window wrote (counted by `textWrites`, the same text again
+    // included), is a new text with the caret at its start; else the window
+    // may have moved the caret or selection on the same text.
+    void shown(bool otherText, unsigned textWrites, bool moved);
     // Before the base class handles the focus leaving or coming.
     void keysLeave(const QLineEdit* edit, Qt::FocusReason reason);
     void keysComing(const QLineEdit* edit);
@@ -47,6 +49,7 @@ private:
     static Selection of(const QLineEdit* edit);
     static void show(QLineEdit* edit, Selection s);
 
+    unsigned textWrites_ = 0;        // the texts the window wrote, as last shown
     bool chosen_ = false;            // the window chose the caret or selection shown
     bool returned_ = false;          // the keys came back, and the user has not used them here since
     std::optional<Selection> left_;  // shown as the keys left
@@ -72,6 +75,7 @@ private:
 
     FocusFollower focus_;
     CaretOnFocus caret_;
+    HeldFocusRequest held_;
     bool updating_ = false;
     Subscription link_{model_, [this] { refresh(); }};  // last: it goes first
 };
@@ -119,6 +123,7 @@ private:
 
     FocusFollower focus_;
     CaretOnFocus caret_;
+    HeldFocusRequest held_;
     UserInput input_{[this] { settle(); }};
     bool updating_ = false;
     bool pending_ = false;    // the whole check is due

@@ -310,6 +310,11 @@ TEST_F(RegistryTest, AControlIsAskedForTheFocusUntilItsWidgetTakesTheKeys) {
     EXPECT_EQ(w.focused(), &w.country);
     EXPECT_FALSE(w.country.focusRequested());
     EXPECT_TRUE(w.name.focusRequested());  // till its widget has the keys again
+    // A request for another control passes it over: it is asked no more.
+    w.setFocus(w.name);
+    w.setFocus(w.country);
+    EXPECT_FALSE(w.name.focusRequested());
+    EXPECT_TRUE(w.country.focusRequested());
 }
 
 TEST_F(RegistryTest, TwoTypesUnderOneNameAreRefused) {

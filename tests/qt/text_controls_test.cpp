@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <string>
@@ -16,6 +17,7 @@
 #include "qt/binding_fixture.h"
 #include "qt/qt_app.h"
 #include "qt/qt_controls.h"
+#include "qt/qt_services.h"
 
 namespace jd::qt {
 namespace {
@@ -33,6 +35,7 @@ TEST(TextControlsTest, TheKeysSelectTheTextOnlyWhenTheKeyboardOrTheWindowBringsT
     QWidget parent;
     EntryWindow window;
     QLineEdit elsewhere(&parent);  // another window's box, or the menu bar
+    QtMessageBox messages([&parent] { return &parent; });
     const auto deactivated = [&] { QApplication::setActiveWindow(nullptr); };
     const auto activated = [&] { QApplication::setActiveWindow(&parent); };
     const auto awayAndBack = [&](Qt::FocusReason reason) {
@@ -77,6 +80,27 @@ TEST(TextControlsTest, TheKeysSelectTheTextOnlyWhenTheKeyboardOrTheWindowBringsT
              deactivated();
              activated();
          }, false},
+        {"the window names it while it has the keys, its handler ends, another window and back",
+         [&](QWidget&, Control& m) {
+             window.setFocus(m);
+             QCoreApplication::processEvents();
+             deactivated();
+             activated();
+         }, false},
+        {"the window names it while it has the keys, then shows a message box", [&](QWidget&, Control& m) {
+             window.setFocus(m);
+             QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+             messages.show("No Such Country Exists", MsgIcon::Information, MsgButtons::OK, "Country");
+             activated();  // as the window system hands the keys back
+         }, true},
+        {"the window writes its text again and names it while another window has the keys",
+         [&](QWidget&, Control& m) {
+             deactivated();
+             if (auto* t = dynamic_cast<TextBox*>(&m)) t->setText(t->text());
+             if (auto* c = dynamic_cast<ComboBox*>(&m)) c->setText(c->text());
+             window.setFocus(m);
+             activated();
+         }, true},
     };
     parent.show();
     activated();

@@ -4,6 +4,7 @@
 // down for a moment, and a filled box that the Enter chain moves into.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -15,9 +16,13 @@
 #include <vector>
 
 #include "qt/qt_services.h"
+#include "qt/qt_app.h"
 #include "qt_x11/x11_program.h"
 #include "ui/chart/frm_open_chart.h"
+#include "ui/chart/frm_save_chart.h"
+#include "ui/converters/frm_birth_time_to_ishta_ghatika.h"
 #include "ui/places/frm_add_country.h"
+#include "ui/places/frm_add_time_zone.h"
 #include "ui/places/frm_new_lat_lon.h"
 
 namespace jd::qt {
@@ -33,12 +38,16 @@ protected:
         ASSERT_GE(i, 0) << text;
         c.choose(i);
     }
-    // Every box from now on is answered with Enter once it has the keys.
+    // Every box from now on is answered, once it has the keys, by `answer`
+    // (Enter unless a test says otherwise).
     void answerBoxesWithEnter() {
-        counted.onShow = [this](size_t) {
-            QTimer::singleShot(100, frame.get(), [this] {
+        answerBoxesBy([this] { keys.tap(kReturn); });
+    }
+    void answerBoxesBy(std::function<void()> answer) {
+        counted.onShow = [this, answer](size_t) {
+            QTimer::singleShot(100, frame.get(), [answer] {
                 waitUntil([] { return qobject_cast<QMessageBox*>(QApplication::activeWindow()) != nullptr; });
-                keys.tap(kReturn);
+                answer();
             });
         };
     }
@@ -243,6 +252,174 @@ TEST_F(TypingOnX11, EachBirthDetailsCheckHandsOverItsBoxWithTheTextSelected) {
         } else {
             EXPECT_EQ(edit->selectedText().toStdString(), edit->text().toStdString()) << message << " " << named.name();
         }
+    }
+}
+
+// Every message that names a box hands it over ready to retype, its whole
+// text selected so the next key replaces it, whatever raised the message
+// (a button, Enter or an access key in the box itself, a search as the key
+// comes up) and however the box was answered; the first refusal and the
+// later ones alike. Where no message names the box, the caret stays where
+// the user typed.
+TEST_F(TypingOnX11, TheBoxAMessageNamesIsReadyToRetype) {
+    const auto enterHeld = [this](int ms) {
+        return [this, ms] {
+            keys.key(kReturn, true);
+            QTimer::singleShot(ms, frame.get(), [this] { keys.key(kReturn, false); });
+        };
+    };
+    const std::function<void()> answers[] = {
+        [this] { keys.tap(kReturn); },
+        enterHeld(700),
+        enterHeld(1500),
+        [this] { keys.tap(' '); },
+        [] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeWindow());
+            QAbstractButton* ok = box ? box->button(QMessageBox::Ok) : nullptr;
+            if (ok) testing::mouseClick(ok, QPointF(ok->rect().center()));
+        },
+    };
+    const char* const answerNames[] = {"Enter", "Enter held 0.7 s", "Enter held 1.5 s", "Space", "a click"};
+
+    // The birth-details window sends a chart whose name is used to Save Chart,
+    // which refuses it: its name box has the keys.
+    const auto refusedInSaveChart = [this]() -> TextBox& {
+        answerBoxesWithEnter();
+        auto& w = openBirthDetails();
+        w.Txt_VC_ChartName.setText("Kbd Save A");
+        keys.tap('f', kAlt);
+        keys.tap('s');
+        pump(300);
+        if (counted.texts.back() == "Chart Successfully Saved") {
+            w.txt_VC_UserId = 0;  // the same chart as a new one
+            keys.tap('f', kAlt);
+            keys.tap('s');
+            pump(300);
+        }
+        return windows->get<Frm_SaveChart>().Txt_SC_ChartName;
+    };
+    const auto search = [this](bool editPanel, const char* typed) -> TextBox& {
+        auto& m = openFromMenu<frm_Add_Country>("mDI_Country");
+        m.TabStrip1.clickTab(editPanel ? 2 : 1);
+        TextBox& box = editPanel ? m.txtEditSearch : m.txtSearch;
+        box.setText("");
+        m.setFocus(box);
+        pump(100);
+        keys.type(typed);
+        return box;
+    };
+    struct Row {
+        std::string what;
+        std::function<Control&()> raise;  // raises the message; the box that then has the keys
+        const char* message;              // the last box shown, or nullptr for none
+        bool selected;
+    };
+    std::vector<Row> rows = {
+        {"Save Chart, first refusal", refusedInSaveChart, "Chart Name Already Used , Enter Another Name", true},
+        {"Save Chart, the name sent again by Alt+S", [&]() -> Control& {
+             TextBox& box = refusedInSaveChart();
+             keys.tap('s', kAlt);
+             return box;
+         }, "Chart Name Already Used , Enter Another Name", true},
+        {"Save Chart, the name sent again by a click", [&]() -> Control& {
+             TextBox& box = refusedInSaveChart();
+             auto* button = frame->viewOf(Frm_SaveChart::kWindowName)->findChild<QWidget*>("Cmd_SC_Save");
+             testing::mouseClick(button, QPointF(button->rect().center()));
+             return box;
+         }, "Chart Name Already Used , Enter Another Name", true},
+        {"Country search, nothing found (Add)", [&]() -> Control& {
+             TextBox& box = search(false, "zzq");
+             keys.tap(kReturn);
+             return box;
+         }, "No Such Country Exists", true},
+        {"Country search, nothing found (Edit)", [&]() -> Control& {
+             TextBox& box = search(true, "zzq");
+             keys.tap(kReturn);
+             return box;
+         }, "No Such Country  Exists", true},
+        {"Country search, a name begun", [&]() -> Control& {
+             TextBox& box = search(false, "ind");
+             keys.tap(kReturn);
+             return box;
+         }, "No Such Country Exists", false},
+        {"Country search, a name matched", [&]() -> Control& {
+             TextBox& box = search(false, "india");
+             keys.tap(kReturn);
+             return box;
+         }, nullptr, false},
+        {"Country search, Alt tapped, Esc", [&]() -> Control& {
+             TextBox& box = search(false, "zzq");
+             keys.tap(kAlt);
+             keys.tap(kEscape);
+             return box;
+         }, nullptr, false},
+        {"Country name used", [&]() -> Control& {
+             auto& m = openFromMenu<frm_Add_Country>("mDI_Country");
+             m.TabStrip1.clickTab(1);
+             m.setFocus(m.txtAddName);
+             pump(100);
+             keys.type("India");
+             keys.tap(kReturn);
+             return m.txtAddName;
+         }, "Country Name already Exists", true},
+        {"Time zone hours no number", [&]() -> Control& {
+             auto& m = openFromMenu<frm_AddTimeZone>("MDI_ADD_TimeZone");
+             m.cbAddCountry.choose(m.cbAddCountry.findPrefix("India"));
+             m.txtAddCity.setText("Kbd");
+             m.txtAddLatDeg.setText("5x");
+             m.txtAddLAtMin.setText("30");
+             m.cbAddEW.choose(0);
+             m.cmdAddSave.click();
+             return m.txtAddLatDeg;
+         }, "Enter Number ", true},
+        {"Converter year out of range", [&]() -> Control& {
+             auto& m = openFromMenu<frm_BirthTimetoIshtaGhatika>("mnuBirthTime");
+             m.Txt_VP_Date.setText("1");
+             m.Txt_VP_Month.setText("Jan");
+             m.Txt_VP_YEAR.setText("3001");
+             m.cmdSubmit.click();
+             return m.Txt_VP_YEAR;
+         }, "Enter Year Between 1800 and 3000", true},
+    };
+    for (int i = 1; i < 5; ++i)
+        rows.push_back({std::string("Save Chart, the name sent again by Enter, answered by ") + answerNames[i],
+                        [&, i]() -> Control& {
+                            TextBox& box = refusedInSaveChart();
+                            answerBoxesBy(answers[i]);
+                            keys.tap(kReturn);
+                            return box;
+                        },
+                        "Chart Name Already Used , Enter Another Name", true});
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        counted.texts.clear();
+        counted.onShow = nullptr;
+        Control& named = row.raise();
+        ASSERT_TRUE(waitUntil([] { return QApplication::activeModalWidget() == nullptr; }, 4000));
+        pump(300);
+        if (row.message) {
+            ASSERT_FALSE(counted.texts.empty());
+            EXPECT_EQ(counted.texts.back(), row.message);
+        } else {
+            EXPECT_TRUE(counted.texts.empty());
+        }
+        QWidget* focused = QApplication::focusWidget();
+        ASSERT_NE(focused, nullptr);
+        ASSERT_EQ(focused->objectName().toStdString(), named.name());
+        auto* combo = qobject_cast<QComboBox*>(focused);
+        const QLineEdit* edit = combo ? combo->lineEdit() : qobject_cast<QLineEdit*>(focused);
+        ASSERT_NE(edit, nullptr);
+        const std::string before = edit->text().toStdString();
+        if (row.selected)
+            EXPECT_EQ(edit->selectedText().toStdString(), before);
+        else
+            EXPECT_EQ(edit->cursorPosition(), edit->text().size());
+        keys.type("7");
+        EXPECT_EQ(edit->text().toStdString(), row.selected ? "7" : before + "7");
+        counted.onShow = nullptr;
+        windows->unload<Frm_SaveChart>();
+        windows->unload<frm_OpenChart>();
+        pump(100);
     }
 }
 

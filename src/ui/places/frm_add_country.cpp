@@ -156,8 +156,11 @@ void frm_Add_Country::FnSearchListBox(ListBox& list, TextBox& searchBox) {
                 return;
             }
             list.setSelected(i, false);
-            setFocus(searchBox);
         }
+        // Nothing begins with the text: the search box keeps the focus, named
+        // once, so a message the search shows next hands it over to retype.
+        // Where an entry matched, the user goes on typing where the caret is.
+        if (list.listCount() > 0) setFocus(searchBox);
     });
 }
 
