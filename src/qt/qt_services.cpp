@@ -19,10 +19,16 @@
 #include <QShortcut>
 #include <QSpacerItem>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QTextBrowser>
+#include <QThread>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cerrno>
+#include <limits>
+
+#include <signal.h>
 
 #include "platform/run_time_error.h"
 #include "qt/qt_controls.h"
@@ -152,26 +158,85 @@ QString settingsKey(const std::string& app, const std::string& section, const st
     return (toQt(app) + QLatin1Char('/') + toQt(section) + QLatin1Char('/') + toQt(key)).toLower();
 }
 
-// A writer writes its process number into the lock file within microseconds
-// of creating it; one still empty after a second was left by a writer killed
-// in between. Qt cannot tell whose it is and would wait for its stale age.
-constexpr qint64 kAbandonedLockAge = 1000;  // ms
+// QSettings::sync() takes the lock file beside the settings file and waits
+// as long as it is there. Qt removes a stale one itself, but retries for ever
+// when it may not open it for writing (as a run as root killed mid-write
+// leaves it) or when it is a folder: the write makes way for Qt's lock first.
 
-bool abandonedLock(const QString& lockPath) {
-    const QFileInfo lock(lockPath);
-    return lock.exists() && lock.size() == 0 &&
-           lock.lastModified().msecsTo(QDateTime::currentDateTimeUtc()) > kAbandonedLockAge;
+// A writer writes its process number into the lock file within microseconds
+// of creating it; one still naming no process after a second was left by a
+// writer killed in between. Qt cannot tell whose it is and would wait for its
+// stale age.
+constexpr qint64 kAbandonedLockAge = 1000;  // ms
+// The age past which QLockFile takes any lock for stale, as QSettings uses it.
+constexpr qint64 kQtStaleLockAge = 30000;  // ms
+// How long a second program removing a stale lock may take.
+constexpr int kRemovalGuardWait = 200;  // ms
+
+// Whether process `pid` of this computer runs, and still runs the program
+// that took the lock (the number may since have gone to another one). A
+// process of another user whose program may not be looked at counts as the
+// lock's.
+bool lockHolderRuns(qint64 pid, const QString& program) {
+    if (pid <= 0 || pid > std::numeric_limits<pid_t>::max()) return false;
+    if (::kill(static_cast<pid_t>(pid), 0) == -1 && errno == ESRCH) return false;
+    QString running = QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).symLinkTarget();
+    if (running.isEmpty()) return true;
+    if (running.endsWith(QLatin1String(" (deleted)"))) running.chop(10);  // a program replaced as it ran
+    return QFileInfo(running).fileName() == QFileInfo(program).fileName();
 }
 
-// Removes the settings file's lock file when it is empty and older than a
-// second, checked again just before it goes. Qt's own guard against two
-// programs removing a stale lock at once is taken for it; a lock that names
-// a process, or a younger one, is left to Qt.
-void removeAbandonedLock(const QString& iniPath) {
+enum class SettingsLock {
+    None,
+    Held,     // a writer may hold it
+    Stale,    // no writer holds it
+    NotAFile  // a folder, or a link to nothing: nothing the program removes
+};
+
+// The settings file's lock as QLockFile judges it: stale when it names a
+// process of this computer that has ended, or once it is older than Qt's
+// stale age. One naming no process (empty, unreadable, or not a lock's
+// content) is stale a second after it was made.
+SettingsLock settingsLock(const QString& lockPath) {
+    const QFileInfo lock(lockPath);
+    if (!lock.exists() && !lock.isSymLink()) return SettingsLock::None;
+    if (!lock.isFile()) return SettingsLock::NotAFile;
+    const qint64 age = qAbs(lock.lastModified().msecsTo(QDateTime::currentDateTimeUtc()));
+    if (age > kQtStaleLockAge) return SettingsLock::Stale;
+    qint64 pid = 0;
+    QString host, program;
+    if (!QLockFile(lockPath).getLockInfo(&pid, &host, &program))
+        return age > kAbandonedLockAge ? SettingsLock::Stale : SettingsLock::Held;
+    if (!host.isEmpty() && host != QSysInfo::machineHostName()) return SettingsLock::Held;
+    return lockHolderRuns(pid, program) ? SettingsLock::Held : SettingsLock::Stale;
+}
+
+// Leaves the settings file's lock gone, or held by a writer and Qt's to wait
+// on. A stale lock is removed under Qt's own guard against two programs
+// removing it at once, and judged again under it; removal needs only the
+// folder's rights. A held lock Qt could not remove once stale is waited on
+// here until its writer removes it or it turns stale. False for a lock that
+// cannot go: a folder, or a stale lock that could not be removed.
+bool makeWayForTheLock(const QString& iniPath) {
     const QString lockPath = iniPath + QStringLiteral(".lock");
-    if (!abandonedLock(lockPath)) return;
-    QLockFile removing(lockPath + QStringLiteral(".rmlock"));
-    if (removing.tryLock(0) && abandonedLock(lockPath)) QFile::remove(lockPath);
+    for (unsigned long pause = 10;; pause = std::min(2 * pause, 500UL)) {
+        switch (settingsLock(lockPath)) {
+            case SettingsLock::None: return true;
+            case SettingsLock::NotAFile: return false;
+            case SettingsLock::Held:
+                if (QFileInfo(lockPath).isWritable()) return true;
+                QThread::msleep(pause);
+                break;
+            case SettingsLock::Stale: {
+                QLockFile removing(lockPath + QStringLiteral(".rmlock"));
+                if (removing.tryLock(kRemovalGuardWait) && settingsLock(lockPath) == SettingsLock::Stale)
+                    QFile::remove(lockPath);
+                // Gone now, or a new writer's; one still stale stays for good.
+                if (settingsLock(lockPath) == SettingsLock::Stale) return false;
+                break;
+            }
+        }
+    }
 }
 
 // The wait shape while the settings file is written.
@@ -224,7 +289,7 @@ void QtSettingsStore::SaveSection(const std::string& appName, const std::string&
         old.allKeys();  // reads the file; its status follows
         if (old.status() == QSettings::FormatError && !QFile::remove(path_)) throw failed();
     }
-    removeAbandonedLock(path_);
+    if (!makeWayForTheLock(path_)) throw failed();
     // One sync writes every key in one step: a new file beside the old one,
     // renamed over it. A file that may not be read or written, or a folder
     // that may not be written, is left as it is and the status tells.

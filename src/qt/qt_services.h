@@ -47,8 +47,11 @@ public:
 // A write replaces the file whole, in one step: the keys the old file holds
 // with the new ones over them, or the new ones alone when the old file is
 // damaged. A file that may not be read or written, or one in a folder that
-// may not be written, is left alone. A lock file left empty by a writer killed
-// as it took it does not hold the write; the busy cursor shows while it runs.
+// may not be written, is left alone. A lock file no writer holds any more
+// (its process ended, or empty a second after a writer killed as it took it)
+// is removed before the write; one that cannot go (a folder) fails it at once.
+// No write waits for ever on a lock Qt could not remove; the busy cursor shows
+// while it runs.
 class QtSettingsStore : public SettingsStore {
 public:
     QtSettingsStore();

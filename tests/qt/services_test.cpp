@@ -20,7 +20,10 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <chrono>
+#include <condition_variable>
 #include <functional>
+#include <mutex>
+#include <optional>
 #include <thread>
 
 #include "qt/pdf_pages.h"
@@ -132,6 +135,7 @@ void makeLock(const QString& lockPath, const QByteArray& content, std::chrono::m
     QFile lock(lockPath);
     ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
     lock.write(content);
+    lock.flush();  // written now, not as it closes: the time set stays
     ASSERT_TRUE(lock.setFileTime(QDateTime::currentDateTime().addMSecs(-age.count()),
                                  QFileDevice::FileModificationTime));
 }
@@ -233,6 +237,106 @@ TEST(QtSettingsStore, AFolderThatMayNotBeWrittenFailsAtOnce) {
         EXPECT_EQ(e.description(), settingsFileError(QDir::toNativeSeparators(ini).toStdString()).description());
     }
     EXPECT_EQ(store.GetSetting("Pellmar", "Horo", "Name"), "Before");
+}
+
+// Writes on this thread while another keeps the time. `meanwhile` runs there
+// first, given a wait for the write's end (true once it has ended). A write
+// still going five seconds on would go on for ever: it counts as late, and
+// the lock (file or folder) is taken away so that it ends. Returns whether
+// it ended in time, and the error it raised.
+std::pair<bool, std::optional<std::string>> boundedSave(
+    QtSettingsStore& store, const QString& lockPath,
+    const std::function<void(const std::function<bool(std::chrono::milliseconds)>&)>& meanwhile) {
+    std::mutex mutex;
+    std::condition_variable changed;
+    bool ended = false, late = false;
+    const auto endedWithin = [&](std::chrono::milliseconds bound) {
+        std::unique_lock lock(mutex);
+        return changed.wait_for(lock, bound, [&] { return ended; });
+    };
+    std::thread keeper([&] {
+        if (meanwhile) meanwhile(endedWithin);
+        if (endedWithin(std::chrono::seconds(5))) return;
+        late = true;
+        QFile::setPermissions(lockPath, QFile::ReadOwner | QFile::WriteOwner);
+        if (!QFile::remove(lockPath)) QDir().rmdir(lockPath);
+    });
+    std::optional<std::string> error;
+    try {
+        store.SaveSetting("Pellmar", "Horo", "Name", "After");
+    } catch (const RunTimeError& e) {
+        error = e.description();
+    }
+    {
+        const std::lock_guard lock(mutex);
+        ended = true;
+    }
+    changed.notify_all();
+    keeper.join();
+    return {!late, error};
+}
+
+// A lock Qt could not remove itself (a file the user may not open for
+// writing, as a run as root killed mid-write leaves it, or a folder) never
+// holds the write for ever. One naming no running process of this computer
+// goes, also once its process ends during the write; a folder fails the
+// write at once, the folder and the settings as they were.
+TEST(QtSettingsStore, ALockQtCouldNotRemoveNeverHoldsTheWriteForEver) {
+    testing::app();
+    enum class Lock { Folder, EndedProcess, Unreadable, ProcessEndingMeanwhile };
+    struct Case {
+        const char* what;
+        Lock lock;
+    };
+    const QByteArray host = QSysInfo::machineHostName().toUtf8();
+    const QByteArray ended = "2147483000\njatakadesk\n" + host + "\n";
+    for (const Case c : {Case{"folder in the lock's place", Lock::Folder},
+                         Case{"read-only lock of an ended process", Lock::EndedProcess},
+                         Case{"unreadable lock", Lock::Unreadable},
+                         Case{"read-only lock whose process ends meanwhile", Lock::ProcessEndingMeanwhile}}) {
+        QTemporaryDir dir;
+        const QString ini = dir.filePath("settings.ini");
+        const QString lockPath = ini + ".lock";
+        QtSettingsStore store(ini);
+        store.SaveSetting("Pellmar", "Horo", "Name", "Before");
+        const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+        if (c.lock == Lock::Folder) {
+            ASSERT_TRUE(QDir().mkdir(lockPath));
+        } else {
+            // This process is the one still running, until the lock names an
+            // ended one instead.
+            makeLock(lockPath,
+                     c.lock == Lock::ProcessEndingMeanwhile
+                         ? QByteArray::number(QCoreApplication::applicationPid()) + "\n" +
+                               QFileInfo(QCoreApplication::applicationFilePath()).fileName().toUtf8() + "\n" +
+                               host + "\n"
+                         : ended,
+                     c.lock == Lock::Unreadable ? std::chrono::seconds(3) : std::chrono::milliseconds(0));
+            ASSERT_TRUE(QFile::setPermissions(lockPath, c.lock == Lock::Unreadable ? QFile::Permissions() : readOnly));
+            if (QFileInfo(lockPath).isWritable()) GTEST_SKIP() << "this user may write any file";
+        }
+        bool waited = true;
+        const auto [inTime, error] = boundedSave(store, lockPath, [&](const auto& endedWithin) {
+            if (c.lock != Lock::ProcessEndingMeanwhile) return;
+            waited = !endedWithin(std::chrono::milliseconds(300));
+            QFile::setPermissions(lockPath, QFile::ReadOwner | QFile::WriteOwner);
+            QFile lock(lockPath);
+            if (lock.open(QIODevice::WriteOnly)) lock.write(ended);
+            lock.close();
+            QFile::setPermissions(lockPath, readOnly);
+        });
+        EXPECT_TRUE(inTime) << c.what << ": the write waited for ever";
+        EXPECT_TRUE(waited) << c.what << ": the write went on while the lock's process ran";
+        if (c.lock == Lock::Folder) {
+            EXPECT_EQ(error, settingsFileError(QDir::toNativeSeparators(ini).toStdString()).description()) << c.what;
+            EXPECT_TRUE(QFileInfo(lockPath).isDir()) << c.what;
+            EXPECT_EQ(store.GetSetting("Pellmar", "Horo", "Name"), "Before") << c.what;
+        } else {
+            EXPECT_EQ(error, std::nullopt) << c.what;
+            EXPECT_FALSE(QFile::exists(lockPath)) << c.what;
+            EXPECT_EQ(store.GetSetting("Pellmar", "Horo", "Name"), "After") << c.what;
+        }
+    }
 }
 
 TEST(QtMessageBox, IsWideEnoughForItsWholeCaptionAndTheTitleBarButtons) {
