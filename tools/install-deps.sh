@@ -3,7 +3,7 @@
 # Packages already present are left alone, so a second run is quick.
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libsqlite3-dev sqlite3 libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-dejavu-core fonts-liberation2 tzdata xvfb xauth libxtst6)
+          libbenchmark-dev fonts-dejavu-core fonts-liberation2 tzdata xvfb xauth libxtst6 openbox)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

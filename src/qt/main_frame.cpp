@@ -271,13 +271,23 @@ void MainFrame::dropView(const std::string& name) {
     v.outer->deleteLater();
 }
 
+// A child window's left and top are those of its area within the work area.
+// A window of its own has its left and top on the screen where its window
+// manager's frame begins, title bar included (move() gives the window
+// manager that point); its width and height stay those of its area.
 void MainFrame::place(View& v) {
     Window& w = *v.window;
     v.outer->setWindowTitle(toQt(w.caption()));
     if (w.width() > 0 && w.height() > 0) {
         syncing_ = true;
-        v.outer->setGeometry(twipsToPixels(w.left()), twipsToPixels(w.top()), twipsToPixels(w.width()),
-                             twipsToPixels(w.height()));
+        const QRect at(twipsToPixels(w.left()), twipsToPixels(w.top()), twipsToPixels(w.width()),
+                       twipsToPixels(w.height()));
+        if (v.sub) {
+            v.outer->setGeometry(at);
+        } else {
+            v.outer->resize(at.size());
+            v.outer->move(at.topLeft());
+        }
         syncing_ = false;
     }
 }

@@ -116,9 +116,12 @@ private:
 };
 
 // The help window: the help document (an HTML file) at the anchor named by the
-// topic number ("#1000"), and a Close button. It fits on the screen it opens
-// on, below the menu bar given (the frame's, whose titles stay in reach); Esc
-// and Close close it and give the keys back to the window the user came from.
+// topic number ("#1000"), and a Close button. It lies wholly on the screen it
+// opens on, its window manager's frame included: below the menu bar given
+// (the frame's, whose titles stay in reach), made smaller to fit, while the
+// room there is tall enough to read in; else at its usual size, over the
+// frame. Esc and Close close it and give the keys back to the window the user
+// came from.
 class QtHelp : public Help {
 public:
     ~QtHelp() override;
@@ -129,8 +132,10 @@ public:
 private:
     void close();
     void fitToScreen();
+    void fitOnceFramed();
 
     std::unique_ptr<QWidget> window_;
+    bool framed_ = false;  // placed with its window manager's frame known
     QTextBrowser* text_ = nullptr;  // owned by the window
     QPointer<QWidget> cameFrom_;    // the window that had the keys before
     QPointer<QWidget> menuBar_;

@@ -7,8 +7,10 @@ namespace jd::qt {
 
 // Whether a window manager runs on the display: one that follows the desktop
 // conventions marks the root window with the window it keeps for the check
-// (`_NET_SUPPORTING_WM_CHECK`). Only an X display has one; elsewhere, as on
-// the offscreen platform, there is none.
+// (`_NET_SUPPORTING_WM_CHECK`), and marks that window with itself. A mark
+// whose window is gone or names another, as one that has exited may leave,
+// counts as none. Only an X display has one; elsewhere, as on the offscreen
+// platform, there is none.
 bool windowManagerRuns();
 
 // Makes a window, its frame included, no larger than `room` and moves it

@@ -24,10 +24,13 @@
 #include "qt/qt_app.h"
 #include "qt/qt_controls.h"
 #include "qt/qt_services.h"
+#include "qt/twips.h"
 #include "qt/wait_panel_widget.h"
 #include "state/result_windows.h"
 #include "state/shared_records.h"
 #include "ui/chart/frm_open_chart.h"
+#include "ui/chart/frm_retrive_birth_data.h"
+#include "ui/chart/frm_save_chart.h"
 #include "ui/shell/main_horoscope.h"
 #include "ui/shell/mdi_quill.h"
 
@@ -376,6 +379,26 @@ TEST_F(Program, UnderAWindowManagerTheFrameRestoresWithinTheScreen) {
                          outer.bottom() - inner.bottom());
     EXPECT_TRUE(room.contains(normal.marginsAdded(edges)));
     EXPECT_EQ(normal.size(), QSize(1024, 700).boundedTo(room.size().shrunkBy(edges)));
+}
+
+// The offscreen platform edges a window of its own as a window manager's
+// frame would: the frame begins where the window's Load puts it, and the
+// window's own area keeps the size the Load gives.
+TEST_F(Program, AWindowOfItsOwnHasItsFrameWhereItsLoadPutsIt) {
+    start(true);
+    for (const char* name : {frm_OpenChart::kWindowName, Frm_RetriveBirthData::kWindowName, Frm_SaveChart::kWindowName}) {
+        SCOPED_TRACE(name);
+        Window& w = windows.get(name);
+        w.show();
+        settle();
+        QWidget* view = frame->viewOf(name);
+        ASSERT_NE(view, nullptr);
+        ASSERT_NE(view->frameGeometry(), view->geometry()) << "the platform edges the window";
+        EXPECT_EQ(view->pos(), QPoint(twipsToPixels(w.left()), twipsToPixels(w.top())));
+        EXPECT_EQ(view->size(), QSize(twipsToPixels(w.width()), twipsToPixels(w.height())));
+        windows.unload(w);
+        settle();
+    }
 }
 
 TEST_F(Program, TabbingThroughAWideMasterScrollsEachControlIntoSight) {

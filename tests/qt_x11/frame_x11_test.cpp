@@ -1,7 +1,8 @@
 // The frame on an X display without a window manager: the focus stays in
 // sight in a work area smaller than its windows, the keys come back after the
-// save dialog and Help, and the frame's geometry where a window manager marks
-// the root window as running.
+// save dialog and Help, and where Help and the windows of their own lie; then
+// the same under a window manager (openbox, where it is installed), and what
+// counts as a running one.
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>
@@ -10,15 +11,18 @@
 #include <QFileDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QTabBar>
 #include <QTimer>
 #include <QTreeWidget>
 #include <filesystem>
 #include <functional>
 
+#include "qt/twips.h"
 #include "qt/window_manager.h"
 #include "qt_x11/x11_program.h"
 #include "ui/chart/frm_open_chart.h"
@@ -65,16 +69,19 @@ public:
         sync_(display_, 0);
         pump(200);
     }
+    unsigned long root() const { return root_(display_); }
     // The mark a running window manager leaves on the root window: the
-    // window it keeps for the check (here the root window itself).
-    void markWindowManager(bool running) {
-        const unsigned long root = root_(display_), check = atom_(display_, "_NET_SUPPORTING_WM_CHECK", 0);
+    // window it keeps for the check, which names itself the same way (the
+    // root window, which marks itself so); none takes the mark away.
+    void markWindowManager(unsigned long window) {
+        const unsigned long check = atom_(display_, "_NET_SUPPORTING_WM_CHECK", 0);
         constexpr unsigned long kWindowType = 33;  // XA_WINDOW
         constexpr int kReplace = 0;                // PropModeReplace
-        if (running)
-            change_(display_, root, check, kWindowType, 32, kReplace, reinterpret_cast<const unsigned char*>(&root), 1);
+        if (window)
+            change_(display_, root(), check, kWindowType, 32, kReplace, reinterpret_cast<const unsigned char*>(&window),
+                    1);
         else
-            delete_(display_, root, check);
+            delete_(display_, root(), check);
         sync_(display_, 0);
     }
 
@@ -103,6 +110,45 @@ protected:
         return {w->mapTo(area, QPoint(0, 0)), w->size()};
     }
     QRect shown() const { return frame->mdiArea()->viewport()->rect(); }
+
+    // Help opens anew with the frame restored, its menu bar's lower edge
+    // `room` pixels above the screen's free area's (0: the frame as it
+    // starts); it lies below the menus while the room is 400 pixels high,
+    // else at its usual size over the frame, and always wholly on the screen,
+    // its window manager's frame (once framed) included. Where it lies.
+    QRect helpOver(int room) {
+        const QRect free = frame->screen()->availableGeometry();
+        const QWidget* bar = frame->menuBar();
+        const auto barBottom = [bar] { return bar->mapToGlobal(QPoint(0, bar->height())).y(); };
+        if (room) {
+            frame->showNormal();
+            EXPECT_TRUE(waitUntil([this] { return !frame->isMaximized(); }));
+            const int top = free.bottom() + 1 - room - (barBottom() - frame->frameGeometry().top());
+            frame->move(0, top);
+            EXPECT_TRUE(waitUntil([&] { return frame->frameGeometry().top() == top; })) << frame->frameGeometry().top();
+        }
+        const int below = free.bottom() + 1 - barBottom();
+        QtHelp help;
+        help.setMenuBar(frame->menuBar());
+        help.showTopic("no such help.html", 1000);
+        QWidget& w = *help.window();
+        const bool framed = framing();
+        const auto fits = [&] {
+            const QRect outer = w.frameGeometry();
+            return w.isVisible() && (!framed || outer != w.geometry()) && free.contains(outer) &&
+                   (below < 400 || outer.top() >= barBottom());
+        };
+        EXPECT_TRUE(waitUntil(fits)) << w.frameGeometry().top() << " " << w.frameGeometry().bottom();
+        if (below < 400) {
+            const QSize edges = w.frameGeometry().size() - w.size();
+            EXPECT_EQ(w.size(), QSize(700, 600).boundedTo(free.size() - edges));
+            EXPECT_TRUE(w.frameGeometry().intersects(frame->frameGeometry())) << "over the frame";
+        }
+        return w.geometry();
+    }
+
+    // Whether a window manager frames the windows.
+    virtual bool framing() const { return false; }
 
     XDisplay x;
 };
@@ -184,20 +230,77 @@ TEST_F(FrameOnX11, HelpLeavesTheMenuTitlesInSightAndClosesWithItsButton) {
     EXPECT_TRUE(waitUntil([&] { return QApplication::activeWindow() == birthDetails; }));
 }
 
-// A window manager marks the root window: the frame leaves maximising to it
-// and keeps its own size, whose title bar and edges Restore shows on the
-// screen. Without the mark the frame takes the screen's free area itself.
+// Help with the frame as it starts, restored with room enough below its
+// menus, and restored low on the screen: on a bare 800 x 600 screen it starts
+// just below the menu bar.
+TEST_F(FrameOnX11, HelpLiesBelowTheMenusWhileThereIsRoomElseWhole) {
+    const QRect started = helpOver(0);
+    if (frame->screen()->size() == QSize(800, 600)) {
+        EXPECT_EQ(started, QRect(0, 19, 700, 581));
+    }
+    helpOver(450);
+    helpOver(145);
+}
+
+// The windows of their own lie where their Load puts them.
+TEST_F(FrameOnX11, AWindowOfItsOwnLiesWhereItsLoadPutsIt) {
+    auto& details = openFromMenu<frm_OpenChart>("mnuBirthDetails");
+    QWidget* view = frame->viewOf("frm_OpenChart");
+    EXPECT_EQ(view->geometry(), QRect(twipsToPixels(details.left()), twipsToPixels(details.top()),
+                                      twipsToPixels(details.width()), twipsToPixels(details.height())));
+}
+
+// A window manager that has ended may leave its mark on the root window: the
+// window the mark names is gone, or is not the one the manager kept.
+TEST_F(FrameOnX11, AMarkLeftBehindIsNoWindowManager) {
+    if (!x.available()) GTEST_SKIP() << "the X server has no test extension";
+    auto gone = std::make_unique<QWidget>();
+    const unsigned long goneWindow = gone->winId();
+    gone.reset();
+    QWidget unmarked;
+    struct Mark {
+        const char* what;
+        unsigned long window;
+        bool runs;
+    };
+    for (const Mark& m : {Mark{"kept and marked", x.root(), true}, Mark{"gone", goneWindow, false},
+                          Mark{"not marked", static_cast<unsigned long>(unmarked.winId()), false}}) {
+        SCOPED_TRACE(m.what);
+        x.markWindowManager(m.window);
+        EXPECT_EQ(windowManagerRuns(), m.runs);
+    }
+    x.markWindowManager(0);
+}
+
+// A window manager runs (openbox, where it is installed, started for each
+// test; else only its mark on the root window): the frame leaves maximising
+// to it and keeps its own size, whose title bar and edges Restore shows on
+// the screen.
 class FrameUnderAWindowManager : public FrameOnX11 {
 protected:
     void SetUp() override {
         if (!x.available()) GTEST_SKIP() << "the X server has no test extension";
-        x.markWindowManager(true);
+        const QString openbox = QStandardPaths::findExecutable(QStringLiteral("openbox"));
+        if (openbox.isEmpty()) {
+            x.markWindowManager(x.root());
+        } else {
+            manager_.start(openbox, {QStringLiteral("--sm-disable")});
+            ASSERT_TRUE(manager_.waitForStarted());
+            ASSERT_TRUE(waitUntil([] { return windowManagerRuns(); }, 10000)) << "openbox did not start";
+        }
         FrameOnX11::SetUp();
     }
     void TearDown() override {
-        x.markWindowManager(false);
         FrameOnX11::TearDown();
+        if (manager_.state() != QProcess::NotRunning) {
+            manager_.terminate();
+            manager_.waitForFinished();
+        }
+        x.markWindowManager(0);
     }
+    bool framing() const override { return manager_.state() == QProcess::Running; }
+
+    QProcess manager_;
 };
 
 TEST_F(FrameUnderAWindowManager, TheFrameKeepsItsOwnGeometryForRestore) {
@@ -206,8 +309,29 @@ TEST_F(FrameUnderAWindowManager, TheFrameKeepsItsOwnGeometryForRestore) {
     EXPECT_TRUE(frame->isMaximized());
     EXPECT_EQ(frame->normalGeometry().size(), QSize(1024, 700).boundedTo(room.size()));
     EXPECT_TRUE(room.contains(frame->frameGeometry()));
-    x.markWindowManager(false);
+    x.markWindowManager(0);
     EXPECT_FALSE(windowManagerRuns());
+}
+
+// Help's window, title bar included, lies below the menus from its first
+// opening on, and on the screen wherever the frame lies.
+TEST_F(FrameUnderAWindowManager, HelpLiesBelowTheMenusWhileThereIsRoomElseWhole) {
+    helpOver(0);
+    helpOver(450);
+    helpOver(145);
+}
+
+// A window of its own has its window manager's frame, title bar included,
+// where its Load puts it; its own area keeps its size.
+TEST_F(FrameUnderAWindowManager, AWindowOfItsOwnHasItsFrameWhereItsLoadPutsIt) {
+    if (!framing()) GTEST_SKIP() << "no window manager is installed to frame the window";
+    auto& details = openFromMenu<frm_OpenChart>("mnuBirthDetails");
+    QWidget* view = frame->viewOf("frm_OpenChart");
+    const QPoint at(twipsToPixels(details.left()), twipsToPixels(details.top()));
+    EXPECT_TRUE(waitUntil([&] { return view->frameGeometry() != view->geometry() && view->pos() == at; }))
+        << view->pos().x() << "," << view->pos().y();
+    EXPECT_EQ(view->size(), QSize(twipsToPixels(details.width()), twipsToPixels(details.height())));
+    EXPECT_GT(view->geometry().top(), at.y()) << "below the title bar";
 }
 
 }  // namespace
