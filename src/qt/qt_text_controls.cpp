@@ -7,6 +7,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 
 #include "qt/next_pass.h"
@@ -128,11 +129,22 @@ std::optional<std::string> middleClickPaste(const QMouseEvent* e) {
 
 bool sameEntry(const ListEntry& a, const ListEntry& b) { return a.itemData == b.itemData && a.text == b.text; }
 
+// Input methods stay on (a read-only line edit turns them off itself): their
+// text goes through the model as typed text.
 void lockDownLineEdit(QLineEdit* edit) {
     edit->setContextMenuPolicy(Qt::NoContextMenu);
     edit->setDragEnabled(false);
     edit->setAcceptDrops(false);
-    edit->setAttribute(Qt::WA_InputMethodEnabled, false);
+}
+
+// An input method's event as the text part shows it: the text being
+// composed, drawn as Qt draws it, without the text committed (which goes
+// through the model) or a selection of the input method's own.
+QInputMethodEvent composingOnly(const QInputMethodEvent* e) {
+    QList<QInputMethodEvent::Attribute> shown;
+    for (const auto& a : e->attributes())
+        if (a.type != QInputMethodEvent::Selection) shown << a;
+    return QInputMethodEvent(e->preeditString(), shown);
 }
 
 // The window asked to give a control the focus while its widget has the
@@ -290,6 +302,8 @@ void QtTextBox::focusOutEvent(QFocusEvent* e) {
 void QtTextBox::inputMethodEvent(QInputMethodEvent* e) {
     caret_.used();
     typeText(model_, e->commitString());
+    QInputMethodEvent composing = composingOnly(e);
+    QLineEdit::inputMethodEvent(&composing);
     e->accept();
 }
 
@@ -556,6 +570,8 @@ void QtComboBox::inputMethodEvent(QInputMethodEvent* e) {
     caret_.used();
     catchUp();
     typeText(model_, e->commitString());
+    QInputMethodEvent composing = composingOnly(e);
+    QComboBox::inputMethodEvent(&composing);
     e->accept();
 }
 

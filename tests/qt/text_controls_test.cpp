@@ -18,6 +18,7 @@
 #include "qt/qt_app.h"
 #include "qt/qt_controls.h"
 #include "qt/qt_services.h"
+#include "ui/places/place_forms.h"
 
 namespace jd::qt {
 namespace {
@@ -148,9 +149,13 @@ TEST_F(BindingTest, TextBoxShowsTheModelAndTypesThroughIt) {
 
     model.setText("Ravi");
     EXPECT_EQ(box.text(), "Ravi");
+    // Input methods reach the box unless it is locked.
+    EXPECT_TRUE(box.testAttribute(Qt::WA_InputMethodEnabled));
     model.setLocked(true);
     EXPECT_TRUE(box.isReadOnly());
+    EXPECT_FALSE(box.testAttribute(Qt::WA_InputMethodEnabled));
     model.setLocked(false);
+    EXPECT_TRUE(box.testAttribute(Qt::WA_InputMethodEnabled));
 
     model.setText("");
     type(&box, "abcdefg");  // five characters fit
@@ -167,6 +172,25 @@ TEST_F(BindingTest, TextBoxShowsTheModelAndTypesThroughIt) {
     model.onKeyUp = [&](int& code, int) { keyUps.push_back(code); };
     testing::keyClick(&box, Qt::Key_Return, "\r");
     EXPECT_EQ(keyUps, std::vector<int>{13});
+
+    // An input method's text: what it composes shows in the box alone, what
+    // it commits is typed through the model and its key rules.
+    model.setText("");
+    const auto inputMethod = [&box](const QString& composing, const QString& committed) {
+        QInputMethodEvent e(composing, {});
+        e.setCommitString(committed);
+        QApplication::sendEvent(&box, &e);
+    };
+    inputMethod("e", "Zo");
+    EXPECT_EQ(model.text(), "Zo");
+    EXPECT_EQ(box.inputMethodQuery(Qt::ImSurroundingText).toString(), "Zo");
+    inputMethod("", "\u00eb");
+    EXPECT_EQ(model.text(), "Zo\u00eb");
+    EXPECT_EQ(box.text(), "Zo\u00eb");
+    model.setText("");
+    model.onKeyPress = keepDigitKeys;  // a latitude box
+    inputMethod("", "1\uff12a3");
+    EXPECT_EQ(model.text(), "13");
 }
 
 TEST_F(BindingTest, ASwallowedKeyNeverReachesTheBox) {
