@@ -262,10 +262,15 @@ TEST_F(TypingOnX11, EachBirthDetailsCheckHandsOverItsBoxWithTheTextSelected) {
 // later ones alike. Where no message names the box, the caret stays where
 // the user typed.
 TEST_F(TypingOnX11, TheBoxAMessageNamesIsReadyToRetype) {
-    const auto enterHeld = [this](int ms) {
-        return [this, ms] {
+    bool enterHeldDown = false;  // let go before the next row
+    const auto enterHeld = [this, &enterHeldDown](int ms) {
+        return [this, ms, &enterHeldDown] {
+            enterHeldDown = true;
             keys.key(kReturn, true);
-            QTimer::singleShot(ms, frame.get(), [this] { keys.key(kReturn, false); });
+            QTimer::singleShot(ms, frame.get(), [this, &enterHeldDown] {
+                keys.key(kReturn, false);
+                enterHeldDown = false;
+            });
         };
     };
     const std::function<void()> answers[] = {
@@ -283,28 +288,41 @@ TEST_F(TypingOnX11, TheBoxAMessageNamesIsReadyToRetype) {
 
     // The birth-details window sends a chart whose name is used to Save Chart,
     // which refuses it: its name box has the keys.
-    const auto refusedInSaveChart = [this]() -> TextBox& {
+    const auto hasTheKeys = [](const Control& c) {
+        return waitUntil([&c] {
+            const QWidget* f = QApplication::focusWidget();
+            return f && f->objectName().toStdString() == c.name();
+        });
+    };
+    const auto boxAnswered = [this](size_t before) {
+        return waitUntil([this, before] {
+            return counted.texts.size() > before && QApplication::activeModalWidget() == nullptr;
+        });
+    };
+    const auto refusedInSaveChart = [&]() -> TextBox& {
         answerBoxesWithEnter();
         auto& w = openBirthDetails();
         w.Txt_VC_ChartName.setText("Kbd Save A");
         keys.tap('f', kAlt);
         keys.tap('s');
-        pump(300);
+        EXPECT_TRUE(boxAnswered(0));
         if (counted.texts.back() == "Chart Successfully Saved") {
             w.txt_VC_UserId = 0;  // the same chart as a new one
             keys.tap('f', kAlt);
             keys.tap('s');
-            pump(300);
+            EXPECT_TRUE(boxAnswered(1));
         }
-        return windows->get<Frm_SaveChart>().Txt_SC_ChartName;
+        TextBox& name = windows->get<Frm_SaveChart>().Txt_SC_ChartName;
+        EXPECT_TRUE(hasTheKeys(name));
+        return name;
     };
-    const auto search = [this](bool editPanel, const char* typed) -> TextBox& {
+    const auto search = [&](bool editPanel, const char* typed) -> TextBox& {
         auto& m = openFromMenu<frm_Add_Country>("mDI_Country");
         m.TabStrip1.clickTab(editPanel ? 2 : 1);
         TextBox& box = editPanel ? m.txtEditSearch : m.txtSearch;
         box.setText("");
         m.setFocus(box);
-        pump(100);
+        EXPECT_TRUE(hasTheKeys(box));
         keys.type(typed);
         return box;
     };
@@ -318,13 +336,17 @@ TEST_F(TypingOnX11, TheBoxAMessageNamesIsReadyToRetype) {
         {"Save Chart, first refusal", refusedInSaveChart, "Chart Name Already Used , Enter Another Name", true},
         {"Save Chart, the name sent again by Alt+S", [&]() -> Control& {
              TextBox& box = refusedInSaveChart();
+             const size_t refused = counted.texts.size();
              keys.tap('s', kAlt);
+             EXPECT_TRUE(boxAnswered(refused));
              return box;
          }, "Chart Name Already Used , Enter Another Name", true},
         {"Save Chart, the name sent again by a click", [&]() -> Control& {
              TextBox& box = refusedInSaveChart();
              auto* button = frame->viewOf(Frm_SaveChart::kWindowName)->findChild<QWidget*>("Cmd_SC_Save");
+             const size_t refused = counted.texts.size();
              testing::mouseClick(button, QPointF(button->rect().center()));
+             EXPECT_TRUE(boxAnswered(refused));
              return box;
          }, "Chart Name Already Used , Enter Another Name", true},
         {"Country search, nothing found (Add)", [&]() -> Control& {
@@ -357,7 +379,7 @@ TEST_F(TypingOnX11, TheBoxAMessageNamesIsReadyToRetype) {
              auto& m = openFromMenu<frm_Add_Country>("mDI_Country");
              m.TabStrip1.clickTab(1);
              m.setFocus(m.txtAddName);
-             pump(100);
+             EXPECT_TRUE(hasTheKeys(m.txtAddName));
              keys.type("India");
              keys.tap(kReturn);
              return m.txtAddName;
@@ -385,8 +407,10 @@ TEST_F(TypingOnX11, TheBoxAMessageNamesIsReadyToRetype) {
         rows.push_back({std::string("Save Chart, the name sent again by Enter, answered by ") + answerNames[i],
                         [&, i]() -> Control& {
                             TextBox& box = refusedInSaveChart();
+                            const size_t refused = counted.texts.size();
                             answerBoxesBy(answers[i]);
                             keys.tap(kReturn);
+                            EXPECT_TRUE(boxAnswered(refused));
                             return box;
                         },
                         "Chart Name Already Used , Enter Another Name", true});
@@ -395,14 +419,13 @@ TEST_F(TypingOnX11, TheBoxAMessageNamesIsReadyToRetype) {
         counted.texts.clear();
         counted.onShow = nullptr;
         Control& named = row.raise();
-        ASSERT_TRUE(waitUntil([] { return QApplication::activeModalWidget() == nullptr; }, 4000));
-        pump(300);
         if (row.message) {
-            ASSERT_FALSE(counted.texts.empty());
+            ASSERT_TRUE(boxAnswered(0));
             EXPECT_EQ(counted.texts.back(), row.message);
         } else {
             EXPECT_TRUE(counted.texts.empty());
         }
+        EXPECT_TRUE(hasTheKeys(named));
         QWidget* focused = QApplication::focusWidget();
         ASSERT_NE(focused, nullptr);
         ASSERT_EQ(focused->objectName().toStdString(), named.name());
@@ -417,9 +440,11 @@ TEST_F(TypingOnX11, TheBoxAMessageNamesIsReadyToRetype) {
         keys.type("7");
         EXPECT_EQ(edit->text().toStdString(), row.selected ? "7" : before + "7");
         counted.onShow = nullptr;
+        EXPECT_TRUE(waitUntil([&enterHeldDown] { return !enterHeldDown; }));
         windows->unload<Frm_SaveChart>();
         windows->unload<frm_OpenChart>();
-        pump(100);
+        frame->activateWindow();  // as the user comes back to the frame
+        EXPECT_TRUE(waitUntil([this] { return QApplication::activeWindow() == frame.get(); }));
     }
 }
 
