@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
@@ -306,7 +307,12 @@ void MainFrame::activate(View& v) {
         v.sub->raise();
     } else {
         v.outer->raise();
-        v.outer->activateWindow();
+        // A window the window system is telling of as activated is not asked
+        // for again. Where each request comes back as an activation once the
+        // event loop runs (the offscreen platform), the requests still on
+        // their way for two windows (one hidden and shown again over the
+        // other) would otherwise answer each other for ever.
+        if (v.outer != reportedActive_) v.outer->activateWindow();
     }
 }
 
@@ -379,6 +385,7 @@ void MainFrame::keysToFrameUnlessOwnWindowActive() {
 // window: the registry learns where the user works.
 void MainFrame::noteActivation(QWidget* window) {
     if (!registry_) return;
+    const QScopedValueRollback reporting(reportedActive_, window);
     if (window == this) {
         if (main_) registry_->activatedByUser(*main_);
         return;

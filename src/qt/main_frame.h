@@ -98,6 +98,7 @@ private:
     bool syncing_ = false;  // the frame itself is moving the sub-windows
     QMdiSubWindow* activating_ = nullptr;  // the area is activating this sub-window
     bool commandRunning_ = false;          // a menu command is running
+    QWidget* reportedActive_ = nullptr;    // the window system is telling of this window's activation
     bool closing_ = false;
     bool restackPending_ = false;
     std::function<bool()> windowManagerRuns_;

@@ -3,7 +3,9 @@
 // the advertisement panes.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QEventLoop>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -356,6 +358,88 @@ TEST_F(Program, AMessageBoxBelongsToTheWindowTheUserWorksInAsTheRegistryKnowsIt)
     });
     boxes.show("Enter Name", MsgIcon::Information, MsgButtons::OK, std::nullopt);
     EXPECT_EQ(owner, entry);
+}
+
+// The program's real message boxes, each answered as soon as it is up;
+// their texts are kept.
+class AnsweredBoxes : public MessageBox {
+public:
+    explicit AnsweredBoxes(QtMessageBox& boxes) : real_(boxes) {}
+    MsgResult show(const std::string& text, MsgIcon icon, MsgButtons buttons,
+                   const std::optional<std::string>& title) override {
+        texts.push_back(text);
+        QTimer::singleShot(0, &alive_, [] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->done(QMessageBox::Ok);
+        });
+        return real_.show(text, icon, buttons, title);
+    }
+    std::vector<std::string> texts;
+
+private:
+    QtMessageBox& real_;
+    QObject alive_;  // its timers go with it
+};
+
+// The activations of windows the window system reports, counted. Past `cap`
+// the rest are kept from the program, so activations that answer each other
+// end there.
+class CountedActivations : public QObject {
+public:
+    explicit CountedActivations(int cap) : cap_(cap) { QCoreApplication::instance()->installEventFilter(this); }
+    bool eventFilter(QObject* o, QEvent* e) override {
+        return e->type() == QEvent::WindowActivate && o->isWidgetType() && static_cast<QWidget*>(o)->isWindow() &&
+               ++count > cap_;
+    }
+    int count = 0;
+
+private:
+    int cap_;
+};
+
+// Save Chart refuses a used name, which the user sends again from its name
+// box, by Enter and by Alt+S: each is refused once, and the keys stay in the
+// name box. The offscreen platform reports each request to activate a window
+// as an activation, as it comes: the hidden and shown again window's
+// requests must not answer each other for ever.
+TEST_F(Program, SaveChartRefusesAUsedNameSentAgainOnceEachTime) {
+    QtMessageBox real([this] { return frame->workingWindow(); });
+    AnsweredBoxes boxes(real);
+    windows.services().messageBox = &boxes;
+    start();
+    constexpr int kCap = 100;
+    const CountedActivations activations(kCap);
+    frame->menuBar()->findChild<QAction*>("mnuBirthDetails")->trigger();
+    settle();
+    auto& entry = windows.get<frm_OpenChart>();
+    entry.Txt_VC_ChartName.setText("A");
+    entry.txt_VC_Country.choose(entry.txt_VC_Country.findPrefix("India"));
+    entry.txt_VC_City.choose(entry.txt_VC_City.findPrefix("Hyderabad"));
+    entry.mnuSave.click();
+    settle();
+    entry.txt_VC_UserId = 0;  // the same chart as a new one
+    entry.mnuSave.click();
+    settle();
+    QWidget* view = frame->viewOf(Frm_SaveChart::kWindowName);
+    ASSERT_NE(view, nullptr);
+    auto* name = view->findChild<QWidget*>("Txt_SC_ChartName");
+    auto* save = view->findChild<QAbstractButton*>("Cmd_SC_Save");
+    ASSERT_EQ(QApplication::focusWidget(), name);
+
+    testing::keyClick(name, Qt::Key_Return, "\r");
+    settle();
+    // Alt+S: the access key presses the button as a click shown, once the
+    // event loop runs; the wait ends as its click is handled.
+    QEventLoop clicked;
+    QObject::connect(save, &QAbstractButton::clicked, &clicked, &QEventLoop::quit, Qt::QueuedConnection);
+    QTimer::singleShot(5000, &clicked, &QEventLoop::quit);  // a bound, should the click never come
+    save->animateClick();
+    clicked.exec();
+    settle();
+    const std::string used = "Chart Name Already Used , Enter Another Name";
+    EXPECT_EQ(boxes.texts, (std::vector<std::string>{"Chart Successfully Saved", used, used, used}));
+    EXPECT_LT(activations.count, kCap) << "the windows' activations answer each other";
+    EXPECT_EQ(QApplication::activeWindow(), view);
+    EXPECT_EQ(QApplication::focusWidget(), name);
 }
 
 TEST_F(Program, ASmallFrameScrollsToTheResultWindows) {
