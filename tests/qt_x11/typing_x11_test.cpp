@@ -403,6 +403,15 @@ TEST_F(TypingOnX11, TheBoxAMessageNamesIsReadyToRetype) {
              return m.Txt_VP_YEAR;
          }, "Enter Year Between 1800 and 3000", true},
     };
+    rows.push_back({"Save Chart, the name sent again by Enter held 1.5 s, answered by a click", [&]() -> Control& {
+                        TextBox& box = refusedInSaveChart();
+                        const size_t refused = counted.texts.size();
+                        answerBoxesBy(answers[4]);
+                        enterHeld(1500)();
+                        EXPECT_TRUE(boxAnswered(refused));
+                        return box;
+                    },
+                    "Chart Name Already Used , Enter Another Name", true});
     for (int i = 1; i < 5; ++i)
         rows.push_back({std::string("Save Chart, the name sent again by Enter, answered by ") + answerNames[i],
                         [&, i]() -> Control& {
@@ -426,6 +435,7 @@ TEST_F(TypingOnX11, TheBoxAMessageNamesIsReadyToRetype) {
             EXPECT_TRUE(counted.texts.empty());
         }
         EXPECT_TRUE(hasTheKeys(named));
+        EXPECT_TRUE(waitUntil([&enterHeldDown] { return !enterHeldDown; }));  // its release changes nothing
         QWidget* focused = QApplication::focusWidget();
         ASSERT_NE(focused, nullptr);
         ASSERT_EQ(focused->objectName().toStdString(), named.name());
@@ -440,7 +450,6 @@ TEST_F(TypingOnX11, TheBoxAMessageNamesIsReadyToRetype) {
         keys.type("7");
         EXPECT_EQ(edit->text().toStdString(), row.selected ? "7" : before + "7");
         counted.onShow = nullptr;
-        EXPECT_TRUE(waitUntil([&enterHeldDown] { return !enterHeldDown; }));
         windows->unload<Frm_SaveChart>();
         windows->unload<frm_OpenChart>();
         frame->activateWindow();  // as the user comes back to the frame

@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "qt/program.h"
+#include "qt/window_manager.h"
 #include "qt/qt_app.h"
 #include "state/result_windows.h"
 #include "state/shared_records.h"
@@ -87,6 +88,9 @@ void XKeys::type(const std::string& text) {
 void ProgramOnX11::SetUp() {
     testing::app();
     if (!keys.available()) GTEST_SKIP() << "the X server has no test extension";
+    if (qEnvironmentVariableIsSet("JD_WINDOW_MANAGER")) {
+        ASSERT_TRUE(waitUntil([] { return windowManagerRuns(); }, 10000)) << "the window manager did not start";
+    }
     resetState();
     resultWindows().resetAll();
     folder_ = testing::programFolder("jd_x11_");

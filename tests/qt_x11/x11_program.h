@@ -1,6 +1,7 @@
 #pragma once
 // The whole program on an X display without a window manager, where nothing
-// but the program itself activates its windows: real message boxes, a real
+// but the program itself activates its windows (or with one, where the test
+// runs under JD_WINDOW_MANAGER): real message boxes, a real
 // event loop, and keys typed through the X server's test extension, so they
 // reach the window that X gives the input focus, as the user's own would.
 #include <gtest/gtest.h>
