@@ -326,6 +326,31 @@ TEST_F(TypingOnX11, TheBoxAMessageNamesIsReadyToRetype) {
         keys.type(typed);
         return box;
     };
+    // Save Chart's refused name sent again from its own window by `send`, the
+    // box answered by `answer`.
+    const auto sentAgain = [&](std::function<void()> send, std::function<void()> answer) {
+        return [&, send, answer]() -> Control& {
+            TextBox& box = refusedInSaveChart();
+            const size_t refused = counted.texts.size();
+            answerBoxesBy(answer);
+            send();
+            EXPECT_TRUE(boxAnswered(refused));
+            return box;
+        };
+    };
+    const auto searched = [&](bool editPanel, const char* typed, std::function<void()> then) {
+        return [&, editPanel, typed, then]() -> Control& {
+            TextBox& box = search(editPanel, typed);
+            then();
+            return box;
+        };
+    };
+    const auto tapEnter = [this] { keys.tap(kReturn); };
+    const auto clickSave = [this] {
+        auto* button = frame->viewOf(Frm_SaveChart::kWindowName)->findChild<QWidget*>("Cmd_SC_Save");
+        testing::mouseClick(button, QPointF(button->rect().center()));
+    };
+    const char* const used = "Chart Name Already Used , Enter Another Name";
     struct Row {
         std::string what;
         std::function<Control&()> raise;  // raises the message; the box that then has the keys
@@ -333,48 +358,19 @@ TEST_F(TypingOnX11, TheBoxAMessageNamesIsReadyToRetype) {
         bool selected;
     };
     std::vector<Row> rows = {
-        {"Save Chart, first refusal", refusedInSaveChart, "Chart Name Already Used , Enter Another Name", true},
-        {"Save Chart, the name sent again by Alt+S", [&]() -> Control& {
-             TextBox& box = refusedInSaveChart();
-             const size_t refused = counted.texts.size();
-             keys.tap('s', kAlt);
-             EXPECT_TRUE(boxAnswered(refused));
-             return box;
-         }, "Chart Name Already Used , Enter Another Name", true},
-        {"Save Chart, the name sent again by a click", [&]() -> Control& {
-             TextBox& box = refusedInSaveChart();
-             auto* button = frame->viewOf(Frm_SaveChart::kWindowName)->findChild<QWidget*>("Cmd_SC_Save");
-             const size_t refused = counted.texts.size();
-             testing::mouseClick(button, QPointF(button->rect().center()));
-             EXPECT_TRUE(boxAnswered(refused));
-             return box;
-         }, "Chart Name Already Used , Enter Another Name", true},
-        {"Country search, nothing found (Add)", [&]() -> Control& {
-             TextBox& box = search(false, "zzq");
-             keys.tap(kReturn);
-             return box;
-         }, "No Such Country Exists", true},
-        {"Country search, nothing found (Edit)", [&]() -> Control& {
-             TextBox& box = search(true, "zzq");
-             keys.tap(kReturn);
-             return box;
-         }, "No Such Country  Exists", true},
-        {"Country search, a name begun", [&]() -> Control& {
-             TextBox& box = search(false, "ind");
-             keys.tap(kReturn);
-             return box;
-         }, "No Such Country Exists", false},
-        {"Country search, a name matched", [&]() -> Control& {
-             TextBox& box = search(false, "india");
-             keys.tap(kReturn);
-             return box;
-         }, nullptr, false},
-        {"Country search, Alt tapped, Esc", [&]() -> Control& {
-             TextBox& box = search(false, "zzq");
+        {"Save Chart, first refusal", refusedInSaveChart, used, true},
+        {"Save Chart, sent again by Alt+S", sentAgain([this] { keys.tap('s', kAlt); }, tapEnter), used, true},
+        {"Save Chart, sent again by a click", sentAgain(clickSave, tapEnter), used, true},
+        {"Save Chart, sent again by Enter held 1.5 s, answered by a click", sentAgain(enterHeld(1500), answers[4]),
+         used, true},
+        {"Country search, nothing found (Add)", searched(false, "zzq", tapEnter), "No Such Country Exists", true},
+        {"Country search, nothing found (Edit)", searched(true, "zzq", tapEnter), "No Such Country  Exists", true},
+        {"Country search, a name begun", searched(false, "ind", tapEnter), "No Such Country Exists", false},
+        {"Country search, a name matched", searched(false, "india", tapEnter), nullptr, false},
+        {"Country search, Alt tapped, Esc", searched(false, "zzq", [this] {
              keys.tap(kAlt);
              keys.tap(kEscape);
-             return box;
-         }, nullptr, false},
+         }), nullptr, false},
         {"Country name used", [&]() -> Control& {
              auto& m = openFromMenu<frm_Add_Country>("mDI_Country");
              m.TabStrip1.clickTab(1);
@@ -403,26 +399,9 @@ TEST_F(TypingOnX11, TheBoxAMessageNamesIsReadyToRetype) {
              return m.Txt_VP_YEAR;
          }, "Enter Year Between 1800 and 3000", true},
     };
-    rows.push_back({"Save Chart, the name sent again by Enter held 1.5 s, answered by a click", [&]() -> Control& {
-                        TextBox& box = refusedInSaveChart();
-                        const size_t refused = counted.texts.size();
-                        answerBoxesBy(answers[4]);
-                        enterHeld(1500)();
-                        EXPECT_TRUE(boxAnswered(refused));
-                        return box;
-                    },
-                    "Chart Name Already Used , Enter Another Name", true});
-    for (int i = 1; i < 5; ++i)
-        rows.push_back({std::string("Save Chart, the name sent again by Enter, answered by ") + answerNames[i],
-                        [&, i]() -> Control& {
-                            TextBox& box = refusedInSaveChart();
-                            const size_t refused = counted.texts.size();
-                            answerBoxesBy(answers[i]);
-                            keys.tap(kReturn);
-                            EXPECT_TRUE(boxAnswered(refused));
-                            return box;
-                        },
-                        "Chart Name Already Used , Enter Another Name", true});
+    for (int i = 0; i < 5; ++i)
+        rows.push_back({std::string("Save Chart, sent again by Enter, answered by ") + answerNames[i],
+                        sentAgain(tapEnter, answers[i]), used, true});
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         counted.texts.clear();
