@@ -56,6 +56,15 @@ bool windowManagerRuns() {
     return kept && named(*kept) == kept;
 }
 
+// Makes a window that is still shown the active one again, with the keys
+// where its handlers put the focus (or where they were). The program does it
+// itself: no window manager may be there to do it.
+void giveBackKeys(QWidget* window) {
+    if (!window || !window->isVisible()) return;
+    window->raise();
+    window->activateWindow();
+}
+
 void placeWithin(QWidget& w, const QRect& room) {
     const QSize margins = w.frameGeometry().size() - w.size();
     w.resize(w.size().boundedTo(room.size() - margins));

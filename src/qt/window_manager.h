@@ -18,4 +18,9 @@ bool windowManagerRuns();
 // corner, so its title bar stays in sight.
 void placeWithin(QWidget& w, const QRect& room);
 
+// Makes a window that is still shown the active one again, with the keys
+// where its handlers put the focus (or where they were). The program does it
+// itself: no window manager may be there to do it.
+void giveBackKeys(QWidget* window);
+
 }  // namespace jd::qt
