@@ -147,6 +147,25 @@ QInputMethodEvent composingOnly(const QInputMethodEvent* e) {
     return QInputMethodEvent(e->preeditString(), shown);
 }
 
+// An input method's commit, typed through the model as the user's typing
+// is: it takes the place of the selection or, where it carries a
+// replacement range (a correcting input method's, counted from the caret),
+// of the characters that range names; each character passes the model's
+// key rules. A range with nothing committed is erased as Backspace erases.
+template <class Model>
+void commitThrough(Model& model, const QInputMethodEvent* e) {
+    if (e->replacementStart() != 0 || e->replacementLength() > 0) {
+        const QString t = toQt(model.text());
+        const auto size = static_cast<int>(t.size());
+        const int from = std::clamp(charsToUnits(t, model.selStart()) + e->replacementStart(), 0, size);
+        const int start = unitsToChars(t, from);
+        model.setSelStart(start);
+        model.setSelLength(unitsToChars(t, std::min(from + e->replacementLength(), size)) - start);
+        if (e->commitString().isEmpty() && model.selLength() > 0) model.pressKey(key::Backspace);
+    }
+    typeText(model, e->commitString());
+}
+
 // The window asked to give a control the focus while its widget has the
 // keys. Where they came back just before, the request hands the box over as
 // if it had come first, and is met; else it is held (see HeldFocusRequest).
@@ -301,7 +320,7 @@ void QtTextBox::focusOutEvent(QFocusEvent* e) {
 
 void QtTextBox::inputMethodEvent(QInputMethodEvent* e) {
     caret_.used();
-    typeText(model_, e->commitString());
+    commitThrough(model_, e);
     QInputMethodEvent composing = composingOnly(e);
     QLineEdit::inputMethodEvent(&composing);
     e->accept();
@@ -569,7 +588,7 @@ void QtComboBox::inputMethodEvent(QInputMethodEvent* e) {
     }
     caret_.used();
     catchUp();
-    typeText(model_, e->commitString());
+    commitThrough(model_, e);
     QInputMethodEvent composing = composingOnly(e);
     QComboBox::inputMethodEvent(&composing);
     e->accept();

@@ -176,9 +176,9 @@ TEST_F(BindingTest, TextBoxShowsTheModelAndTypesThroughIt) {
     // An input method's text: what it composes shows in the box alone, what
     // it commits is typed through the model and its key rules.
     model.setText("");
-    const auto inputMethod = [&box](const QString& composing, const QString& committed) {
+    const auto inputMethod = [&box](const QString& composing, const QString& committed, int from = 0, int n = 0) {
         QInputMethodEvent e(composing, {});
-        e.setCommitString(committed);
+        e.setCommitString(committed, from, n);
         QApplication::sendEvent(&box, &e);
     };
     inputMethod("e", "Zo");
@@ -187,6 +187,8 @@ TEST_F(BindingTest, TextBoxShowsTheModelAndTypesThroughIt) {
     inputMethod("", "\u00eb");
     EXPECT_EQ(model.text(), "Zo\u00eb");
     EXPECT_EQ(box.text(), "Zo\u00eb");
+    inputMethod("", "e", -1, 1);  // a correction of the character before the caret
+    EXPECT_EQ(model.text(), "Zoe");
     model.setText("");
     model.onKeyPress = keepDigitKeys;  // a latitude box
     inputMethod("", "1\uff12a3");
@@ -326,6 +328,9 @@ TEST_F(BindingTest, ComboTypeAheadRunsInTheKeyHandlerAndTheKeyIsDiscarded) {
     QApplication::sendEvent(&combo, &committed);
     EXPECT_EQ(model.text(), "India");
     EXPECT_EQ(combo.lineEdit()->text(), "India");
+    committed.setCommitString("o", -1, 1);  // corrected to "ino", which no entry begins with
+    QApplication::sendEvent(&combo, &committed);
+    EXPECT_EQ(model.text(), "India");
 }
 
 TEST_F(BindingTest, ComboFollowsAThousandsLongListFilledEntryByEntryQuickly) {
