@@ -322,8 +322,21 @@ void QtTextBox::inputMethodEvent(QInputMethodEvent* e) {
     caret_.used();
     commitThrough(model_, e);
     QInputMethodEvent composing = composingOnly(e);
-    QLineEdit::inputMethodEvent(&composing);
+    showComposing(&composing);
     e->accept();
+}
+
+void QtTextBox::showComposing(QInputMethodEvent* composing) {
+    // The text being composed shows over the selection as Qt shows it (the
+    // selected text taken out of the box), while the model keeps its text,
+    // caret and selection. Once the composing ends (committed, cancelled, or
+    // refused by the key rules), the box shows the model's again.
+    const Updating updating(updating_);
+    QLineEdit::inputMethodEvent(composing);
+    if (!composing->preeditString().isEmpty()) return;
+    const QString t = toQt(model_.text());
+    if (text() != t) setText(t);
+    showSelection(this, model_.selStart(), model_.selLength());
 }
 
 void QtTextBox::mouseReleaseEvent(QMouseEvent* e) {

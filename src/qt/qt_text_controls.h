@@ -72,6 +72,8 @@ protected:
 
 private:
     void takeSelection();
+    // Shows an input method's text being composed (none: the composing ended).
+    void showComposing(QInputMethodEvent* composing);
 
     FocusFollower focus_;
     CaretOnFocus caret_;

@@ -183,6 +183,8 @@ TEST_F(BindingTest, TextBoxShowsTheModelAndTypesThroughIt) {
     };
     inputMethod("e", "Zo");
     EXPECT_EQ(model.text(), "Zo");
+    EXPECT_EQ(box.inputMethodQuery(Qt::ImCursorRectangle),  // the caret after the text composed
+              QLineEdit("Zoe", &parent).inputMethodQuery(Qt::ImCursorRectangle));
     EXPECT_EQ(box.inputMethodQuery(Qt::ImSurroundingText).toString(), "Zo");
     inputMethod("", "\u00eb");
     EXPECT_EQ(model.text(), "Zo\u00eb");
@@ -193,6 +195,15 @@ TEST_F(BindingTest, TextBoxShowsTheModelAndTypesThroughIt) {
     model.onKeyPress = keepDigitKeys;  // a latitude box
     inputMethod("", "1\uff12a3");
     EXPECT_EQ(model.text(), "13");
+    // Composed over the selected text, which the model keeps: committed, cancelled, refused.
+    const char* overSelection[][3] = {{"3", "4", "4"}, {"3", "", "12"}, {"\uff12", "\uff12", "12"}};
+    for (const auto& [composing, committed, result] : overSelection) {
+        model.setText("12");
+        model.setSelLength(2);
+        inputMethod(composing, "");
+        inputMethod("", committed);
+        EXPECT_EQ(box.text().toStdString() + " = " + model.text(), std::string(result) + " = " + result) << composing;
+    }
 }
 
 TEST_F(BindingTest, ASwallowedKeyNeverReachesTheBox) {
