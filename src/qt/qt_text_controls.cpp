@@ -313,6 +313,12 @@ void QtTextBox::focusInEvent(QFocusEvent* e) {
 }
 
 void QtTextBox::focusOutEvent(QFocusEvent* e) {
+    // An input method composes only where the keys are: what it committed as
+    // they left went through the model, the rest is dropped.
+    if (composing_) {
+        QInputMethodEvent dropped;
+        showComposing(&dropped);
+    }
     held_.keysLeave();
     caret_.keysLeave(this, e->reason());
     QLineEdit::focusOutEvent(e);
@@ -333,7 +339,8 @@ void QtTextBox::showComposing(QInputMethodEvent* composing) {
     // refused by the key rules), the box shows the model's again.
     const Updating updating(updating_);
     QLineEdit::inputMethodEvent(composing);
-    if (!composing->preeditString().isEmpty()) return;
+    composing_ = !composing->preeditString().isEmpty();
+    if (composing_) return;
     const QString t = toQt(model_.text());
     if (text() != t) setText(t);
     showSelection(this, model_.selStart(), model_.selLength());

@@ -79,6 +79,7 @@ private:
     CaretOnFocus caret_;
     HeldFocusRequest held_;
     bool updating_ = false;
+    bool composing_ = false;  // the box shows a text being composed
     Subscription link_{model_, [this] { refresh(); }};  // last: it goes first
 };
 

@@ -57,6 +57,11 @@ TEST(TextControlsTest, TheKeysSelectTheTextOnlyWhenTheKeyboardOrTheWindowBringsT
         {"the menu bar", awayAndBack(Qt::MenuBarFocusReason), false},
         {"a popup", awayAndBack(Qt::PopupFocusReason), false},
         {"another child window and back", awayAndBack(Qt::OtherFocusReason), false},
+        {"Tab away from a text being composed, and back", [&](QWidget& box, Control& m) {
+             QInputMethodEvent composing("x", {});
+             QApplication::sendEvent(&box, &composing);
+             awayAndBack(Qt::TabFocusReason)(box, m);
+         }, true},
         {"another window and back", [&](QWidget&, Control&) {
              deactivated();
              activated();
