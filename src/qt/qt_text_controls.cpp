@@ -147,6 +147,25 @@ QInputMethodEvent composingOnly(const QInputMethodEvent* e) {
     return QInputMethodEvent(e->preeditString(), shown);
 }
 
+// An input method's commit, typed through the model as the user's typing
+// is: it takes the place of the selection or, where it carries a
+// replacement range (a correcting input method's, counted from the caret),
+// of the characters that range names; each character passes the model's
+// key rules. A range with nothing committed is erased as Backspace erases.
+template <class Model>
+void commitThrough(Model& model, const QInputMethodEvent* e) {
+    if (e->replacementStart() != 0 || e->replacementLength() > 0) {
+        const QString t = toQt(model.text());
+        const auto size = static_cast<int>(t.size());
+        const int from = std::clamp(charsToUnits(t, model.selStart()) + e->replacementStart(), 0, size);
+        const int start = unitsToChars(t, from);
+        model.setSelStart(start);
+        model.setSelLength(unitsToChars(t, std::min(from + e->replacementLength(), size)) - start);
+        if (e->commitString().isEmpty() && model.selLength() > 0) model.pressKey(key::Backspace);
+    }
+    typeText(model, e->commitString());
+}
+
 // The window asked to give a control the focus while its widget has the
 // keys. Where they came back just before, the request hands the box over as
 // if it had come first, and is met; else it is held (see HeldFocusRequest).
@@ -294,6 +313,12 @@ void QtTextBox::focusInEvent(QFocusEvent* e) {
 }
 
 void QtTextBox::focusOutEvent(QFocusEvent* e) {
+    // An input method composes only where the keys are: what it committed as
+    // they left went through the model, the rest is dropped.
+    if (composing_) {
+        QInputMethodEvent dropped;
+        showComposing(&dropped);
+    }
     held_.keysLeave();
     caret_.keysLeave(this, e->reason());
     QLineEdit::focusOutEvent(e);
@@ -301,10 +326,24 @@ void QtTextBox::focusOutEvent(QFocusEvent* e) {
 
 void QtTextBox::inputMethodEvent(QInputMethodEvent* e) {
     caret_.used();
-    typeText(model_, e->commitString());
+    commitThrough(model_, e);
     QInputMethodEvent composing = composingOnly(e);
-    QLineEdit::inputMethodEvent(&composing);
+    showComposing(&composing);
     e->accept();
+}
+
+void QtTextBox::showComposing(QInputMethodEvent* composing) {
+    // The text being composed shows over the selection as Qt shows it (the
+    // selected text taken out of the box), while the model keeps its text,
+    // caret and selection. Once the composing ends (committed, cancelled, or
+    // refused by the key rules), the box shows the model's again.
+    const Updating updating(updating_);
+    QLineEdit::inputMethodEvent(composing);
+    composing_ = !composing->preeditString().isEmpty();
+    if (composing_) return;
+    const QString t = toQt(model_.text());
+    if (text() != t) setText(t);
+    showSelection(this, model_.selStart(), model_.selLength());
 }
 
 void QtTextBox::mouseReleaseEvent(QMouseEvent* e) {
@@ -569,7 +608,7 @@ void QtComboBox::inputMethodEvent(QInputMethodEvent* e) {
     }
     caret_.used();
     catchUp();
-    typeText(model_, e->commitString());
+    commitThrough(model_, e);
     QInputMethodEvent composing = composingOnly(e);
     QComboBox::inputMethodEvent(&composing);
     e->accept();

@@ -72,11 +72,14 @@ protected:
 
 private:
     void takeSelection();
+    // Shows an input method's text being composed (none: the composing ended).
+    void showComposing(QInputMethodEvent* composing);
 
     FocusFollower focus_;
     CaretOnFocus caret_;
     HeldFocusRequest held_;
     bool updating_ = false;
+    bool composing_ = false;  // the box shows a text being composed
     Subscription link_{model_, [this] { refresh(); }};  // last: it goes first
 };
 

@@ -57,6 +57,11 @@ TEST(TextControlsTest, TheKeysSelectTheTextOnlyWhenTheKeyboardOrTheWindowBringsT
         {"the menu bar", awayAndBack(Qt::MenuBarFocusReason), false},
         {"a popup", awayAndBack(Qt::PopupFocusReason), false},
         {"another child window and back", awayAndBack(Qt::OtherFocusReason), false},
+        {"Tab away from a text being composed, and back", [&](QWidget& box, Control& m) {
+             QInputMethodEvent composing("x", {});
+             QApplication::sendEvent(&box, &composing);
+             awayAndBack(Qt::TabFocusReason)(box, m);
+         }, true},
         {"another window and back", [&](QWidget&, Control&) {
              deactivated();
              activated();
@@ -176,21 +181,34 @@ TEST_F(BindingTest, TextBoxShowsTheModelAndTypesThroughIt) {
     // An input method's text: what it composes shows in the box alone, what
     // it commits is typed through the model and its key rules.
     model.setText("");
-    const auto inputMethod = [&box](const QString& composing, const QString& committed) {
+    const auto inputMethod = [&box](const QString& composing, const QString& committed, int from = 0, int n = 0) {
         QInputMethodEvent e(composing, {});
-        e.setCommitString(committed);
+        e.setCommitString(committed, from, n);
         QApplication::sendEvent(&box, &e);
     };
     inputMethod("e", "Zo");
     EXPECT_EQ(model.text(), "Zo");
+    EXPECT_EQ(box.inputMethodQuery(Qt::ImCursorRectangle),  // the caret after the text composed
+              QLineEdit("Zoe", &parent).inputMethodQuery(Qt::ImCursorRectangle));
     EXPECT_EQ(box.inputMethodQuery(Qt::ImSurroundingText).toString(), "Zo");
     inputMethod("", "\u00eb");
     EXPECT_EQ(model.text(), "Zo\u00eb");
     EXPECT_EQ(box.text(), "Zo\u00eb");
+    inputMethod("", "e", -1, 1);  // a correction of the character before the caret
+    EXPECT_EQ(model.text(), "Zoe");
     model.setText("");
     model.onKeyPress = keepDigitKeys;  // a latitude box
     inputMethod("", "1\uff12a3");
     EXPECT_EQ(model.text(), "13");
+    // Composed over the selected text, which the model keeps: committed, cancelled, refused.
+    const char* overSelection[][3] = {{"3", "4", "4"}, {"3", "", "12"}, {"\uff12", "\uff12", "12"}};
+    for (const auto& [composing, committed, result] : overSelection) {
+        model.setText("12");
+        model.setSelLength(2);
+        inputMethod(composing, "");
+        inputMethod("", committed);
+        EXPECT_EQ(box.text().toStdString() + " = " + model.text(), std::string(result) + " = " + result) << composing;
+    }
 }
 
 TEST_F(BindingTest, ASwallowedKeyNeverReachesTheBox) {
@@ -326,6 +344,9 @@ TEST_F(BindingTest, ComboTypeAheadRunsInTheKeyHandlerAndTheKeyIsDiscarded) {
     QApplication::sendEvent(&combo, &committed);
     EXPECT_EQ(model.text(), "India");
     EXPECT_EQ(combo.lineEdit()->text(), "India");
+    committed.setCommitString("o", -1, 1);  // corrected to "ino", which no entry begins with
+    QApplication::sendEvent(&combo, &committed);
+    EXPECT_EQ(model.text(), "India");
 }
 
 TEST_F(BindingTest, ComboFollowsAThousandsLongListFilledEntryByEntryQuickly) {
