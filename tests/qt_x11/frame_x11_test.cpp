@@ -1,8 +1,8 @@
 // The frame on an X display without a window manager: the focus stays in
 // sight in a work area smaller than its windows, the keys come back after the
-// save dialog and Help, and where Help and the windows of their own lie; then
-// the same under a window manager (openbox, where it is installed), and what
-// counts as a running one.
+// save dialog, Help and the browser window, and where these and the windows
+// of their own lie; then the same under a window manager (openbox, where it
+// is installed), and what counts as a running one.
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>
@@ -19,6 +19,7 @@
 #include <QTabBar>
 #include <QTimer>
 #include <QTreeWidget>
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 
@@ -26,7 +27,9 @@
 #include "qt/window_manager.h"
 #include "qt_x11/x11_program.h"
 #include "ui/chart/frm_open_chart.h"
+#include "ui/chart/result_windows.h"
 #include "ui/places/frm_add_country.h"
+#include "ui/shell/mdi_quill.h"
 
 namespace jd::qt {
 namespace {
@@ -97,6 +100,14 @@ private:
     int (*button_)(void*, unsigned, int, unsigned long) = nullptr;
 };
 
+// The windows beside the frame: Help, and the browser window "^ Maximize"
+// opens; each with its usual size.
+struct Beside {
+    const char* name;
+    QSize usual;
+};
+const Beside kBeside[] = {{"Help", {700, 600}}, {kMaximizeWindowName, {800, 600}}};
+
 class FrameOnX11 : public ProgramOnX11 {
 protected:
     // The frame at 800 x 600, as on a screen of that size.
@@ -111,12 +122,26 @@ protected:
     }
     QRect shown() const { return frame->mdiArea()->viewport()->rect(); }
 
-    // Help opens anew with the frame restored, its menu bar's lower edge
-    // `room` pixels above the screen's free area's (0: the frame as it
-    // starts); it lies below the menus while the room is 400 pixels high,
-    // else at its usual size over the frame, and always wholly on the screen,
-    // its window manager's frame (once framed) included. Where it lies.
-    QRect helpOver(int room) {
+    // Opens the window as the user does, below the frame's menus: the same
+    // window each time.
+    QWidget* open(const Beside& b) {
+        help.setMenuBar(frame->menuBar());
+        browser.setMenuBar(frame->menuBar());
+        if (b.name != std::string("Help")) {
+            browser.navigate("no such page", b.name);
+            return browser.window(b.name);
+        }
+        help.showTopic("no such help.html", 1000);
+        return help.window();
+    }
+
+    // The window opens anew with the frame maximised (room 0), or restored
+    // with its menu bar's lower edge `room` pixels above the screen's free
+    // area's: at its usual size just below the menus, made smaller to fit
+    // while the room is 400 pixels high, else over the frame as near below
+    // the menus as the screen lets it, and always wholly on the screen, its
+    // window manager's frame (once framed) included. Where it lay.
+    QRect openOver(const Beside& b, int room) {
         const QRect free = frame->screen()->availableGeometry();
         const QWidget* bar = frame->menuBar();
         const auto barBottom = [bar] { return bar->mapToGlobal(QPoint(0, bar->height())).y(); };
@@ -126,31 +151,38 @@ protected:
             const int top = free.bottom() + 1 - room - (barBottom() - frame->frameGeometry().top());
             frame->move(0, top);
             EXPECT_TRUE(waitUntil([&] { return frame->frameGeometry().top() == top; })) << frame->frameGeometry().top();
+        } else {  // maximised as a cast maximises it
+            windows->get<MDIQuill>().setWindowState(WindowState::Normal);
+            windows->get<MDIQuill>().setWindowState(WindowState::Maximized);
+            EXPECT_TRUE(waitUntil([&] { return frame->isMaximized() && frame->frameGeometry().top() == free.top(); }));
         }
         const int below = free.bottom() + 1 - barBottom();
-        QtHelp help;
-        help.setMenuBar(frame->menuBar());
-        help.showTopic("no such help.html", 1000);
-        QWidget& w = *help.window();
+        QWidget& w = *open(b);
         const bool framed = framing();
         const auto fits = [&] {
             const QRect outer = w.frameGeometry();
+            const QSize edges = outer.size() - w.size();
+            const QSize fitted = below >= 400 ? QSize(free.width(), below) : free.size();
             return w.isVisible() && (!framed || outer != w.geometry()) && free.contains(outer) &&
-                   (below < 400 || outer.top() >= barBottom());
+                   w.size() == b.usual.boundedTo(fitted - edges) &&
+                   outer.top() == std::min(barBottom(), free.bottom() + 1 - outer.height());
         };
-        EXPECT_TRUE(waitUntil(fits)) << w.frameGeometry().top() << " " << w.frameGeometry().bottom();
+        EXPECT_TRUE(waitUntil(fits)) << w.frameGeometry().top() << " " << w.frameGeometry().bottom() << " "
+                                     << w.width() << "x" << w.height();
         if (below < 400) {
-            const QSize edges = w.frameGeometry().size() - w.size();
-            EXPECT_EQ(w.size(), QSize(700, 600).boundedTo(free.size() - edges));
             EXPECT_TRUE(w.frameGeometry().intersects(frame->frameGeometry())) << "over the frame";
         }
-        return w.geometry();
+        const QRect at = w.geometry();
+        w.close();
+        return at;
     }
 
     // Whether a window manager frames the windows.
     virtual bool framing() const { return false; }
 
     XDisplay x;
+    QtHelp help;
+    QtBrowserWindows browser;
 };
 
 // Down, which the tab strip does not use, pressed four times in the Country
@@ -207,39 +239,44 @@ TEST_F(FrameOnX11, TheSaveDialogGivesTheKeysBack) {
     }
 }
 
-// Help opens below the frame's menu bar, whose titles stay in reach, and its
-// Close button, clicked after the user went to the frame, closes it.
-TEST_F(FrameOnX11, HelpLeavesTheMenuTitlesInSightAndClosesWithItsButton) {
+// Help and the browser window open below the frame's menu bar, whose titles
+// stay in reach, and their Close button, clicked after the user went to the
+// frame (its menu bar, the frame's part in sight on any screen), closes them
+// and gives the keys back.
+TEST_F(FrameOnX11, HelpAndTheBrowserWindowLeaveTheMenuTitlesInSightAndCloseWithTheirButton) {
     openFromMenu<frm_OpenChart>("mnuBirthDetails");
     QWidget* birthDetails = frame->viewOf("frm_OpenChart");
     ASSERT_EQ(QApplication::activeWindow(), birthDetails);
-    QtHelp help;
-    help.setMenuBar(frame->menuBar());
-    help.showTopic("no such help.html", 1000);
-    ASSERT_TRUE(waitUntil([&] { return QApplication::activeWindow() == help.window(); }));
-    const QWidget* bar = frame->menuBar();
-    EXPECT_GE(help.window()->frameGeometry().top(), bar->mapToGlobal(QPoint(0, bar->height())).y());
+    for (const Beside& b : kBeside) {
+        SCOPED_TRACE(b.name);
+        QWidget* w = open(b);
+        ASSERT_TRUE(waitUntil([&] { return QApplication::activeWindow() == w; }));
+        const QWidget* bar = frame->menuBar();
+        EXPECT_GE(w->frameGeometry().top(), bar->mapToGlobal(QPoint(0, bar->height())).y());
 
-    x.click(frame->mapToGlobal(QPoint(frame->width() - 20, frame->height() - 20)));
-    ASSERT_TRUE(waitUntil([&] { return QApplication::activeWindow() == frame.get(); }));
-    auto* close = help.window()->findChild<QPushButton*>();
-    ASSERT_NE(close, nullptr);
-    EXPECT_EQ(close->text(), "Close");
-    x.click(close->mapToGlobal(close->rect().center()));
-    EXPECT_TRUE(waitUntil([&] { return !help.window()->isVisible(); }));
-    EXPECT_TRUE(waitUntil([&] { return QApplication::activeWindow() == birthDetails; }));
+        x.click(bar->mapToGlobal(QPoint(bar->width() - 20, bar->height() / 2)));  // clear of the titles
+        ASSERT_TRUE(waitUntil([&] { return QApplication::activeWindow() == frame.get(); }));
+        auto* close = w->findChild<QPushButton*>();
+        ASSERT_NE(close, nullptr);
+        EXPECT_EQ(close->text(), "Close");
+        x.click(close->mapToGlobal(close->rect().center()));
+        EXPECT_TRUE(waitUntil([&] { return !w->isVisible(); }));
+        EXPECT_TRUE(waitUntil([&] { return QApplication::activeWindow() == birthDetails; }));
+    }
 }
 
-// Help with the frame as it starts, restored with room enough below its
-// menus, and restored low on the screen: on a bare 800 x 600 screen it starts
-// just below the menu bar.
-TEST_F(FrameOnX11, HelpLiesBelowTheMenusWhileThereIsRoomElseWhole) {
-    const QRect started = helpOver(0);
-    if (frame->screen()->size() == QSize(800, 600)) {
-        EXPECT_EQ(started, QRect(0, 19, 700, 581));
+// Each window opens anew with the frame maximised, restored with room enough
+// below its menus, maximised again and restored low on the screen: on a bare
+// 800 x 600 screen it starts just below the menu bar.
+TEST_F(FrameOnX11, HelpAndTheBrowserWindowLieBelowTheMenusWhileThereIsRoomElseWhole) {
+    for (const Beside& b : kBeside) {
+        SCOPED_TRACE(b.name);
+        const QRect started = openOver(b, 0);
+        if (frame->screen()->size() == QSize(800, 600)) {
+            EXPECT_EQ(started, QRect(QPoint(0, 19), b.usual.boundedTo(QSize(800, 581))));
+        }
+        for (const int room : {450, 0, 145}) openOver(b, room);
     }
-    helpOver(450);
-    helpOver(145);
 }
 
 // The windows of their own lie where their Load puts them.
@@ -313,12 +350,13 @@ TEST_F(FrameUnderAWindowManager, TheFrameKeepsItsOwnGeometryForRestore) {
     EXPECT_FALSE(windowManagerRuns());
 }
 
-// Help's window, title bar included, lies below the menus from its first
-// opening on, and on the screen wherever the frame lies.
-TEST_F(FrameUnderAWindowManager, HelpLiesBelowTheMenusWhileThereIsRoomElseWhole) {
-    helpOver(0);
-    helpOver(450);
-    helpOver(145);
+// Help's and the browser window's, title bar included, lie below the menus
+// from their first opening on, and on the screen wherever the frame lies.
+TEST_F(FrameUnderAWindowManager, HelpAndTheBrowserWindowLieBelowTheMenusWhileThereIsRoomElseWhole) {
+    for (const Beside& b : kBeside) {
+        SCOPED_TRACE(b.name);
+        for (const int room : {0, 450, 0, 145}) openOver(b, room);
+    }
 }
 
 // A window of its own has its window manager's frame, title bar included,

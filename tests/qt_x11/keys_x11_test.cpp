@@ -300,15 +300,20 @@ TEST_F(KeysOnX11, AChildWindowsAccessKeyComesBeforeTheFramesMenu) {
     keys.tap(kEscape);
 }
 
-TEST_F(KeysOnX11, EscClosesTheHelpWindowAndGivesTheKeysBack) {
+TEST_F(KeysOnX11, EscClosesHelpAndTheBrowserWindowAndGivesTheKeysBack) {
     openBirthDetails();
     ASSERT_TRUE(hasTheKeys("frm_OpenChart"));
     QtHelp help;
-    help.showTopic("no such help.html", 1000);
-    ASSERT_TRUE(waitUntil([&help] { return QApplication::activeWindow() == help.window(); }));
-    keys.tap(kEscape);
-    EXPECT_TRUE(waitUntil([this] { return hasTheKeys("frm_OpenChart"); }));
-    EXPECT_FALSE(help.window()->isVisible());
+    QtBrowserWindows browser;
+    for (const bool browsing : {false, true}) {
+        SCOPED_TRACE(browsing ? "browser window" : "Help");
+        browsing ? browser.navigate("no such page", "_blanck") : help.showTopic("no such help.html", 1000);
+        QWidget* w = browsing ? browser.window("_blanck") : help.window();
+        ASSERT_TRUE(waitUntil([w] { return QApplication::activeWindow() == w; }));
+        keys.tap(kEscape);
+        EXPECT_TRUE(waitUntil([this] { return hasTheKeys("frm_OpenChart"); }));
+        EXPECT_FALSE(w->isVisible());
+    }
 }
 
 // Run on a screen smaller than the frame's own size (800 x 600, with no
