@@ -16,7 +16,8 @@
 
 namespace jd::qt {
 
-SeparateWindow::SeparateWindow(QString title, QSize usualSize) : title_(std::move(title)), usualSize_(usualSize) {}
+SeparateWindow::SeparateWindow(QString title, QSize usualSize, WhileOpen whileOpen)
+    : title_(std::move(title)), usualSize_(usualSize), whileOpen_(whileOpen) {}
 
 SeparateWindow::~SeparateWindow() = default;
 
@@ -48,14 +49,16 @@ void SeparateWindow::open() {
         // Placed before it first shows, the window has its frame, title bar
         // included, where it is moved; later it is placed as it shows again.
         const bool created = w.testAttribute(Qt::WA_WState_Created);
-        if (!created) place();
+        if (!created) place(true);
         w.show();
         if (created) {
-            place();
+            place(true);
         } else if (QWindow* shown = w.windowHandle()) {
             for (auto changed : {&QWindow::xChanged, &QWindow::yChanged, &QWindow::widthChanged, &QWindow::heightChanged})
                 QObject::connect(shown, changed, &w, [this] { placeOnceFramed(); });
         }
+    } else if (whileOpen_ == WhileOpen::IsFitted) {
+        place(false);
     }
     w.raise();
     w.activateWindow();
@@ -66,11 +69,12 @@ void SeparateWindow::close() {
     giveBackKeys(cameFrom_.data());
 }
 
-// The window starts at its usual size just below the menu bar and fits the
-// room its screen leaves there while that room is at least the height to
-// read in; where the frame lies lower, it keeps its usual size as near below
-// the menu bar as the screen lets it, over the frame.
-void SeparateWindow::place() {
+// The window, from its usual size just below the menu bar or from where it
+// lies, fits the room its screen leaves below the menu bar while that room is
+// at least the height to read in; where the frame lies lower, it takes its
+// usual size as near below the menu bar as the screen lets it, over the
+// frame.
+void SeparateWindow::place(bool fromUsualPlace) {
     constexpr int kLeastRoomBelowMenus = 400;
     QWidget& w = *window_;
     const bool belowMenus = menuBar_ && menuBar_->isVisible();
@@ -84,9 +88,12 @@ void SeparateWindow::place() {
         below.setTop(std::max(free.top(), barEnd.y()));
         start = QPoint(std::max(free.left(), barEnd.x()), below.top());
     }
-    w.resize(usualSize_);
-    w.move(start);
-    placeWithin(w, below.height() >= kLeastRoomBelowMenus ? below : free);
+    const bool roomBelow = below.height() >= kLeastRoomBelowMenus;
+    if (fromUsualPlace || !roomBelow) {
+        w.resize(usualSize_);
+        w.move(fromUsualPlace ? start.x() : w.frameGeometry().left(), below.top());
+    }
+    placeWithin(w, roomBelow ? below : free);
 }
 
 // The window manager's frame is known only once it has framed the window:
@@ -94,7 +101,7 @@ void SeparateWindow::place() {
 void SeparateWindow::placeOnceFramed() {
     if (framed_ || window_->frameGeometry() == window_->geometry()) return;
     framed_ = true;
-    place();
+    place(true);
 }
 
 namespace {
@@ -107,7 +114,7 @@ QtBrowserWindows::~QtBrowserWindows() = default;
 void QtBrowserWindows::navigate(const std::string& url, const std::string& windowName) {
     auto& w = windows_[windowName];
     if (!w) {
-        w = std::make_unique<SeparateWindow>(toQt(windowName), kBrowserSize);
+        w = std::make_unique<SeparateWindow>(toQt(windowName), kBrowserSize, SeparateWindow::WhileOpen::Stays);
         w->setMenuBar(menuBar_);
         w->page().setOpenLinks(false);
     }
@@ -125,7 +132,7 @@ QWidget* QtBrowserWindows::window(const std::string& windowName) const {
     return it == windows_.end() ? nullptr : it->second->window();
 }
 
-QtHelp::QtHelp() : window_(QStringLiteral("Help"), kHelpSize) {}
+QtHelp::QtHelp() : window_(QStringLiteral("Help"), kHelpSize, SeparateWindow::WhileOpen::IsFitted) {}
 
 QtHelp::~QtHelp() = default;
 

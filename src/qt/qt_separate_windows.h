@@ -19,12 +19,15 @@ namespace jd::qt {
 // reach), its window manager's frame included, and is fitted to its screen:
 // made smaller to fit below the menu bar while the room there is tall enough
 // to read in, else at its usual size, over the frame, wholly on the screen.
-// Opened again while open it stays where it is. Esc and Close close it and
-// give the keys back to the window the user came from, with or without a
-// window manager.
+// Opened again while open it stays where it is, or is fitted where it lies.
+// Esc and Close close it and give the keys back to the window the user came
+// from, with or without a window manager.
 class SeparateWindow {
 public:
-    SeparateWindow(QString title, QSize usualSize);
+    // What opening the window again while it is open does to its place.
+    enum class WhileOpen { Stays, IsFitted };
+
+    SeparateWindow(QString title, QSize usualSize, WhileOpen whileOpen);
     ~SeparateWindow();
     SeparateWindow(const SeparateWindow&) = delete;
     SeparateWindow& operator=(const SeparateWindow&) = delete;
@@ -38,11 +41,12 @@ public:
 
 private:
     void close();
-    void place();
+    void place(bool fromUsualPlace);
     void placeOnceFramed();
 
     const QString title_;
     const QSize usualSize_;
+    const WhileOpen whileOpen_;
     std::unique_ptr<QWidget> window_;
     bool framed_ = false;           // placed with its window manager's frame known
     QTextBrowser* page_ = nullptr;  // owned by the window
@@ -50,7 +54,8 @@ private:
     QPointer<QWidget> menuBar_;
 };
 
-// Separate browser windows, one per name, reused while open.
+// Separate browser windows, one per name, reused while open: a page loaded
+// into an open one leaves it where it is.
 class QtBrowserWindows : public BrowserPane {
 public:
     ~QtBrowserWindows() override;
@@ -65,7 +70,8 @@ private:
 };
 
 // The help window: the help document (an HTML file) at the anchor named by the
-// topic number ("#1000").
+// topic number ("#1000"). A topic shown while it is open fits it to the
+// screen where it lies.
 class QtHelp : public Help {
 public:
     QtHelp();

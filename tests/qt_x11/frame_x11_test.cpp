@@ -156,20 +156,20 @@ protected:
             windows->get<MDIQuill>().setWindowState(WindowState::Maximized);
             EXPECT_TRUE(waitUntil([&] { return frame->isMaximized() && frame->frameGeometry().top() == free.top(); }));
         }
-        const int below = free.bottom() + 1 - barBottom();
+        const auto below = [&] { return free.bottom() + 1 - barBottom(); };  // as the frame settles
         QWidget& w = *open(b);
         const bool framed = framing();
         const auto fits = [&] {
             const QRect outer = w.frameGeometry();
             const QSize edges = outer.size() - w.size();
-            const QSize fitted = below >= 400 ? QSize(free.width(), below) : free.size();
+            const QSize fitted = below() >= 400 ? QSize(free.width(), below()) : free.size();
             return w.isVisible() && (!framed || outer != w.geometry()) && free.contains(outer) &&
                    w.size() == b.usual.boundedTo(fitted - edges) &&
                    outer.top() == std::min(barBottom(), free.bottom() + 1 - outer.height());
         };
         EXPECT_TRUE(waitUntil(fits)) << w.frameGeometry().top() << " " << w.frameGeometry().bottom() << " "
                                      << w.width() << "x" << w.height();
-        if (below < 400) {
+        if (below() < 400) {
             EXPECT_TRUE(w.frameGeometry().intersects(frame->frameGeometry())) << "over the frame";
         }
         const QRect at = w.geometry();
