@@ -41,7 +41,7 @@ QTextBrowser& SeparateWindow::page() {
 }
 
 void SeparateWindow::open() {
-    page();
+    page();  // the window is made as first asked for
     QWidget& w = *window_;
     if (QWidget* active = QApplication::activeWindow(); active && active != &w && active->windowType() != Qt::Popup)
         cameFrom_ = active;
@@ -54,7 +54,8 @@ void SeparateWindow::open() {
         if (created) {
             place(true);
         } else if (QWindow* shown = w.windowHandle()) {
-            for (auto changed : {&QWindow::xChanged, &QWindow::yChanged, &QWindow::widthChanged, &QWindow::heightChanged})
+            for (auto changed :
+                 {&QWindow::xChanged, &QWindow::yChanged, &QWindow::widthChanged, &QWindow::heightChanged})
                 QObject::connect(shown, changed, &w, [this] { placeOnceFramed(); });
         }
     } else if (whileOpen_ == WhileOpen::IsFitted) {
@@ -82,16 +83,16 @@ void SeparateWindow::place(bool fromUsualPlace) {
     if (!screen) return;
     const QRect free = screen->availableGeometry();
     QRect below = free;
-    QPoint start = free.topLeft();
+    int left = free.left();
     if (belowMenus) {
         const QPoint barEnd = menuBar_->mapToGlobal(QPoint(0, menuBar_->height()));
         below.setTop(std::max(free.top(), barEnd.y()));
-        start = QPoint(std::max(free.left(), barEnd.x()), below.top());
+        left = std::max(free.left(), barEnd.x());
     }
     const bool roomBelow = below.height() >= kLeastRoomBelowMenus;
     if (fromUsualPlace || !roomBelow) {
         w.resize(usualSize_);
-        w.move(fromUsualPlace ? start.x() : w.frameGeometry().left(), below.top());
+        w.move(fromUsualPlace ? left : w.frameGeometry().left(), below.top());
     }
     placeWithin(w, roomBelow ? below : free);
 }

@@ -19,7 +19,6 @@
 #include <QTabBar>
 #include <QTimer>
 #include <QTreeWidget>
-#include <algorithm>
 #include <filesystem>
 #include <functional>
 
@@ -27,7 +26,6 @@
 #include "qt/window_manager.h"
 #include "qt_x11/x11_program.h"
 #include "ui/chart/frm_open_chart.h"
-#include "ui/chart/result_windows.h"
 #include "ui/places/frm_add_country.h"
 #include "ui/shell/mdi_quill.h"
 
@@ -100,13 +98,10 @@ private:
     int (*button_)(void*, unsigned, int, unsigned long) = nullptr;
 };
 
-// The windows beside the frame: Help, and the browser window "^ Maximize"
-// opens; each with its usual size.
-struct Beside {
-    const char* name;
-    QSize usual;
-};
-const Beside kBeside[] = {{"Help", {700, 600}}, {kMaximizeWindowName, {800, 600}}};
+// The windows beside the frame with their usual sizes: Help, and the browser
+// window "^ Maximize" opens.
+struct Beside { const char* name; QSize usual; };
+const Beside kBeside[] = {{"Help", {700, 600}}, {"_blanck", {800, 600}}};
 
 class FrameOnX11 : public ProgramOnX11 {
 protected:
@@ -122,25 +117,12 @@ protected:
     }
     QRect shown() const { return frame->mdiArea()->viewport()->rect(); }
 
-    // Opens the window as the user does, below the frame's menus: the same
-    // window each time.
-    QWidget* open(const Beside& b) {
-        help.setMenuBar(frame->menuBar());
-        browser.setMenuBar(frame->menuBar());
-        if (b.name != std::string("Help")) {
-            browser.navigate("no such page", b.name);
-            return browser.window(b.name);
-        }
-        help.showTopic("no such help.html", 1000);
-        return help.window();
-    }
-
-    // The window opens anew with the frame maximised (room 0), or restored
-    // with its menu bar's lower edge `room` pixels above the screen's free
-    // area's: at its usual size just below the menus, made smaller to fit
-    // while the room is 400 pixels high, else over the frame as near below
-    // the menus as the screen lets it, and always wholly on the screen, its
-    // window manager's frame (once framed) included. Where it lay.
+    // The window opens anew with the frame restored, its menu bar's lower
+    // edge `room` pixels above the screen's free area's (0: maximised, as a
+    // cast does); it starts at its usual size below the menus, smaller to fit
+    // while the room is 400 pixels high, else over the frame, and always
+    // wholly on the screen, its window manager's frame (once framed)
+    // included. Its Close button gives the frame the keys. Where it lay.
     QRect openOver(const Beside& b, int room) {
         const QRect free = frame->screen()->availableGeometry();
         const QWidget* bar = frame->menuBar();
@@ -151,29 +133,33 @@ protected:
             const int top = free.bottom() + 1 - room - (barBottom() - frame->frameGeometry().top());
             frame->move(0, top);
             EXPECT_TRUE(waitUntil([&] { return frame->frameGeometry().top() == top; })) << frame->frameGeometry().top();
-        } else {  // maximised as a cast maximises it
+        } else {
             windows->get<MDIQuill>().setWindowState(WindowState::Normal);
             windows->get<MDIQuill>().setWindowState(WindowState::Maximized);
             EXPECT_TRUE(waitUntil([&] { return frame->isMaximized() && frame->frameGeometry().top() == free.top(); }));
         }
         const auto below = [&] { return free.bottom() + 1 - barBottom(); };  // as the frame settles
-        QWidget& w = *open(b);
+        help.setMenuBar(frame->menuBar());
+        browser.setMenuBar(frame->menuBar());
+        const bool isHelp = b.name == std::string("Help");
+        isHelp ? help.showTopic("no such help.html", 1000) : browser.navigate("no such page", b.name);
+        QWidget& w = isHelp ? *help.window() : *browser.window(b.name);
         const bool framed = framing();
         const auto fits = [&] {
             const QRect outer = w.frameGeometry();
-            const QSize edges = outer.size() - w.size();
             const QSize fitted = below() >= 400 ? QSize(free.width(), below()) : free.size();
             return w.isVisible() && (!framed || outer != w.geometry()) && free.contains(outer) &&
-                   w.size() == b.usual.boundedTo(fitted - edges) &&
+                   w.size() == b.usual.boundedTo(fitted - (outer.size() - w.size())) &&
                    outer.top() == std::min(barBottom(), free.bottom() + 1 - outer.height());
         };
         EXPECT_TRUE(waitUntil(fits)) << w.frameGeometry().top() << " " << w.frameGeometry().bottom() << " "
-                                     << w.width() << "x" << w.height();
+                                     << w.height();
         if (below() < 400) {
             EXPECT_TRUE(w.frameGeometry().intersects(frame->frameGeometry())) << "over the frame";
         }
         const QRect at = w.geometry();
-        w.close();
+        if (auto* close = w.findChild<QPushButton*>()) close->click();
+        EXPECT_TRUE(waitUntil([&] { return !w.isVisible() && QApplication::activeWindow() == frame.get(); }));
         return at;
     }
 
@@ -239,36 +225,33 @@ TEST_F(FrameOnX11, TheSaveDialogGivesTheKeysBack) {
     }
 }
 
-// Help and the browser window open below the frame's menu bar, whose titles
-// stay in reach, and their Close button, clicked after the user went to the
-// frame (its menu bar, the frame's part in sight on any screen), closes them
-// and gives the keys back.
-TEST_F(FrameOnX11, HelpAndTheBrowserWindowLeaveTheMenuTitlesInSightAndCloseWithTheirButton) {
+// Help opens below the frame's menu bar, whose titles stay in reach, and its
+// Close button, clicked after the user went to the frame, closes it.
+TEST_F(FrameOnX11, HelpLeavesTheMenuTitlesInSightAndClosesWithItsButton) {
     openFromMenu<frm_OpenChart>("mnuBirthDetails");
     QWidget* birthDetails = frame->viewOf("frm_OpenChart");
     ASSERT_EQ(QApplication::activeWindow(), birthDetails);
-    for (const Beside& b : kBeside) {
-        SCOPED_TRACE(b.name);
-        QWidget* w = open(b);
-        ASSERT_TRUE(waitUntil([&] { return QApplication::activeWindow() == w; }));
-        const QWidget* bar = frame->menuBar();
-        EXPECT_GE(w->frameGeometry().top(), bar->mapToGlobal(QPoint(0, bar->height())).y());
+    QtHelp help;
+    help.setMenuBar(frame->menuBar());
+    help.showTopic("no such help.html", 1000);
+    ASSERT_TRUE(waitUntil([&] { return QApplication::activeWindow() == help.window(); }));
+    const QWidget* bar = frame->menuBar();
+    EXPECT_GE(help.window()->frameGeometry().top(), bar->mapToGlobal(QPoint(0, bar->height())).y());
 
-        x.click(bar->mapToGlobal(QPoint(bar->width() - 20, bar->height() / 2)));  // clear of the titles
-        ASSERT_TRUE(waitUntil([&] { return QApplication::activeWindow() == frame.get(); }));
-        auto* close = w->findChild<QPushButton*>();
-        ASSERT_NE(close, nullptr);
-        EXPECT_EQ(close->text(), "Close");
-        x.click(close->mapToGlobal(close->rect().center()));
-        EXPECT_TRUE(waitUntil([&] { return !w->isVisible(); }));
-        EXPECT_TRUE(waitUntil([&] { return QApplication::activeWindow() == birthDetails; }));
-    }
+    x.click(frame->mapToGlobal(QPoint(frame->width() - 20, frame->height() - 20)));
+    ASSERT_TRUE(waitUntil([&] { return QApplication::activeWindow() == frame.get(); }));
+    auto* close = help.window()->findChild<QPushButton*>();
+    ASSERT_NE(close, nullptr);
+    EXPECT_EQ(close->text(), "Close");
+    x.click(close->mapToGlobal(close->rect().center()));
+    EXPECT_TRUE(waitUntil([&] { return !help.window()->isVisible(); }));
+    EXPECT_TRUE(waitUntil([&] { return QApplication::activeWindow() == birthDetails; }));
 }
 
-// Each window opens anew with the frame maximised, restored with room enough
-// below its menus, maximised again and restored low on the screen: on a bare
-// 800 x 600 screen it starts just below the menu bar.
-TEST_F(FrameOnX11, HelpAndTheBrowserWindowLieBelowTheMenusWhileThereIsRoomElseWhole) {
+// Help and the browser window with the frame as it starts, restored with room
+// enough below its menus, maximised again, and restored low on the screen: on
+// a bare 800 x 600 screen each starts just below the menu bar.
+TEST_F(FrameOnX11, HelpLiesBelowTheMenusWhileThereIsRoomElseWhole) {
     for (const Beside& b : kBeside) {
         SCOPED_TRACE(b.name);
         const QRect started = openOver(b, 0);
@@ -350,9 +333,9 @@ TEST_F(FrameUnderAWindowManager, TheFrameKeepsItsOwnGeometryForRestore) {
     EXPECT_FALSE(windowManagerRuns());
 }
 
-// Help's and the browser window's, title bar included, lie below the menus
-// from their first opening on, and on the screen wherever the frame lies.
-TEST_F(FrameUnderAWindowManager, HelpAndTheBrowserWindowLieBelowTheMenusWhileThereIsRoomElseWhole) {
+// Help's window and the browser window, title bar included, lie below the
+// menus from their first opening on, and on the screen wherever the frame lies.
+TEST_F(FrameUnderAWindowManager, HelpLiesBelowTheMenusWhileThereIsRoomElseWhole) {
     for (const Beside& b : kBeside) {
         SCOPED_TRACE(b.name);
         for (const int room : {0, 450, 0, 145}) openOver(b, room);
