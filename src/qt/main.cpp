@@ -21,6 +21,7 @@ int main(int argc, char** argv) {
     services.messageBox.setOwner([&frame] { return frame.workingWindow(); });
     services.saveDialog.setOwner([&frame] { return frame.workingWindow(); });
     services.help.setMenuBar(frame.menuBar());
+    services.browser.setMenuBar(frame.menuBar());
     QObject::connect(&frame, &jd::qt::MainFrame::programEnded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     jd::qt::startProgram(registry, views, frame, QCoreApplication::applicationDirPath());
     if (registry.quitRequested()) return 0;

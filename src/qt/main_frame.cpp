@@ -508,20 +508,24 @@ void MainFrame::bindMain(MDIQuill& main) {
     });
 }
 
-// Where no window manager maximises the frame, it takes the screen's free
-// area itself, so the work area can scroll to every control. Where one runs,
-// it maximises the frame and gives back the frame's own geometry on Restore:
-// that stays the frame's size, made smaller where it would not fit the free
-// area, so the restored frame shows its title bar and edges.
+// Where no window manager runs, nothing else can move or size the frame: it
+// takes the screen's free area itself, on every start-up (whether or not a
+// chart is cast then) and as it maximises, so it never reaches past a small
+// screen and the work area can scroll to every control.
+bool MainFrame::fitToScreen() {
+    const QScreen* s = screen();
+    if (!s || (windowManagerRuns_ && windowManagerRuns_())) return false;
+    setGeometry(s->availableGeometry());
+    return true;
+}
+
+// Where a window manager runs, it maximises the frame and gives back the
+// frame's own geometry on Restore: that stays the frame's size, made smaller
+// where it would not fit the free area, so the restored frame shows its title
+// bar and edges.
 void MainFrame::maximize() {
-    if (const QScreen* s = screen()) {
-        const QRect room = s->availableGeometry();
-        if (!windowManagerRuns_ || !windowManagerRuns_()) {
-            setGeometry(room);
-        } else if (!room.contains(frameGeometry())) {
-            placeWithin(*this, room);
-        }
-    }
+    if (const QScreen* s = screen(); s && !fitToScreen() && !s->availableGeometry().contains(frameGeometry()))
+        placeWithin(*this, s->availableGeometry());
     showMaximized();
 }
 

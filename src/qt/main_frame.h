@@ -52,6 +52,10 @@ public:
     // Whether a window manager runs on the display, asked as the frame
     // maximises (`windowManagerRuns` unless a test answers for the display).
     void setWindowManagerCheck(std::function<bool()> check) { windowManagerRuns_ = std::move(check); }
+    // Where no window manager runs, the frame takes the screen's free area,
+    // as it does when it maximises: start-up has it do so before it shows.
+    // Whether it did.
+    bool fitToScreen();
 
 signals:
     // The main window has unloaded: the program ends now.

@@ -62,6 +62,7 @@ void startProgram(WindowRegistry& windows, const ViewFactory& views, MainFrame& 
     state().gAppPath = appFolder.toStdString();
     QApplication::setWindowIcon(programIcon());
     frame.attach(windows, views);
+    frame.fitToScreen();
     frame.show();
     // The frame takes the keys by itself: no window manager may give them.
     frame.activateWindow();

@@ -9,109 +9,145 @@
 #include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
+#include <utility>
 
 #include "qt/qt_controls.h"
 #include "qt/window_manager.h"
 
 namespace jd::qt {
 
-QtBrowserWindows::~QtBrowserWindows() = default;
+SeparateWindow::SeparateWindow(QString title, QSize usualSize, WhileOpen whileOpen)
+    : title_(std::move(title)), usualSize_(usualSize), whileOpen_(whileOpen) {}
 
-void QtBrowserWindows::navigate(const std::string& url, const std::string& windowName) {
-    auto& w = windows_[windowName];
-    if (!w) {
-        w = std::make_unique<QTextBrowser>();
-        w->setOpenLinks(false);
-        w->setWindowTitle(toQt(windowName));
-        w->resize(800, 600);
-    }
-    QtBrowserPane::showAddress(w.get(), url);
-    w->show();
-    w->raise();
-    w->activateWindow();
-}
+SeparateWindow::~SeparateWindow() = default;
 
-namespace {
-constexpr QSize kHelpSize(700, 600);  // the help window's usual size
-}  // namespace
-
-QtHelp::~QtHelp() = default;
-
-void QtHelp::showTopic(const std::string& helpFile, int topic) {
+QTextBrowser& SeparateWindow::page() {
     if (!window_) {
         window_ = std::make_unique<QWidget>();
-        window_->setWindowTitle(QStringLiteral("Help"));
+        window_->setWindowTitle(title_);
         auto* layout = new QVBoxLayout(window_.get());  // owned by the window, as are its widgets
-        text_ = new QTextBrowser;
-        layout->addWidget(text_);
+        page_ = new QTextBrowser;
+        layout->addWidget(page_);
         auto* closeButton = new QPushButton(QStringLiteral("Close"));
         layout->addWidget(closeButton, 0, Qt::AlignRight);
-        window_->resize(kHelpSize);
+        window_->resize(usualSize_);
         // Esc and the button close the window, with or without a window
         // manager, and the window the user came from takes the keys again.
         auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), window_.get());
         QObject::connect(esc, &QShortcut::activated, window_.get(), [this] { close(); });
         QObject::connect(closeButton, &QPushButton::clicked, window_.get(), [this] { close(); });
     }
-    if (QWidget* active = QApplication::activeWindow();
-        active && active != window_.get() && active->windowType() != Qt::Popup)
-        cameFrom_ = active;
-    const QFileInfo file(toQt(helpFile));
-    if (file.isFile()) {
-        QUrl url = QUrl::fromLocalFile(file.absoluteFilePath());
-        url.setFragment(QString::number(topic));
-        text_->setSource(url);
-    } else {
-        text_->setPlainText(QStringLiteral("The help file cannot be found: ") + toQt(helpFile));
-    }
-    // Placed before it first shows, the window has its frame, title bar
-    // included, where it is moved; later it is placed as it shows again.
-    const bool created = window_->testAttribute(Qt::WA_WState_Created);
-    if (!created) fitToScreen();
-    window_->show();
-    if (created) {
-        fitToScreen();
-    } else if (QWindow* shown = window_->windowHandle()) {
-        for (auto changed : {&QWindow::xChanged, &QWindow::yChanged, &QWindow::widthChanged, &QWindow::heightChanged})
-            QObject::connect(shown, changed, window_.get(), [this] { fitOnceFramed(); });
-    }
-    window_->raise();
-    window_->activateWindow();
+    return *page_;
 }
 
-void QtHelp::close() {
+void SeparateWindow::open() {
+    page();  // the window is made as first asked for
+    QWidget& w = *window_;
+    if (QWidget* active = QApplication::activeWindow(); active && active != &w && active->windowType() != Qt::Popup)
+        cameFrom_ = active;
+    if (!w.isVisible()) {
+        // Placed before it first shows, the window has its frame, title bar
+        // included, where it is moved; later it is placed as it shows again.
+        const bool created = w.testAttribute(Qt::WA_WState_Created);
+        if (!created) place(true);
+        w.show();
+        if (created) {
+            place(true);
+        } else if (QWindow* shown = w.windowHandle()) {
+            for (auto changed :
+                 {&QWindow::xChanged, &QWindow::yChanged, &QWindow::widthChanged, &QWindow::heightChanged})
+                QObject::connect(shown, changed, &w, [this] { placeOnceFramed(); });
+        }
+    } else if (whileOpen_ == WhileOpen::IsFitted) {
+        place(false);
+    }
+    w.raise();
+    w.activateWindow();
+}
+
+void SeparateWindow::close() {
     window_->close();
     giveBackKeys(cameFrom_.data());
 }
 
-// The window fits the room its screen leaves below the menu bar while that
-// room is at least the height to read in; where the frame lies lower, the
-// window takes its usual size as near below the menu bar as the screen lets
-// it, over the frame.
-void QtHelp::fitToScreen() {
+// The window, from its usual size just below the menu bar or from where it
+// lies, fits the room its screen leaves below the menu bar while that room is
+// at least the height to read in; where the frame lies lower, it takes its
+// usual size as near below the menu bar as the screen lets it, over the
+// frame.
+void SeparateWindow::place(bool fromUsualPlace) {
     constexpr int kLeastRoomBelowMenus = 400;
     QWidget& w = *window_;
-    const QScreen* screen = w.screen();
+    const bool belowMenus = menuBar_ && menuBar_->isVisible();
+    const QScreen* screen = belowMenus ? menuBar_->screen() : w.screen();
     if (!screen) return;
     const QRect free = screen->availableGeometry();
     QRect below = free;
-    if (menuBar_ && menuBar_->isVisible())
-        below.setTop(std::max(free.top(), menuBar_->mapToGlobal(QPoint(0, menuBar_->height())).y()));
-    if (below.height() >= kLeastRoomBelowMenus) {
-        placeWithin(w, below);
-    } else {
-        w.resize(kHelpSize);
-        w.move(w.frameGeometry().left(), below.top());
-        placeWithin(w, free);
+    int left = free.left();
+    if (belowMenus) {
+        const QPoint barEnd = menuBar_->mapToGlobal(QPoint(0, menuBar_->height()));
+        below.setTop(std::max(free.top(), barEnd.y()));
+        left = std::max(free.left(), barEnd.x());
     }
+    const bool roomBelow = below.height() >= kLeastRoomBelowMenus;
+    if (fromUsualPlace || !roomBelow) {
+        w.resize(usualSize_);
+        w.move(fromUsualPlace ? left : w.frameGeometry().left(), below.top());
+    }
+    placeWithin(w, roomBelow ? below : free);
 }
 
 // The window manager's frame is known only once it has framed the window:
-// the window is fitted again then, so its title bar and edges fit too.
-void QtHelp::fitOnceFramed() {
+// the window is placed again then, so its title bar and edges fit too.
+void SeparateWindow::placeOnceFramed() {
     if (framed_ || window_->frameGeometry() == window_->geometry()) return;
     framed_ = true;
-    fitToScreen();
+    place(true);
+}
+
+namespace {
+constexpr QSize kBrowserSize(800, 600);  // a browser window's usual size
+constexpr QSize kHelpSize(700, 600);     // the help window's usual size
+}  // namespace
+
+QtBrowserWindows::~QtBrowserWindows() = default;
+
+void QtBrowserWindows::navigate(const std::string& url, const std::string& windowName) {
+    auto& w = windows_[windowName];
+    if (!w) {
+        w = std::make_unique<SeparateWindow>(toQt(windowName), kBrowserSize, SeparateWindow::WhileOpen::Stays);
+        w->setMenuBar(menuBar_);
+        w->page().setOpenLinks(false);
+    }
+    QtBrowserPane::showAddress(&w->page(), url);
+    w->open();
+}
+
+void QtBrowserWindows::setMenuBar(QWidget* bar) {
+    menuBar_ = bar;
+    for (auto& [name, w] : windows_) w->setMenuBar(bar);
+}
+
+QWidget* QtBrowserWindows::window(const std::string& windowName) const {
+    const auto it = windows_.find(windowName);
+    return it == windows_.end() ? nullptr : it->second->window();
+}
+
+QtHelp::QtHelp() : window_(QStringLiteral("Help"), kHelpSize, SeparateWindow::WhileOpen::IsFitted) {}
+
+QtHelp::~QtHelp() = default;
+
+void QtHelp::showTopic(const std::string& helpFile, int topic) {
+    QTextBrowser& text = window_.page();
+    const QFileInfo file(toQt(helpFile));
+    if (file.isFile()) {
+        QUrl url = QUrl::fromLocalFile(file.absoluteFilePath());
+        url.setFragment(QString::number(topic));
+        text.setSource(url);
+    } else {
+        text.setPlainText(QStringLiteral("The help file cannot be found: ") + toQt(helpFile));
+    }
+    window_.open();
 }
 
 }  // namespace jd::qt

@@ -1,8 +1,8 @@
 // The frame on an X display without a window manager: the focus stays in
 // sight in a work area smaller than its windows, the keys come back after the
-// save dialog and Help, and where Help and the windows of their own lie; then
-// the same under a window manager (openbox, where it is installed), and what
-// counts as a running one.
+// save dialog, Help and the browser window, and where these and the windows
+// of their own lie; then the same under a window manager (openbox, where it
+// is installed), and what counts as a running one.
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>
@@ -27,6 +27,7 @@
 #include "qt_x11/x11_program.h"
 #include "ui/chart/frm_open_chart.h"
 #include "ui/places/frm_add_country.h"
+#include "ui/shell/mdi_quill.h"
 
 namespace jd::qt {
 namespace {
@@ -97,6 +98,11 @@ private:
     int (*button_)(void*, unsigned, int, unsigned long) = nullptr;
 };
 
+// The windows beside the frame with their usual sizes: Help, and the browser
+// window "^ Maximize" opens.
+struct Beside { const char* name; QSize usual; };
+const Beside kBeside[] = {{"Help", {700, 600}}, {"_blanck", {800, 600}}};
+
 class FrameOnX11 : public ProgramOnX11 {
 protected:
     // The frame at 800 x 600, as on a screen of that size.
@@ -111,12 +117,13 @@ protected:
     }
     QRect shown() const { return frame->mdiArea()->viewport()->rect(); }
 
-    // Help opens anew with the frame restored, its menu bar's lower edge
-    // `room` pixels above the screen's free area's (0: the frame as it
-    // starts); it lies below the menus while the room is 400 pixels high,
-    // else at its usual size over the frame, and always wholly on the screen,
-    // its window manager's frame (once framed) included. Where it lies.
-    QRect helpOver(int room) {
+    // The window opens anew with the frame restored, its menu bar's lower
+    // edge `room` pixels above the screen's free area's (0: maximised, as a
+    // cast does); it starts at its usual size below the menus, smaller to fit
+    // while the room is 400 pixels high, else over the frame, and always
+    // wholly on the screen, its window manager's frame (once framed)
+    // included. Its Close button gives the frame the keys. Where it lay.
+    QRect openOver(const Beside& b, int room) {
         const QRect free = frame->screen()->availableGeometry();
         const QWidget* bar = frame->menuBar();
         const auto barBottom = [bar] { return bar->mapToGlobal(QPoint(0, bar->height())).y(); };
@@ -126,31 +133,42 @@ protected:
             const int top = free.bottom() + 1 - room - (barBottom() - frame->frameGeometry().top());
             frame->move(0, top);
             EXPECT_TRUE(waitUntil([&] { return frame->frameGeometry().top() == top; })) << frame->frameGeometry().top();
+        } else {
+            windows->get<MDIQuill>().setWindowState(WindowState::Normal);
+            windows->get<MDIQuill>().setWindowState(WindowState::Maximized);
+            EXPECT_TRUE(waitUntil([&] { return frame->isMaximized() && frame->frameGeometry().top() == free.top(); }));
         }
-        const int below = free.bottom() + 1 - barBottom();
-        QtHelp help;
+        const auto below = [&] { return free.bottom() + 1 - barBottom(); };  // as the frame settles
         help.setMenuBar(frame->menuBar());
-        help.showTopic("no such help.html", 1000);
-        QWidget& w = *help.window();
+        browser.setMenuBar(frame->menuBar());
+        const bool isHelp = b.name == std::string("Help");
+        isHelp ? help.showTopic("no such help.html", 1000) : browser.navigate("no such page", b.name);
+        QWidget& w = isHelp ? *help.window() : *browser.window(b.name);
         const bool framed = framing();
         const auto fits = [&] {
             const QRect outer = w.frameGeometry();
+            const QSize fitted = below() >= 400 ? QSize(free.width(), below()) : free.size();
             return w.isVisible() && (!framed || outer != w.geometry()) && free.contains(outer) &&
-                   (below < 400 || outer.top() >= barBottom());
+                   w.size() == b.usual.boundedTo(fitted - (outer.size() - w.size())) &&
+                   outer.top() == std::min(barBottom(), free.bottom() + 1 - outer.height());
         };
-        EXPECT_TRUE(waitUntil(fits)) << w.frameGeometry().top() << " " << w.frameGeometry().bottom();
-        if (below < 400) {
-            const QSize edges = w.frameGeometry().size() - w.size();
-            EXPECT_EQ(w.size(), QSize(700, 600).boundedTo(free.size() - edges));
+        EXPECT_TRUE(waitUntil(fits)) << w.frameGeometry().top() << " " << w.frameGeometry().bottom() << " "
+                                     << w.height();
+        if (below() < 400) {
             EXPECT_TRUE(w.frameGeometry().intersects(frame->frameGeometry())) << "over the frame";
         }
-        return w.geometry();
+        const QRect at = w.geometry();
+        if (auto* close = w.findChild<QPushButton*>()) close->click();
+        EXPECT_TRUE(waitUntil([&] { return !w.isVisible() && QApplication::activeWindow() == frame.get(); }));
+        return at;
     }
 
     // Whether a window manager frames the windows.
     virtual bool framing() const { return false; }
 
     XDisplay x;
+    QtHelp help;
+    QtBrowserWindows browser;
 };
 
 // Down, which the tab strip does not use, pressed four times in the Country
@@ -230,16 +248,18 @@ TEST_F(FrameOnX11, HelpLeavesTheMenuTitlesInSightAndClosesWithItsButton) {
     EXPECT_TRUE(waitUntil([&] { return QApplication::activeWindow() == birthDetails; }));
 }
 
-// Help with the frame as it starts, restored with room enough below its
-// menus, and restored low on the screen: on a bare 800 x 600 screen it starts
-// just below the menu bar.
+// Help and the browser window with the frame as it starts, restored with room
+// enough below its menus, maximised again, and restored low on the screen: on
+// a bare 800 x 600 screen each starts just below the menu bar.
 TEST_F(FrameOnX11, HelpLiesBelowTheMenusWhileThereIsRoomElseWhole) {
-    const QRect started = helpOver(0);
-    if (frame->screen()->size() == QSize(800, 600)) {
-        EXPECT_EQ(started, QRect(0, 19, 700, 581));
+    for (const Beside& b : kBeside) {
+        SCOPED_TRACE(b.name);
+        const QRect started = openOver(b, 0);
+        if (frame->screen()->size() == QSize(800, 600)) {
+            EXPECT_EQ(started, QRect(QPoint(0, 19), b.usual.boundedTo(QSize(800, 581))));
+        }
+        for (const int room : {450, 0, 145}) openOver(b, room);
     }
-    helpOver(450);
-    helpOver(145);
 }
 
 // The windows of their own lie where their Load puts them.
@@ -313,12 +333,13 @@ TEST_F(FrameUnderAWindowManager, TheFrameKeepsItsOwnGeometryForRestore) {
     EXPECT_FALSE(windowManagerRuns());
 }
 
-// Help's window, title bar included, lies below the menus from its first
-// opening on, and on the screen wherever the frame lies.
+// Help's window and the browser window, title bar included, lie below the
+// menus from their first opening on, and on the screen wherever the frame lies.
 TEST_F(FrameUnderAWindowManager, HelpLiesBelowTheMenusWhileThereIsRoomElseWhole) {
-    helpOver(0);
-    helpOver(450);
-    helpOver(145);
+    for (const Beside& b : kBeside) {
+        SCOPED_TRACE(b.name);
+        for (const int room : {0, 450, 0, 145}) openOver(b, room);
+    }
 }
 
 // A window of its own has its window manager's frame, title bar included,

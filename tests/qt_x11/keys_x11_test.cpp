@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "qt_x11/x11_program.h"
+#include "state/horo_settings.h"
 #include "state/shared_records.h"
 #include "ui/chart/chart_store.h"
 #include "ui/chart/frm_open_chart.h"
@@ -309,13 +310,26 @@ TEST_F(KeysOnX11, EscClosesTheHelpWindowAndGivesTheKeysBack) {
     keys.tap(kEscape);
     EXPECT_TRUE(waitUntil([this] { return hasTheKeys("frm_OpenChart"); }));
     EXPECT_FALSE(help.window()->isVisible());
+    QtBrowserWindows browser;  // and the browser window "^ Maximize" opens
+    browser.navigate("no such page", "_blanck");
+    ASSERT_TRUE(waitUntil([&browser] { return QApplication::activeWindow() == browser.window("_blanck"); }));
+    keys.tap(kEscape);
+    EXPECT_TRUE(waitUntil([this] { return hasTheKeys("frm_OpenChart"); }));
 }
 
 // Run on a screen smaller than the frame's own size (800 x 600, with no
-// window manager to maximise it): the frame takes the screen's free area.
+// window manager to maximise it): the frame takes the screen's free area at
+// start-up, also where the stored chart's hour is none and nothing is cast.
 TEST_F(KeysOnX11, TheFrameFitsAScreenSmallerThanItself) {
     const QRect room = frame->screen()->availableGeometry();
     if (room.width() >= 1024 && room.height() >= 700) GTEST_SKIP() << "the screen is larger than the frame";
+    EXPECT_TRUE(room.contains(frame->frameGeometry())) << frame->frameGeometry().width() << "x"
+                                                       << frame->frameGeometry().height();
+    TearDown();
+    fakes.settings.SaveSetting(kHoroApplication, kHoroSection, "Hour", "25");
+    answerNextBoxWithEnter();
+    SetUp();
+    EXPECT_EQ(answered, "Type mismatch");
     EXPECT_TRUE(room.contains(frame->frameGeometry())) << frame->frameGeometry().width() << "x"
                                                        << frame->frameGeometry().height();
 }
