@@ -208,11 +208,14 @@ void WindowRegistry::dropChild(Window& w) {
 
 void WindowRegistry::show(Window& w, Window* owner) {
     requireLoaded(w);
+    const bool ownerChanges = w.owner_ != owner;
     w.owner_ = owner;
     if (!w.visible_) {
         w.visible_ = true;
         notify(WindowEventKind::Show, w);
         w.changed();
+    } else if (ownerChanges) {
+        w.changed();  // shown already, now with another owner
     }
     if (w.kind_ == WindowKind::MdiChild)
         raiseChild(w);

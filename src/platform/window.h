@@ -111,8 +111,8 @@ public:
     void keysTakenBy(Control& c);
     void clearFocus();
 
-    // Observers of the window's caption, geometry, state and visibility (the
-    // Qt front). Returns an id.
+    // Observers of the window's caption, geometry, state, visibility and
+    // owner (the Qt front). Returns an id.
     int subscribe(std::function<void()> f) { observers_.push_back(std::move(f)); return int(observers_.size()) - 1; }
     void unsubscribe(int id) { if (id >= 0 && id < int(observers_.size())) observers_[id] = nullptr; }
 

@@ -14,6 +14,7 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QThread>
+#include <QWindow>
 #include <utility>
 
 #include "platform/run_time_error.h"
@@ -117,7 +118,15 @@ MainFrame::~MainFrame() {
     disconnect(qApp, nullptr, this, nullptr);
     registrySub_.reset();
     unbindMain();
-    for (auto& [name, v] : views_by_name_) v.windowSub.reset();
+    for (auto& [name, v] : views_by_name_) {
+        v.windowSub.reset();
+        // A window of its own that no window owns is not the frame's child:
+        // it goes here, with the frame.
+        if (v.outer && !v.outer->parentWidget()) {
+            v.outer->removeEventFilter(this);
+            delete v.outer;
+        }
+    }
 }
 
 void MainFrame::attach(WindowRegistry& registry, const ViewFactory& views) {
@@ -189,6 +198,7 @@ void MainFrame::onWindowEvent(const WindowEvent& e, Window& w) {
             QMdiSubWindow* keeper =
                 keeping && keeping->window->keepsKeysFromShownWindow() ? keeping->sub : nullptr;
             const QPointer<QWidget> keys = keeper && keeper != v.sub ? QApplication::focusWidget() : nullptr;
+            followOwner(v);
             v.outer->show();
             if (keys && QApplication::focusWidget() != keys) keys->setFocus(Qt::OtherFocusReason);
             break;
@@ -225,9 +235,9 @@ void MainFrame::createView(Window& w) {
     View v;
     v.window = &w;
     if (entry->decoration == ViewDecoration::Separate) {
-        view->setParent(this, Qt::Window);
-        view->hide();
         v.outer = view;
+        followOwner(v);
+        view->hide();
     } else {
         auto* sub = new QMdiSubWindow;
         sub->setObjectName(toQt(w.name()));
@@ -248,7 +258,7 @@ void MainFrame::createView(Window& w) {
     View& stored = views_by_name_[w.name()] = std::move(v);
     stored.windowSub = Subscription(w, [this, name = w.name()] {
         const auto it = views_by_name_.find(name);
-        if (it != views_by_name_.end()) place(it->second);
+        if (it != views_by_name_.end() && !followOwner(it->second)) place(it->second);
     });
     place(stored);
 }
@@ -268,8 +278,40 @@ void MainFrame::dropView(const std::string& name) {
     if (hadTheKeys) keysToFrameUnlessOwnWindowActive();
     // A handler of the view may be running (its own button unloaded it): the
     // view goes once the event loop is idle, or with the frame, whichever is
-    // first; it stays the frame's child until then.
+    // first; it is the frame's child until then.
+    if (!v.outer->parentWidget()) v.outer->setParent(this, v.outer->windowFlags());
     v.outer->deleteLater();
+}
+
+// A window of its own shown with an owner is the frame's: a dialog of the
+// frame, which the window system keeps above it. One shown with none is a
+// window beside the frame, with no parent, which a click on the frame
+// covers; it is a plain window, since the window system keeps a dialog
+// without a parent above all the program's windows. Its border and title
+// bar stay as its view made them.
+bool MainFrame::followOwner(View& v) {
+    if (v.sub || !v.window) return false;
+    const bool owned = v.window->owner() != nullptr;
+    QWidget* const parent = owned ? this : nullptr;
+    const Qt::WindowFlags flags = (v.outer->windowFlags() & ~Qt::WindowType_Mask) | (owned ? Qt::Dialog : Qt::Window);
+    if (v.outer->parentWidget() == parent && v.outer->windowFlags() == flags) return false;
+    // A window on the screen (shown again with another owner) leaves it,
+    // takes its new owner and comes back.
+    const bool shown = v.outer->isVisible();
+    syncing_ = true;
+    v.outer->hide();
+    v.outer->setParent(parent, flags);
+    syncing_ = false;
+    place(v);
+    if (shown) {
+        // It keeps its native window, whose new frame the window system has
+        // yet to tell of: a move would put the window's own area where its
+        // frame belongs, so it is placed by its frame.
+        v.outer->show();
+        if (QWindow* native = v.outer->windowHandle())
+            native->setFramePosition(QPoint(twipsToPixels(v.window->left()), twipsToPixels(v.window->top())));
+    }
+    return true;
 }
 
 // A child window's left and top are those of its area within the work area.

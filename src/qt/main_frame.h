@@ -70,12 +70,14 @@ private:
         Window* window = nullptr;
         QWidget* outer = nullptr;  // the sub-window, or the separate window
         QMdiSubWindow* sub = nullptr;
-        Subscription windowSub;  // to the window's caption and geometry
+        Subscription windowSub;  // to the window's caption, geometry and owner
     };
 
     void onWindowEvent(const WindowEvent& e, Window& w);
     void createView(Window& w);
     void dropView(const std::string& name);
+    // Whether the view changed its owner (and was placed anew).
+    bool followOwner(View& v);
     void place(View& v);
     void activate(View& v);
     const View* focusKeeper() const;

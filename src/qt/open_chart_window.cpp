@@ -111,17 +111,17 @@ void OpenChartWindow::bindCommand(QAction* action, Control& model) {
 
 bool OpenChartWindow::hasOwnFlags() const {
     const Qt::WindowFlags f = windowFlags();
-    return (f & Qt::WindowType_Mask) == Qt::Dialog && (f & Qt::CustomizeWindowHint) &&
-           !(f & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    return (f & ~Qt::WindowType_Mask) == (kOwnWindowFlags & ~Qt::WindowType_Mask);
 }
 
 bool OpenChartWindow::event(QEvent* e) {
     const bool handled = QWidget::event(e);
-    // The frame makes the window one of its own with plain window flags;
-    // the border stays fixed and the title bar keeps only its close button.
+    // Whoever makes the window one of its own with plain window flags
+    // chooses its kind (a dialog of its owner, or a window beside it); the
+    // border stays fixed and the title bar keeps only its close button.
     if (e->type() == QEvent::ParentChange && !applyingFlags_ && !hasOwnFlags()) {
         applyingFlags_ = true;
-        setWindowFlags(kOwnWindowFlags);
+        setWindowFlags((windowFlags() & Qt::WindowType_Mask) | (kOwnWindowFlags & ~Qt::WindowType_Mask));
         applyingFlags_ = false;
     }
     return handled;

@@ -1,7 +1,8 @@
 #pragma once
-// The birth-details window on the screen: a window of its own, owned by the
-// frame, with a fixed dialog border and only a close button on its title
-// bar; its File menu, its toolbar and its boxes bound to the window's models.
+// The birth-details window on the screen: a window of its own (the frame's
+// when the frame's menu shows it), with a fixed dialog border and only a
+// close button on its title bar; its File menu, its toolbar and its boxes
+// bound to the window's models.
 #include <QWidget>
 #include <utility>
 #include <vector>
@@ -33,7 +34,7 @@ protected:
 
 private:
     void bindCommand(QAction* action, Control& model);
-    // Whether the window still has the dialog border and title bar above.
+    // Whether the window still has the fixed border and title bar above.
     bool hasOwnFlags() const;
 
     frm_OpenChart& model_;

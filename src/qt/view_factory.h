@@ -16,7 +16,7 @@ namespace jd::qt {
 enum class ViewDecoration {
     Titled,     // a child window with a title bar showing the caption
     Frameless,  // a child window without border or title bar
-    Separate,   // a window of its own, owned by the frame (for top-level windows)
+    Separate,   // a window of its own (for top-level windows), the frame's when shown with an owner
 };
 
 // A window of its own: a caption and a close button, no minimize or

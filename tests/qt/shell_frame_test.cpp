@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <filesystem>
+#include <functional>
 
 #include "horoscope/chart_run.h"
 #include "platform/fake_services.h"
@@ -467,16 +468,34 @@ TEST_F(Program, UnderAWindowManagerTheFrameRestoresWithinTheScreen) {
 
 // The offscreen platform edges a window of its own as a window manager's
 // frame would: the frame begins where the window's Load puts it, and the
-// window's own area keeps the size the Load gives.
+// window's own area keeps the size the Load gives. Shown with an owner it is
+// a dialog of the frame (kept above it); with none, a window with no parent.
 TEST_F(Program, AWindowOfItsOwnHasItsFrameWhereItsLoadPutsIt) {
     start(true);
-    for (const char* name : {frm_OpenChart::kWindowName, Frm_RetriveBirthData::kWindowName, Frm_SaveChart::kWindowName}) {
+    const auto entry = [this] { return &windows.get<frm_OpenChart>(); };
+    const struct {
+        const char* name;
+        std::function<void()> open;
+        bool owned;
+    } rows[] = {
+        {Frm_RetriveBirthData::kWindowName, [&] { entry()->mnuOpen.click(); }, false},
+        {Frm_RetriveBirthData::kWindowName, [&] { entry()->tbrChartFile_ButtonClick("open"); }, true},
+        {Frm_RetriveBirthData::kWindowName, [&] {
+             entry()->tbrChartFile_ButtonClick("open");
+             entry()->mnuOpen.click();
+         }, false},
+        {Frm_SaveChart::kWindowName, [this] { windows.get(Frm_SaveChart::kWindowName).show(); }, false},
+        {frm_OpenChart::kWindowName, [this] { main().mnuBirthDetails.click(); }, true},
+    };
+    for (const auto& [name, open, owned] : rows) {
         SCOPED_TRACE(name);
+        open();
         Window& w = windows.get(name);
-        w.show();
         settle();
         QWidget* view = frame->viewOf(name);
         ASSERT_NE(view, nullptr);
+        EXPECT_EQ(view->parentWidget(), owned ? frame.get() : nullptr);
+        EXPECT_EQ(view->windowType(), owned ? Qt::Dialog : Qt::Window);
         ASSERT_NE(view->frameGeometry(), view->geometry()) << "the platform edges the window";
         EXPECT_EQ(view->pos(), QPoint(twipsToPixels(w.left()), twipsToPixels(w.top())));
         EXPECT_EQ(view->size(), QSize(twipsToPixels(w.width()), twipsToPixels(w.height())));

@@ -85,7 +85,9 @@ TEST_F(RetriveBirthDataTest, HoursComeBackOnTheTwelveHourClock) {
         int stored;
         const char* shown;
         bool pm;
-    } cases[] = {{0, "12", false}, {12, "12", true}, {17, "5", true}, {9, "9", false}};
+    } cases[] = {{0, "12", false}, {12, "12", true}, {17, "5", true}, {9, "9", false},
+                 // A damaged row's hours: 24 as it is, which OK refuses; 25 on.
+                 {24, "24", false}, {25, "13", true}};
     frm_OpenChart& w = chartWindow();
     for (const auto& c : cases) {
         SavedChart s = storedChart("Hour~5-Jul-1965");

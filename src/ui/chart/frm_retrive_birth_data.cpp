@@ -90,10 +90,12 @@ void Frm_RetriveBirthData::loadChosenChart() {
         w.txt_Month.setText(monthAbbreviation(chart->ChartMonth));
         w.txt_Year.setText(std::to_string(chart->ChartYear));
 
-        // Back to the 12-hour clock: 0 is 12 AM, 12 is 12 PM.
+        // Back to the 12-hour clock: 0 is 12 AM, 12 is 12 PM. A damaged
+        // row's hour 24 shows as it is, with AM, so OK and Save refuse it
+        // rather than take it for noon.
         const int h = chart->ChartHour;
-        const bool pm = h >= 12;
-        const int shown = h > 12 ? h - 12 : (h == 0 ? 12 : h);
+        const bool pm = h >= 12 && h != 24;
+        const int shown = h == 0 ? 12 : (pm && h > 12 ? h - 12 : h);
         w.cbHour.setText(std::to_string(shown));
         (pm ? w.Opt_PM : w.Opt_AM).setValue(true);
         w.cbMins.setText(std::to_string(chart->ChartMinute));
