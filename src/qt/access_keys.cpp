@@ -8,11 +8,14 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 
+#include "qt/qt_binding.h"
+
 namespace jd::qt {
 
 AccessKeys::AccessKeys(QMdiArea* area, QMenuBar* menus, QObject* parent)
     : QObject(parent), area_(area), menus_(menus) {
     qApp->installEventFilter(this);
+    followKeyPresses();  // a held key's repeats are judged before this filter sees them
 }
 
 // The button of the child window holding `focus` that Alt and the key press,

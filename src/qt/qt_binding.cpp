@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMdiSubWindow>
+#include <QMessageBox>
 #include <QPainter>
 #include <map>
 #include <vector>
@@ -91,8 +92,12 @@ int keyIdOf(const QKeyEvent* e) { return e->key() ? e->key() : -static_cast<int>
 // A key held down repeats: X sends a release and a press for each repeat.
 // Qt marks most of them; one it leaves unmarked carries the time of the
 // release just before it. Only a first press says where the key's release
-// belongs, so the repeats of a key that answered a message box, landing
-// wherever the keys are once the box has gone, are no key of that window.
+// belongs. A repeat is a key only of the window its first press went to,
+// or of one the key reached by itself (Ctrl+F6 stepping through the frame's
+// windows): a message box that came up since then, or the window that takes
+// the keys once the box or window of the first press has gone, never sees
+// it (the Enter that answered a box, held on, would walk its window's Enter
+// chain; the one that raised a box would answer it).
 class KeyPresses : public QObject {
 public:
     static constexpr const char* kName = "jdKeyPresses";
@@ -105,19 +110,26 @@ public:
     }
 
     // Sees each press and release once for every widget it is passed to on
-    // its way up: what it notes is the same each time.
+    // its way up: what it notes and decides is the same each time. A repeat
+    // that is no key of the window it reaches goes no further, nor matches
+    // a shortcut there.
     bool eventFilter(QObject* o, QEvent* e) override {
         if (!o->isWidgetType()) return false;
         switch (e->type()) {
             case QEvent::KeyPress: case QEvent::ShortcutOverride: {
-                const auto* k = static_cast<QKeyEvent*>(e);
+                auto* k = static_cast<QKeyEvent*>(e);
                 Key& key = keys_[keyIdOf(k)];
                 key.repeat = k->isAutoRepeat() || (k->timestamp() != 0 && k->timestamp() == key.releasedAt);
-                if (key.repeat) break;
                 auto* to = static_cast<QWidget*>(o);
                 QWidget* focused = QApplication::focusWidget();
                 if (focused && (focused == to || to->isAncestorOf(focused))) to = focused;
+                if (key.repeat) {
+                    if (repeatsIn(keyWindowOf(to), key)) break;
+                    k->accept();
+                    return true;
+                }
                 key.window = keyWindowOf(to);
+                key.taken = false;
                 break;
             }
             case QEvent::KeyRelease: {
@@ -143,24 +155,41 @@ public:
         if (release->isAutoRepeat()) return false;
         const auto it = keys_.find(keyIdOf(release));
         if (it == keys_.end()) return false;
-        const bool here = it->second.window && it->second.window == keyWindowOf(w);
-        it->second.window = nullptr;
+        const bool here = !it->second.taken && it->second.window && it->second.window == keyWindowOf(w);
+        it->second.taken = true;
         return here;
     }
 
 private:
     struct Key {
-        QPointer<QWidget> window;  // where its first press went, until a release takes it
+        QPointer<QWidget> window;  // where its first press went
+        bool taken = false;        // a release has taken that press
         bool repeat = false;       // its latest press repeats the key held down
         ulong releasedAt = 0;      // the time of its latest release
     };
+
+    // Whether a repeat of `key` is a key of `window`, which has the keys now.
+    // A message box open before the first press would have taken that press
+    // itself (it blocks every other window's keys), so one that is not where
+    // the press went came up since.
+    static bool repeatsIn(const QWidget* window, const Key& key) {
+        if (window == key.window) return true;
+        if (!key.window || !key.window->isVisible()) return false;
+        return !qobject_cast<const QMessageBox*>(window);
+    }
+
     std::map<int, Key> keys_;
 };
 
 }  // namespace
 
 void followKeyPresses() {
-    if (QCoreApplication* app = QCoreApplication::instance(); app && !KeyPresses::of(app)) new KeyPresses(app);
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app) return;
+    if (KeyPresses* presses = KeyPresses::of(app))
+        app->installEventFilter(presses);  // ahead again of the filters installed since
+    else
+        new KeyPresses(app);
 }
 
 bool isFirstPressIn(const QWidget* w, const QKeyEvent* press) {

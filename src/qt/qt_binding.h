@@ -113,9 +113,14 @@ protected:
 // and that release belongs to the box. A key held down gives one key-up
 // however long it is held: its first release Qt does not mark as a repeat
 // (as a rule the one as it is let go) takes its press, and the presses it
-// repeats go nowhere of their own. Every widget that tells its model of a
-// key's release asks first, and calls `followKeyPresses` as it is made, so the
-// presses are known before any key reaches it.
+// repeats go nowhere of their own. A repeat reaches only the window the
+// key's first press went to, or one the key stepped to by itself (Ctrl+F6):
+// never a message box that came up since the first press, nor the window
+// that has the keys once the box or window of the first press has gone.
+// Every widget that tells its model of a key's release asks first, and calls
+// `followKeyPresses` as it is made, so the presses are known before any key
+// reaches it; so does whatever else filters the application's keys, after
+// installing its filter, so the presses are known before it sees them.
 bool pressWentToWindowOf(const QWidget* w, const QKeyEvent* release);
 void followKeyPresses();
 // Whether a press being handled is a key's first press (no repeat of a key

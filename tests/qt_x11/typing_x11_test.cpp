@@ -266,11 +266,11 @@ TEST_F(TypingOnX11, TheBoxAMessageNamesIsReadyToRetype) {
     const auto enterHeld = [this, &enterHeldDown](int ms) {
         return [this, ms, &enterHeldDown] {
             enterHeldDown = true;
-            keys.key(kReturn, true);
-            QTimer::singleShot(ms, frame.get(), [this, &enterHeldDown] {
+            QTimer::singleShot(ms, frame.get(), [this, &enterHeldDown] {  // also while a box it raised is open
                 keys.key(kReturn, false);
                 enterHeldDown = false;
             });
+            keys.key(kReturn, true);
         };
     };
     const std::function<void()> answers[] = {
@@ -363,6 +363,11 @@ TEST_F(TypingOnX11, TheBoxAMessageNamesIsReadyToRetype) {
         {"Save Chart, sent again by a click", sentAgain(clickSave, tapEnter), used, true},
         {"Save Chart, sent again by Enter held 1.5 s, answered by a click", sentAgain(enterHeld(1500), answers[4]),
          used, true},
+        {"Save Chart, sent again by Enter held 1.5 s, answered by Enter once let go", sentAgain(enterHeld(1500), [&] {
+             EXPECT_TRUE(waitUntil([&enterHeldDown] { return !enterHeldDown; }));
+             EXPECT_NE(qobject_cast<QMessageBox*>(QApplication::activeWindow()), nullptr);  // its repeats left it
+             keys.tap(kReturn);
+         }), used, true},
         {"Country search, nothing found (Add)", searched(false, "zzq", tapEnter), "No Such Country Exists", true},
         {"Country search, nothing found (Edit)", searched(true, "zzq", tapEnter), "No Such Country  Exists", true},
         {"Country search, a name begun", searched(false, "ind", tapEnter), "No Such Country Exists", false},
@@ -402,6 +407,17 @@ TEST_F(TypingOnX11, TheBoxAMessageNamesIsReadyToRetype) {
     for (int i = 0; i < 5; ++i)
         rows.push_back({std::string("Save Chart, sent again by Enter, answered by ") + answerNames[i],
                         sentAgain(tapEnter, answers[i]), used, true});
+    for (int held : {700, 1500})  // the birth-details window's check of 13 PM, raised by File > Save
+        rows.push_back({"Birth details, 13 PM, answered by Enter held " + std::to_string(held) + " ms",
+                        [&, held]() -> Control& {
+            answerBoxesBy(enterHeld(held));
+            auto& w = openBirthDetails();
+            w.cbHour.setText("13");
+            w.Opt_PM.setValue(true);
+            keys.tap('f', kAlt);
+            keys.tap('s');
+            return w.cbHour;
+        }, "Enter Correct Time", true});
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         counted.texts.clear();
@@ -426,8 +442,8 @@ TEST_F(TypingOnX11, TheBoxAMessageNamesIsReadyToRetype) {
             EXPECT_EQ(edit->selectedText().toStdString(), before);
         else
             EXPECT_EQ(edit->cursorPosition(), edit->text().size());
-        keys.type("7");
-        EXPECT_EQ(edit->text().toStdString(), row.selected ? "7" : before + "7");
+        keys.type("07");  // an hour box too takes it
+        EXPECT_EQ(edit->text().toStdString(), row.selected ? "07" : before + "07");
         counted.onShow = nullptr;
         windows->unload<Frm_SaveChart>();
         windows->unload<frm_OpenChart>();

@@ -22,8 +22,8 @@ MsgResult CountedBoxes::show(const std::string& text, MsgIcon icon, MsgButtons b
     texts.push_back(text);
     const size_t n = texts.size();
     if (onShow) onShow(n);
-    QTimer::singleShot(3000, &alive, [this, n] {
-        if (texts.size() != n) return;
+    QTimer::singleShot(3000, &alive, [this, opened = ++shown] {
+        if (shown != opened) return;
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->done(QMessageBox::Ok);
     });
     return real.show(text, icon, buttons, title);

@@ -70,6 +70,7 @@ public:
     QObject alive;  // its timers go with it
     std::vector<std::string> texts;
     std::function<void(size_t)> onShow;  // told the number of each box as it opens
+    size_t shown = 0;                    // boxes opened, kept when the texts are cleared
 };
 
 // The program started in a folder of the test's own with a copy of the
