@@ -189,18 +189,20 @@ void FnCalcBodyPositions(double span) {
         times.SunRiseNexttime = *periodNextSunrise;
         times.findtimes();
 
-        // 7. The Gulika and Maandi moments, to the minute. A night time before
-        // noon lies after midnight, on the day after the period date.
+        // 7. The Gulika and Maandi moments, to the minute, dated from the
+        // period's sunrise, or from the period date for a night whose day had
+        // none. A night time before noon lies after midnight, on the next day.
         DateTime gulikaMoment, maandiMoment;
+        const DateTime periodDay = periodSunrise ? *periodSunrise : periodDate;
         if (byDay) {
-            gulikaMoment = atTimeOfDay(*periodSunrise, times.GulikaRise_Day);
-            maandiMoment = atTimeOfDay(*periodSunrise, times.MandiRise_Day);
+            gulikaMoment = atTimeOfDay(periodDay, times.GulikaRise_Day);
+            maandiMoment = atTimeOfDay(periodDay, times.MandiRise_Day);
         } else {
-            const DateTime nextDay = dateAdd(DateUnit::Day, 1, periodDate);
+            const DateTime nextDay = dateAdd(DateUnit::Day, 1, periodDay);
             const DateTime& g = times.GulikaRise_Night;
             const DateTime& m = times.MandiRise_Night;
-            gulikaMoment = atTimeOfDay(isAM(g) ? nextDay : periodDate, g);
-            maandiMoment = atTimeOfDay(isAM(m) ? nextDay : periodDate, m);
+            gulikaMoment = atTimeOfDay(isAM(g) ? nextDay : periodDay, g);
+            maandiMoment = atTimeOfDay(isAM(m) ? nextDay : periodDay, m);
         }
 
         // 8. Each is the ascendant of its moment, by the chart's ayanamsa.
