@@ -157,6 +157,12 @@ void FnCalcBodyPositions(double span) {
             // After the date's sunrise, a date whose Sun does not set has no
             // period that ends.
             return;
+        } else if (sun.gDaySunset && !(birth < *sun.gDaySunset)) {
+            // From the sunset of a date whose Sun did not rise (the last date
+            // of midnight sun): the date's own night, up to the next sunrise.
+            periodDate = birth;
+            periodSunset = sun.gDaySunset;
+            periodNextSunrise = sun.gNextDaySunrise;
         } else {
             // Up to the sunrise of a date whose Sun does not set (the first
             // date of midnight sun), or on a date with no sunrise: the birth
@@ -169,28 +175,34 @@ void FnCalcBodyPositions(double span) {
             periodNextSunrise = sun.gDaySunrise;
             byDay = periodSunrise && periodSunset && *periodSunrise < birth && birth < *periodSunset;
         }
-        if (!periodSunrise || !periodSunset || !periodNextSunrise) return;
+        // A day needs its sunrise and sunset (byDay holds only with both); a
+        // night needs only its sunset and the next sunrise, as the night after
+        // the midnight sun follows a day whose Sun did not rise.
+        if (!periodSunset || !periodNextSunrise) return;
 
-        // 6. Divisions of the period's day and night.
+        // 6. Divisions of the period's day and night. A day without a sunrise
+        // is given no length: its night is divided all the same.
         clsTimes& times = calc.gObjTimes;
         times.currentdate = periodDate;
-        times.Sunrisetime = *periodSunrise;
+        times.Sunrisetime = periodSunrise ? *periodSunrise : *periodSunset;
         times.Sunsettime = *periodSunset;
         times.SunRiseNexttime = *periodNextSunrise;
         times.findtimes();
 
-        // 7. The Gulika and Maandi moments, to the minute. A night time before
-        // noon lies after midnight, on the day after the period's sunrise.
+        // 7. The Gulika and Maandi moments, to the minute, dated from the
+        // period's sunrise, or from the period date for a night whose day had
+        // none. A night time before noon lies after midnight, on the next day.
         DateTime gulikaMoment, maandiMoment;
+        const DateTime periodDay = periodSunrise ? *periodSunrise : periodDate;
         if (byDay) {
-            gulikaMoment = atTimeOfDay(*periodSunrise, times.GulikaRise_Day);
-            maandiMoment = atTimeOfDay(*periodSunrise, times.MandiRise_Day);
+            gulikaMoment = atTimeOfDay(periodDay, times.GulikaRise_Day);
+            maandiMoment = atTimeOfDay(periodDay, times.MandiRise_Day);
         } else {
-            const DateTime nextDay = dateAdd(DateUnit::Day, 1, *periodSunrise);
+            const DateTime nextDay = dateAdd(DateUnit::Day, 1, periodDay);
             const DateTime& g = times.GulikaRise_Night;
             const DateTime& m = times.MandiRise_Night;
-            gulikaMoment = atTimeOfDay(isAM(g) ? nextDay : *periodSunrise, g);
-            maandiMoment = atTimeOfDay(isAM(m) ? nextDay : *periodSunrise, m);
+            gulikaMoment = atTimeOfDay(isAM(g) ? nextDay : periodDay, g);
+            maandiMoment = atTimeOfDay(isAM(m) ? nextDay : periodDay, m);
         }
 
         // 8. Each is the ascendant of its moment, by the chart's ayanamsa.

@@ -30,7 +30,9 @@ DateTime FnBirthMomentFromDetails();
 // day between a date's sunrise and its sunset, which far north may come
 // after midnight: a birth before that sunset is in that date's day. On a
 // date without a sunrise or a sunset, a birth before the date's sunrise (or
-// with none) belongs to the day before, by day or in its night.
+// with none) belongs to the day before, by day or in its night; a birth from
+// the sunset of a date whose Sun did not rise is in that date's night. A
+// night needs only its sunset and the next sunrise.
 // A run-time error shows the plain error box and ends the call; fields not
 // yet reached keep their values.
 void FnCalcBodyPositions(double span);

@@ -185,7 +185,7 @@ TEST_F(BodyPositionsTest, NoSunsetLeavesGulikaAndMaandiOut) {
 // Tornio (65°51'N 24°09'E, zone 2 E): Sunday 13 Jun 2049 rises at 00:45 and
 // sets at 00:09 on the 14th, which rises at 00:38 and does not set. Tromsø
 // on 17 May 1993 sets at 23:29 before it rises at 23:51: a date with both
-// keeps the values of its own rule.
+// keeps the values of its own rule. Tromsø's 25 Jul 2049 sets unrisen (23:25).
 TEST_F(BodyPositionsTest, GulikaAndMaandiAroundTheFirstDateOfMidnightSun) {
     Birth tornio;
     tornio.latDeg = "65";
@@ -198,6 +198,8 @@ TEST_F(BodyPositionsTest, GulikaAndMaandiAroundTheFirstDateOfMidnightSun) {
     Birth tromso = tromsoNoon("May");
     tromso.year = "1993";
     tromso.day = "17";
+    Birth tromso49 = tromsoNoon("Jul");
+    tromso49.year = "2049";
     struct Case {
         const Birth* place;
         const char *day, *hour, *minute;
@@ -213,6 +215,12 @@ TEST_F(BodyPositionsTest, GulikaAndMaandiAroundTheFirstDateOfMidnightSun) {
         {&tornio, "14", "0", "39", 0, 0},
         {&tornio, "14", "0", "50", 0, 0},  // under the midnight sun
         {&tornio, "14", "12", "0", 0, 0},
+        {&tromso49, "25", "12", "0", 0, 0},  // under the midnight sun
+        {&tromso49, "25", "23", "20", 0, 0},
+        {&tromso49, "25", "23", "25", 94.568015, 94.535442},  // its night, to 00:18 on the 26th
+        {&tromso49, "25", "23", "30", 94.568015, 94.535442},
+        {&tromso49, "26", "0", "10", 94.568015, 94.535442},
+        {&tromso49, "26", "12", "0", 210.050717, 208.019270},
         {&tromso, "17", "0", "5", 115.043441, 108.528317},
         {&tromso, "17", "23", "30", 0, 0},
     };
