@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMdiSubWindow>
-#include <QMessageBox>
 #include <QPainter>
 #include <map>
 #include <vector>
@@ -94,7 +93,7 @@ int keyIdOf(const QKeyEvent* e) { return e->key() ? e->key() : -static_cast<int>
 // release just before it. Only a first press says where the key's release
 // belongs. A repeat is a key only of the window its first press went to,
 // or of one the key reached by itself (Ctrl+F6 stepping through the frame's
-// windows): a message box that came up since then, or the window that takes
+// windows): a message box or dialog that came up since then, or the window that takes
 // the keys once the box or window of the first press has gone, never sees
 // it (the Enter that answered a box, held on, would walk its window's Enter
 // chain; the one that raised a box would answer it).
@@ -169,13 +168,13 @@ private:
     };
 
     // Whether a repeat of `key` is a key of `window`, which has the keys now.
-    // A message box open before the first press would have taken that press
-    // itself (it blocks every other window's keys), so one that is not where
-    // the press went came up since.
+    // A modal window (a message box, the save dialog) open before the first
+    // press would have taken that press itself (it blocks every other
+    // window's keys), so one that is not where the press went came up since.
     static bool repeatsIn(const QWidget* window, const Key& key) {
         if (window == key.window) return true;
         if (!key.window || !key.window->isVisible()) return false;
-        return !qobject_cast<const QMessageBox*>(window);
+        return !(window && window->isModal());
     }
 
     std::map<int, Key> keys_;

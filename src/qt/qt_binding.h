@@ -115,7 +115,7 @@ protected:
 // (as a rule the one as it is let go) takes its press, and the presses it
 // repeats go nowhere of their own. A repeat reaches only the window the
 // key's first press went to, or one the key stepped to by itself (Ctrl+F6):
-// never a message box that came up since the first press, nor the window
+// never a message box or dialog that came up since the first press, nor the window
 // that has the keys once the box or window of the first press has gone.
 // Every widget that tells its model of a key's release asks first, and calls
 // `followKeyPresses` as it is made, so the presses are known before any key
