@@ -199,7 +199,7 @@ void QtSettingsStore::SaveSection(const std::string& appName, const std::string&
     // is left as it is.
     QFile old(path_);
     if (old.exists() && !old.open(QIODevice::ReadOnly)) throw failed();
-    QByteArray held = old.readAll();
+    QByteArray held = old.isOpen() ? old.readAll() : QByteArray();
     {
         const QSettings current(path_, QSettings::IniFormat);
         current.allKeys();  // reads the file; its status follows
