@@ -25,7 +25,6 @@
 #include <mutex>
 #include <optional>
 #include <thread>
-
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -245,8 +244,8 @@ TEST(QtSettingsStore, AFolderThatMayNotBeWrittenFailsAtOnce) {
 // Writes on this thread while another keeps the time. `meanwhile` runs there
 // first, given a wait for the write's end (true once it has ended). A write
 // still going `bound` on would go on for ever: it counts as late, and the
-// lock (file or folder) is taken away, as root where it may, so that it ends.
-// Returns whether it ended in time, and the error it raised.
+// lock (file or folder) is taken away, as root if it may, so that it ends. Returns whether
+// it ended in time, and the error it raised.
 std::pair<bool, std::optional<std::string>> boundedSave(
     QtSettingsStore& store, const QString& lockPath,
     const std::function<void(const std::function<bool(std::chrono::milliseconds)>&)>& meanwhile,
@@ -281,21 +280,18 @@ std::pair<bool, std::optional<std::string>> boundedSave(
     return {!late, error};
 }
 
-// The rest of its scope runs as user nobody where the tests run as root, so
-// that the rights of files hold as for any other user.
+// While it lasts, a test run as root runs as nobody, for whom files' rights hold.
 struct AsNobody {
-    const bool asNobody = ::setresgid(65534, 65534, 0) == 0 && ::setresuid(65534, 65534, 0) == 0;
+    AsNobody() { (void)!(::setresgid(65534, 65534, 0) == 0 && ::setresuid(65534, 65534, 0) == 0); }
     ~AsNobody() { (void)!(::setresuid(0, 0, 0) == 0 && ::setresgid(0, 0, 0) == 0); }
 };
 
 // A lock Qt could not remove itself (a file the user may not open for
 // writing, as a run as root killed mid-write leaves it, or a folder) never
 // holds the write for ever. One naming no running process of this computer
-// (its number running another program counts as ended) goes, also once its
-// process ends during the write; a folder fails the write at once, the
-// folder and the settings as they were. A lock its writer holds stays, and
-// the write fails after half a minute; a lock that cannot go (or its removal
-// guard that stays) is named in the error.
+// goes, also once its process ends during the write; a folder fails the
+// write at once, the folder and the settings as they were. A held lock stays
+// (the write fails in half a minute); a link or guard in the way is named.
 TEST(QtSettingsStore, ALockQtCouldNotRemoveNeverHoldsTheWriteForEver) {
     testing::app();
     enum class Lock { Folder, EndedProcess, Unreadable, ProcessEndingMeanwhile, OtherProgram, Held, ReadOnlyHeld,
@@ -303,11 +299,11 @@ TEST(QtSettingsStore, ALockQtCouldNotRemoveNeverHoldsTheWriteForEver) {
     struct Case {
         const char* what;
         Lock lock;
-        const char* stopper = nullptr;  // the file the error names, after the settings file; none: written
+        const char* stopper = nullptr;  // the file named as the write fails, after the settings file's path
     };
     const QByteArray host = QSysInfo::machineHostName().toUtf8();
     const QByteArray ended = "2147483000\njatakadesk\n" + host + "\n";
-    for (const Case c : {Case{"folder in the lock's place", Lock::Folder, ""},
+    for (const Case c : {Case{"folder in the lock's place", Lock::Folder},
                          Case{"read-only lock of an ended process", Lock::EndedProcess},
                          Case{"unreadable lock", Lock::Unreadable},
                          Case{"read-only lock whose process ends meanwhile", Lock::ProcessEndingMeanwhile},
@@ -326,32 +322,27 @@ TEST(QtSettingsStore, ALockQtCouldNotRemoveNeverHoldsTheWriteForEver) {
         store.SaveSetting("Pellmar", "Horo", "Name", "Before");
         const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
         const bool held = c.lock == Lock::Held || c.lock == Lock::ReadOnlyHeld;
-        QLockFile holder(c.lock == Lock::RemovalStuck ? lockPath + ".rmlock" : lockPath);
-        if (c.lock == Lock::Folder || c.lock == Lock::LinkToNothing) {
-            ASSERT_TRUE(c.lock == Lock::Folder ? QDir().mkdir(lockPath) : QFile::link(dir.filePath("none"), lockPath));
-        } else if (held) {
-            ASSERT_TRUE(holder.tryLock(0));
+        QLockFile holder(lockPath + (c.lock == Lock::RemovalStuck ? ".rmlock" : ""));
+        if (c.lock == Lock::Folder || c.lock == Lock::LinkToNothing || c.lock == Lock::Held) {
+            ASSERT_TRUE(c.lock == Lock::Folder ? QDir().mkdir(lockPath)
+                        : c.lock == Lock::Held ? holder.tryLock(0) : QFile::link(dir.path() + "/no", lockPath));
         } else {
-            // This process is the one still running (as another program for
-            // one row), until the lock names an ended one instead.
-            if (c.lock == Lock::OthersInStickyFolder) user.reset();
+            if (c.lock == Lock::OthersInStickyFolder) user.reset();  // root's lock
+            // This process is the one still running, until the lock names an
+            // ended one instead.
             makeLock(lockPath,
-                     c.lock == Lock::ProcessEndingMeanwhile || c.lock == Lock::OtherProgram
+                     c.lock == Lock::ProcessEndingMeanwhile
                          ? QByteArray::number(QCoreApplication::applicationPid()) + "\n" +
-                               (c.lock == Lock::OtherProgram
-                                    ? QByteArray("jatakadesk")
-                                    : QFileInfo(QCoreApplication::applicationFilePath()).fileName().toUtf8()) +
-                               "\n" + host + "\n"
-                         : ended,
+                               QFileInfo(QCoreApplication::applicationFilePath()).fileName().toUtf8() + "\n" +
+                               host + "\n"
+                         : (c.lock == Lock::OtherProgram ? QByteArray::number(::getpid()) + ended.mid(10) : ended),
                      c.lock == Lock::Unreadable ? std::chrono::seconds(3) : std::chrono::milliseconds(0));
-            ASSERT_TRUE(c.lock != Lock::RemovalStuck || holder.tryLock(0));
-        }
-        if (c.lock != Lock::Folder && c.lock != Lock::LinkToNothing && c.lock != Lock::Held) {
+            ASSERT_TRUE((c.lock != Lock::ReadOnlyHeld && c.lock != Lock::RemovalStuck) || holder.tryLock(0));
             ASSERT_TRUE(QFile::setPermissions(lockPath, c.lock == Lock::Unreadable ? QFile::Permissions() : readOnly));
             if (!user) user.emplace();
             if (QFileInfo(lockPath).isWritable() ||
                 (c.lock == Lock::OthersInStickyFolder && QFileInfo(lockPath).ownerId() == ::geteuid()))
-                GTEST_SKIP() << "this user may write any file, or makes none of another user";
+                GTEST_SKIP() << "this user may write any file, or make none of another user";
         }
         bool waited = true;
         QElapsedTimer clock;
@@ -367,15 +358,22 @@ TEST(QtSettingsStore, ALockQtCouldNotRemoveNeverHoldsTheWriteForEver) {
         }, std::chrono::seconds(held ? 35 : 5));
         EXPECT_TRUE(inTime) << c.what << ": the write waited for ever";
         EXPECT_TRUE(waited) << c.what << ": the write went on while the lock's process ran";
-        EXPECT_TRUE(!held || clock.elapsed() >= 30000) << c.what << ": the write gave up early";
-        EXPECT_EQ(error, c.stopper ? std::optional(settingsFileError(QDir::toNativeSeparators(ini + c.stopper).toStdString(),
-                                                                     held ? "another program is writing it" : "")
-                                                       .description())
-                                   : std::nullopt)
-            << c.what;
-        EXPECT_EQ(QFileInfo(lockPath).isDir(), c.lock == Lock::Folder) << c.what;
-        EXPECT_EQ(QFileInfo(lockPath).exists() || QFileInfo(lockPath).isSymLink(), c.stopper != nullptr) << c.what;
-        EXPECT_EQ(store.GetSetting("Pellmar", "Horo", "Name"), c.stopper ? "Before" : "After") << c.what;
+        if (c.lock == Lock::Folder) {
+            EXPECT_EQ(error, settingsFileError(QDir::toNativeSeparators(ini).toStdString()).description()) << c.what;
+            EXPECT_TRUE(QFileInfo(lockPath).isDir()) << c.what;
+            EXPECT_EQ(store.GetSetting("Pellmar", "Horo", "Name"), "Before") << c.what;
+        } else if (c.stopper) {
+            EXPECT_TRUE(!held || clock.elapsed() >= 30000) << c.what << ": the write gave up early";
+            EXPECT_EQ(error, settingsFileError(QDir::toNativeSeparators(ini + c.stopper).toStdString(),
+                                               held ? "another program is writing it" : "")
+                                 .description()) << c.what;
+            EXPECT_TRUE(QFileInfo(lockPath).exists() || QFileInfo(lockPath).isSymLink()) << c.what;
+            EXPECT_EQ(store.GetSetting("Pellmar", "Horo", "Name"), "Before") << c.what;
+        } else {
+            EXPECT_EQ(error, std::nullopt) << c.what;
+            EXPECT_FALSE(QFile::exists(lockPath)) << c.what;
+            EXPECT_EQ(store.GetSetting("Pellmar", "Horo", "Name"), "After") << c.what;
+        }
     }
 }
 
