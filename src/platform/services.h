@@ -45,9 +45,11 @@ public:
     virtual DateTime now() const = 0;
 };
 
-// The error of a settings file that cannot be written, naming the file.
-inline RunTimeError settingsFileError(const std::string& file) {
-    return RunTimeError(75, "Path/File access error: the settings file " + file + " cannot be written");
+// The error of a settings file that cannot be written, naming the file (or
+// the lock file that stops the write), with the reason where one is known.
+inline RunTimeError settingsFileError(const std::string& file, const std::string& reason = {}) {
+    return RunTimeError(75, "Path/File access error: the settings file " + file + " cannot be written" +
+                                (reason.empty() ? "" : ": " + reason));
 }
 
 // The per-user settings store: application name, section, key, text value.

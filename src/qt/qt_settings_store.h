@@ -15,11 +15,13 @@ namespace jd::qt {
 // A write replaces the file whole, in one step: the keys the old file holds
 // with the new ones over them, or the new ones alone when the old file is
 // damaged. A file that may not be read or written, or one in a folder that
-// may not be written, is left alone. A lock file no writer holds any more
-// (its process ended, or empty a second after a writer killed as it took it)
-// is removed before the write; one that cannot go (a folder) fails it at once.
-// No write waits for ever on a lock Qt could not remove; the busy cursor shows
-// while it runs.
+// may not be written, is left alone. The write takes Qt's lock on the file
+// as QLockFile does: a lock no writer holds any more (its process ended, or
+// empty a second after a writer killed as it took it) is removed first; one
+// that cannot go (a folder) fails the write at once. A lock a writer holds is
+// never removed: the write waits on it for half a minute at most, then fails
+// saying another program is writing the file. The busy cursor shows while it
+// runs.
 class QtSettingsStore : public SettingsStore {
 public:
     QtSettingsStore();

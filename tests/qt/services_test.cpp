@@ -25,6 +25,8 @@
 #include <mutex>
 #include <optional>
 #include <thread>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "qt/pdf_pages.h"
 #include "qt/qt_app.h"
@@ -241,12 +243,13 @@ TEST(QtSettingsStore, AFolderThatMayNotBeWrittenFailsAtOnce) {
 
 // Writes on this thread while another keeps the time. `meanwhile` runs there
 // first, given a wait for the write's end (true once it has ended). A write
-// still going five seconds on would go on for ever: it counts as late, and
-// the lock (file or folder) is taken away so that it ends. Returns whether
+// still going `bound` on would go on for ever: it counts as late, and the
+// lock (file or folder) is taken away, as root if it may, so that it ends. Returns whether
 // it ended in time, and the error it raised.
 std::pair<bool, std::optional<std::string>> boundedSave(
     QtSettingsStore& store, const QString& lockPath,
-    const std::function<void(const std::function<bool(std::chrono::milliseconds)>&)>& meanwhile) {
+    const std::function<void(const std::function<bool(std::chrono::milliseconds)>&)>& meanwhile,
+    std::chrono::seconds bound = std::chrono::seconds(5)) {
     std::mutex mutex;
     std::condition_variable changed;
     bool ended = false, late = false;
@@ -256,8 +259,9 @@ std::pair<bool, std::optional<std::string>> boundedSave(
     };
     std::thread keeper([&] {
         if (meanwhile) meanwhile(endedWithin);
-        if (endedWithin(std::chrono::seconds(5))) return;
+        if (endedWithin(bound)) return;
         late = true;
+        (void)!::setresuid(0, 0, 0);
         QFile::setPermissions(lockPath, QFile::ReadOwner | QFile::WriteOwner);
         if (!QFile::remove(lockPath)) QDir().rmdir(lockPath);
     });
@@ -276,33 +280,54 @@ std::pair<bool, std::optional<std::string>> boundedSave(
     return {!late, error};
 }
 
+// While it lasts, a test run as root runs as nobody, for whom files' rights hold.
+struct AsNobody {
+    AsNobody() { (void)!(::setresgid(65534, 65534, 0) == 0 && ::setresuid(65534, 65534, 0) == 0); }
+    ~AsNobody() { (void)!(::setresuid(0, 0, 0) == 0 && ::setresgid(0, 0, 0) == 0); }
+};
+
 // A lock Qt could not remove itself (a file the user may not open for
 // writing, as a run as root killed mid-write leaves it, or a folder) never
 // holds the write for ever. One naming no running process of this computer
 // goes, also once its process ends during the write; a folder fails the
-// write at once, the folder and the settings as they were.
+// write at once, the folder and the settings as they were. A held lock stays
+// (the write fails in half a minute); a link or guard in the way is named.
 TEST(QtSettingsStore, ALockQtCouldNotRemoveNeverHoldsTheWriteForEver) {
     testing::app();
-    enum class Lock { Folder, EndedProcess, Unreadable, ProcessEndingMeanwhile };
+    enum class Lock { Folder, EndedProcess, Unreadable, ProcessEndingMeanwhile, OtherProgram, Held, ReadOnlyHeld,
+                      RemovalStuck, LinkToNothing, OthersInStickyFolder };
     struct Case {
         const char* what;
         Lock lock;
+        const char* stopper = nullptr;  // the file named as the write fails, after the settings file's path
     };
     const QByteArray host = QSysInfo::machineHostName().toUtf8();
     const QByteArray ended = "2147483000\njatakadesk\n" + host + "\n";
     for (const Case c : {Case{"folder in the lock's place", Lock::Folder},
                          Case{"read-only lock of an ended process", Lock::EndedProcess},
                          Case{"unreadable lock", Lock::Unreadable},
-                         Case{"read-only lock whose process ends meanwhile", Lock::ProcessEndingMeanwhile}}) {
+                         Case{"read-only lock whose process ends meanwhile", Lock::ProcessEndingMeanwhile},
+                         Case{"read-only lock whose number runs another program", Lock::OtherProgram},
+                         Case{"lock held past half a minute", Lock::Held, ""},
+                         Case{"read-only lock held past half a minute", Lock::ReadOnlyHeld, ""},
+                         Case{"stale lock whose removal does not end", Lock::RemovalStuck, ".lock.rmlock"},
+                         Case{"link to nothing in the lock's place", Lock::LinkToNothing, ".lock"},
+                         Case{"another user's stale lock in a sticky folder", Lock::OthersInStickyFolder, ".lock"}}) {
         QTemporaryDir dir;
+        ::chmod(QFile::encodeName(dir.path()), c.lock == Lock::OthersInStickyFolder ? 01777 : 0777);
+        std::optional<AsNobody> user(std::in_place);
         const QString ini = dir.filePath("settings.ini");
         const QString lockPath = ini + ".lock";
         QtSettingsStore store(ini);
         store.SaveSetting("Pellmar", "Horo", "Name", "Before");
         const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
-        if (c.lock == Lock::Folder) {
-            ASSERT_TRUE(QDir().mkdir(lockPath));
+        const bool held = c.lock == Lock::Held || c.lock == Lock::ReadOnlyHeld;
+        QLockFile holder(lockPath + (c.lock == Lock::RemovalStuck ? ".rmlock" : ""));
+        if (c.lock == Lock::Folder || c.lock == Lock::LinkToNothing || c.lock == Lock::Held) {
+            ASSERT_TRUE(c.lock == Lock::Folder ? QDir().mkdir(lockPath)
+                        : c.lock == Lock::Held ? holder.tryLock(0) : QFile::link(dir.path() + "/no", lockPath));
         } else {
+            if (c.lock == Lock::OthersInStickyFolder) user.reset();  // root's lock
             // This process is the one still running, until the lock names an
             // ended one instead.
             makeLock(lockPath,
@@ -310,12 +335,18 @@ TEST(QtSettingsStore, ALockQtCouldNotRemoveNeverHoldsTheWriteForEver) {
                          ? QByteArray::number(QCoreApplication::applicationPid()) + "\n" +
                                QFileInfo(QCoreApplication::applicationFilePath()).fileName().toUtf8() + "\n" +
                                host + "\n"
-                         : ended,
+                         : (c.lock == Lock::OtherProgram ? QByteArray::number(::getpid()) + ended.mid(10) : ended),
                      c.lock == Lock::Unreadable ? std::chrono::seconds(3) : std::chrono::milliseconds(0));
+            ASSERT_TRUE((c.lock != Lock::ReadOnlyHeld && c.lock != Lock::RemovalStuck) || holder.tryLock(0));
             ASSERT_TRUE(QFile::setPermissions(lockPath, c.lock == Lock::Unreadable ? QFile::Permissions() : readOnly));
-            if (QFileInfo(lockPath).isWritable()) GTEST_SKIP() << "this user may write any file";
+            if (!user) user.emplace();
+            if (QFileInfo(lockPath).isWritable() ||
+                (c.lock == Lock::OthersInStickyFolder && QFileInfo(lockPath).ownerId() == ::geteuid()))
+                GTEST_SKIP() << "this user may write any file, or make none of another user";
         }
         bool waited = true;
+        QElapsedTimer clock;
+        clock.start();
         const auto [inTime, error] = boundedSave(store, lockPath, [&](const auto& endedWithin) {
             if (c.lock != Lock::ProcessEndingMeanwhile) return;
             waited = !endedWithin(std::chrono::milliseconds(300));
@@ -324,12 +355,19 @@ TEST(QtSettingsStore, ALockQtCouldNotRemoveNeverHoldsTheWriteForEver) {
             if (lock.open(QIODevice::WriteOnly)) lock.write(ended);
             lock.close();
             QFile::setPermissions(lockPath, readOnly);
-        });
+        }, std::chrono::seconds(held ? 35 : 5));
         EXPECT_TRUE(inTime) << c.what << ": the write waited for ever";
         EXPECT_TRUE(waited) << c.what << ": the write went on while the lock's process ran";
         if (c.lock == Lock::Folder) {
             EXPECT_EQ(error, settingsFileError(QDir::toNativeSeparators(ini).toStdString()).description()) << c.what;
             EXPECT_TRUE(QFileInfo(lockPath).isDir()) << c.what;
+            EXPECT_EQ(store.GetSetting("Pellmar", "Horo", "Name"), "Before") << c.what;
+        } else if (c.stopper) {
+            EXPECT_TRUE(!held || clock.elapsed() >= 30000) << c.what << ": the write gave up early";
+            EXPECT_EQ(error, settingsFileError(QDir::toNativeSeparators(ini + c.stopper).toStdString(),
+                                               held ? "another program is writing it" : "")
+                                 .description()) << c.what;
+            EXPECT_TRUE(QFileInfo(lockPath).exists() || QFileInfo(lockPath).isSymLink()) << c.what;
             EXPECT_EQ(store.GetSetting("Pellmar", "Horo", "Name"), "Before") << c.what;
         } else {
             EXPECT_EQ(error, std::nullopt) << c.what;
