@@ -34,6 +34,7 @@
 #include "ui/chart/frm_open_chart.h"
 #include "ui/chart/frm_retrive_birth_data.h"
 #include "ui/chart/frm_save_chart.h"
+#include "ui/places/frm_new_lat_lon.h"
 #include "ui/shell/main_horoscope.h"
 #include "ui/shell/mdi_quill.h"
 
@@ -486,6 +487,13 @@ TEST_F(Program, AWindowOfItsOwnHasItsFrameWhereItsLoadPutsIt) {
          }, false},
         {Frm_SaveChart::kWindowName, [this] { windows.get(Frm_SaveChart::kWindowName).show(); }, false},
         {frm_OpenChart::kWindowName, [this] { main().mnuBirthDetails.click(); }, true},
+        // Shown again by the Cancel of the master its picture button opened,
+        // it keeps the owner it had.
+        {frm_OpenChart::kWindowName, [&] {
+             main().mnuBirthDetails.click();
+             entry()->cmdadd.click();
+             windows.get<frm_New_LatLon>().cmdAddCLose1.click();
+         }, true},
     };
     for (const auto& [name, open, owned] : rows) {
         SCOPED_TRACE(name);
