@@ -22,7 +22,6 @@ int main(int argc, char** argv) {
     services.saveDialog.setOwner([&frame] { return frame.workingWindow(); });
     services.help.setMenuBar(frame.menuBar());
     services.browser.setMenuBar(frame.menuBar());
-    QObject::connect(&frame, &jd::qt::MainFrame::programEnded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     jd::qt::startProgram(registry, views, frame, QCoreApplication::applicationDirPath());
     if (registry.quitRequested()) return 0;
     return app.exec();

@@ -535,16 +535,45 @@ TEST_F(Program, TabbingThroughAWideMasterScrollsEachControlIntoSight) {
     }
 }
 
+// Exit ends the program's event loop, whatever windows of its own are open.
 TEST_F(Program, ExitFromTheMenuEndsTheProgram) {
-    start();
-    int ended = 0;
-    QObject::connect(frame.get(), &MainFrame::programEnded, [&] { ++ended; });
-    QAction* exit = frame->menuBar()->findChild<QAction*>("mnuExit");
-    ASSERT_NE(exit, nullptr);
-    exit->trigger();
-    EXPECT_EQ(ended, 1);
-    EXPECT_TRUE(windows.quitRequested());
-    EXPECT_FALSE(frame->isVisible());
+    const auto entry = [this] { return &windows.get<frm_OpenChart>(); };
+    const std::pair<const char*, std::function<void()>> rows[] = {
+        {"none of its own open", [] {}},
+        {"Enter Birth Details shown again by a place master's Cancel", [&] {
+             main().mnuBirthDetails.click();
+             entry()->cmdadd.click();
+             windows.get<frm_New_LatLon>().cmdAddCLose1.click();
+         }},
+        {"Save Chart open after a used name", [&] {
+             main().mnuBirthDetails.click();
+             entry()->Txt_VC_ChartName.setText("A");
+             entry()->txt_VC_Country.choose(entry()->txt_VC_Country.findPrefix("India"));
+             entry()->txt_VC_City.choose(entry()->txt_VC_City.findPrefix("Hyderabad"));
+             entry()->mnuSave.click();
+             entry()->txt_VC_UserId = 0;  // the same chart as a new one
+             entry()->mnuSave.click();
+             windows.get<Frm_SaveChart>().Cmd_SC_Save.click();
+         }},
+    };
+    for (const auto& [what, open] : rows) {
+        SCOPED_TRACE(what);
+        start();
+        open();
+        settle();
+        int ended = 0;
+        QObject::connect(frame.get(), &MainFrame::programEnded, [&] { ++ended; });
+        QAction* exit = frame->menuBar()->findChild<QAction*>("mnuExit");
+        ASSERT_NE(exit, nullptr);
+        QTimer::singleShot(0, exit, &QAction::trigger);
+        QTimer::singleShot(5000, frame.get(), [] { QCoreApplication::exit(1); });  // a bound, should it run on
+        EXPECT_EQ(QCoreApplication::exec(), 0) << "the program runs on";
+        EXPECT_EQ(ended, 1);
+        EXPECT_TRUE(windows.quitRequested());
+        EXPECT_FALSE(frame->isVisible());
+        for (Window* w : windows.loadedWindows()) windows.unload(*w);  // the next row starts afresh
+        settle();
+    }
 }
 
 TEST_F(Program, AdvertisementPanesShowTheShippedPagesOrNothing) {
