@@ -68,14 +68,14 @@ void SeparateWindow::open() {
     if (QWidget* active = QApplication::activeWindow(); active && active != &w && active->windowType() != Qt::Popup)
         cameFrom_ = active;
     if (!w.isVisible()) {
-        // Placed before it first shows, the window has its frame, title bar
-        // included, where it is moved; later it is placed as it shows again.
-        const bool created = w.testAttribute(Qt::WA_WState_Created);
-        if (!created) place(true);
+        // Closing the window takes its native window away, so it is placed
+        // before each showing: it then has its frame, title bar included,
+        // where it is moved. The widget keeps its QWindow from the first
+        // showing on, which tells of the window manager's frame.
+        const bool first = !w.windowHandle();
+        place(true);
         w.show();
-        if (created) {
-            place(true);
-        } else if (QWindow* shown = w.windowHandle()) {
+        if (QWindow* shown = w.windowHandle(); first && shown) {
             for (auto changed :
                  {&QWindow::xChanged, &QWindow::yChanged, &QWindow::widthChanged, &QWindow::heightChanged})
                 QObject::connect(shown, changed, &w, [this] { placeOnceFramed(); });
