@@ -487,8 +487,7 @@ TEST_F(Program, AWindowOfItsOwnHasItsFrameWhereItsLoadPutsIt) {
          }, false},
         {Frm_SaveChart::kWindowName, [this] { windows.get(Frm_SaveChart::kWindowName).show(); }, false},
         {frm_OpenChart::kWindowName, [this] { main().mnuBirthDetails.click(); }, true},
-        // Shown again by the Cancel of the master its picture button opened,
-        // it keeps the owner it had.
+        // Shown again by the Cancel of the master its picture button opened.
         {frm_OpenChart::kWindowName, [&] {
              main().mnuBirthDetails.click();
              entry()->cmdadd.click();
@@ -535,32 +534,18 @@ TEST_F(Program, TabbingThroughAWideMasterScrollsEachControlIntoSight) {
     }
 }
 
-// Exit ends the program's event loop, whatever windows of its own are open.
+// Exit ends the program's event loop, whatever windows of their own are open:
+// none, Enter Birth Details shown again by a place master's Cancel, Save Chart.
 TEST_F(Program, ExitFromTheMenuEndsTheProgram) {
-    const auto entry = [this] { return &windows.get<frm_OpenChart>(); };
-    const std::pair<const char*, std::function<void()>> rows[] = {
-        {"none of its own open", [] {}},
-        {"Enter Birth Details shown again by a place master's Cancel", [&] {
-             main().mnuBirthDetails.click();
-             entry()->cmdadd.click();
-             windows.get<frm_New_LatLon>().cmdAddCLose1.click();
-         }},
-        {"Save Chart open after a used name", [&] {
-             main().mnuBirthDetails.click();
-             entry()->Txt_VC_ChartName.setText("A");
-             entry()->txt_VC_Country.choose(entry()->txt_VC_Country.findPrefix("India"));
-             entry()->txt_VC_City.choose(entry()->txt_VC_City.findPrefix("Hyderabad"));
-             entry()->mnuSave.click();
-             entry()->txt_VC_UserId = 0;  // the same chart as a new one
-             entry()->mnuSave.click();
-             windows.get<Frm_SaveChart>().Cmd_SC_Save.click();
-         }},
-    };
-    for (const auto& [what, open] : rows) {
-        SCOPED_TRACE(what);
+    const std::function<void()> opened[] = {[] {}, [this] {
+        main().mnuBirthDetails.click();
+        windows.get<frm_OpenChart>().cmdadd.click();
+        windows.get<frm_New_LatLon>().cmdAddCLose1.click();
+    }, [this] { windows.get<Frm_SaveChart>().show(); }};
+    for (const auto& open : opened) {
+        SCOPED_TRACE(&open - opened);
         start();
         open();
-        settle();
         int ended = 0;
         QObject::connect(frame.get(), &MainFrame::programEnded, [&] { ++ended; });
         QAction* exit = frame->menuBar()->findChild<QAction*>("mnuExit");
@@ -571,8 +556,7 @@ TEST_F(Program, ExitFromTheMenuEndsTheProgram) {
         EXPECT_EQ(ended, 1);
         EXPECT_TRUE(windows.quitRequested());
         EXPECT_FALSE(frame->isVisible());
-        for (Window* w : windows.loadedWindows()) windows.unload(*w);  // the next row starts afresh
-        settle();
+        for (Window* w : windows.loadedWindows()) windows.unload(*w);  // the next program starts afresh
     }
 }
 
