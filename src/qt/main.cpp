@@ -22,7 +22,8 @@ int main(int argc, char** argv) {
     services.saveDialog.setOwner([&frame] { return frame.workingWindow(); });
     services.help.setMenuBar(frame.menuBar());
     services.browser.setMenuBar(frame.menuBar());
-    QObject::connect(&frame, &jd::qt::MainFrame::programEnded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    services.help.setWorkingWindow([&frame] { return frame.workingWindow(); });
+    services.browser.setWorkingWindow([&frame] { return frame.workingWindow(); });
     jd::qt::startProgram(registry, views, frame, QCoreApplication::applicationDirPath());
     if (registry.quitRequested()) return 0;
     return app.exec();

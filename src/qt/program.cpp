@@ -61,6 +61,12 @@ void startProgram(WindowRegistry& windows, const ViewFactory& views, MainFrame& 
     state().gWindows = &windows;
     state().gAppPath = appFolder.toStdString();
     QApplication::setWindowIcon(programIcon());
+    // The main window's unload (Exit, or the frame closed) ends the program
+    // at once: the event loop stops, whatever windows are still open, and no
+    // window takes another event. (Asking the application to quit would ask
+    // each window to close first, and a window of its own still on the
+    // screen, which the frame's unload leaves open, would keep it running.)
+    QObject::connect(&frame, &MainFrame::programEnded, qApp, [] { QCoreApplication::exit(0); });
     frame.attach(windows, views);
     frame.fitToScreen();
     frame.show();

@@ -20,7 +20,7 @@ void addProgramViews(ViewFactory& views);
 // Points the shared records at the registry, its services and the program's
 // folder, attaches the frame, shows and activates it and loads the main
 // window, which runs the start-up (the database, the preferences, the first
-// chart).
+// chart). The main window's unload ends the event loop.
 void startProgram(WindowRegistry& windows, const ViewFactory& views, MainFrame& frame, const QString& appFolder);
 
 }  // namespace jd::qt

@@ -1,6 +1,7 @@
 #include "qt/qt_separate_windows.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QScreen>
@@ -16,6 +17,27 @@
 
 namespace jd::qt {
 
+namespace {
+
+// The window's own widget: however it closes (Esc, its Close button, its
+// window manager's close button), it is told once the window has gone.
+class Shell : public QWidget {
+public:
+    explicit Shell(std::function<void()> closed) : closed_(std::move(closed)) {}
+
+protected:
+    void closeEvent(QCloseEvent* e) override {
+        QWidget::closeEvent(e);
+        hide();
+        closed_();
+    }
+
+private:
+    std::function<void()> closed_;
+};
+
+}  // namespace
+
 SeparateWindow::SeparateWindow(QString title, QSize usualSize, WhileOpen whileOpen)
     : title_(std::move(title)), usualSize_(usualSize), whileOpen_(whileOpen) {}
 
@@ -23,7 +45,7 @@ SeparateWindow::~SeparateWindow() = default;
 
 QTextBrowser& SeparateWindow::page() {
     if (!window_) {
-        window_ = std::make_unique<QWidget>();
+        window_ = std::make_unique<Shell>([this] { keysBack(); });
         window_->setWindowTitle(title_);
         auto* layout = new QVBoxLayout(window_.get());  // owned by the window, as are its widgets
         page_ = new QTextBrowser;
@@ -32,10 +54,10 @@ QTextBrowser& SeparateWindow::page() {
         layout->addWidget(closeButton, 0, Qt::AlignRight);
         window_->resize(usualSize_);
         // Esc and the button close the window, with or without a window
-        // manager, and the window the user came from takes the keys again.
+        // manager; as it closes, the keys go back.
         auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), window_.get());
-        QObject::connect(esc, &QShortcut::activated, window_.get(), [this] { close(); });
-        QObject::connect(closeButton, &QPushButton::clicked, window_.get(), [this] { close(); });
+        QObject::connect(esc, &QShortcut::activated, window_.get(), &QWidget::close);
+        QObject::connect(closeButton, &QPushButton::clicked, window_.get(), &QWidget::close);
     }
     return *page_;
 }
@@ -46,14 +68,14 @@ void SeparateWindow::open() {
     if (QWidget* active = QApplication::activeWindow(); active && active != &w && active->windowType() != Qt::Popup)
         cameFrom_ = active;
     if (!w.isVisible()) {
-        // Placed before it first shows, the window has its frame, title bar
-        // included, where it is moved; later it is placed as it shows again.
-        const bool created = w.testAttribute(Qt::WA_WState_Created);
-        if (!created) place(true);
+        // Closing the window takes its native window away, so it is placed
+        // before each showing: it then has its frame, title bar included,
+        // where it is moved. The widget keeps its QWindow from the first
+        // showing on, which tells of the window manager's frame.
+        const bool first = !w.windowHandle();
+        place(true);
         w.show();
-        if (created) {
-            place(true);
-        } else if (QWindow* shown = w.windowHandle()) {
+        if (QWindow* shown = w.windowHandle(); first && shown) {
             for (auto changed :
                  {&QWindow::xChanged, &QWindow::yChanged, &QWindow::widthChanged, &QWindow::heightChanged})
                 QObject::connect(shown, changed, &w, [this] { placeOnceFramed(); });
@@ -65,9 +87,13 @@ void SeparateWindow::open() {
     w.activateWindow();
 }
 
-void SeparateWindow::close() {
-    window_->close();
-    giveBackKeys(cameFrom_.data());
+// The window has closed: the keys go back to the window the user came from
+// or, where that has gone or is hidden, to the window the user works in, as a
+// message box's do.
+void SeparateWindow::keysBack() {
+    QWidget* back = cameFrom_ && cameFrom_->isVisible() ? cameFrom_.data() : nullptr;
+    if (!back && workingWindow_) back = workingWindow_();
+    giveBackKeys(back);
 }
 
 // The window, from its usual size just below the menu bar or from where it
@@ -117,6 +143,7 @@ void QtBrowserWindows::navigate(const std::string& url, const std::string& windo
     if (!w) {
         w = std::make_unique<SeparateWindow>(toQt(windowName), kBrowserSize, SeparateWindow::WhileOpen::Stays);
         w->setMenuBar(menuBar_);
+        w->setWorkingWindow(workingWindow_);
         w->page().setOpenLinks(false);
     }
     QtBrowserPane::showAddress(&w->page(), url);
@@ -126,6 +153,11 @@ void QtBrowserWindows::navigate(const std::string& url, const std::string& windo
 void QtBrowserWindows::setMenuBar(QWidget* bar) {
     menuBar_ = bar;
     for (auto& [name, w] : windows_) w->setMenuBar(bar);
+}
+
+void QtBrowserWindows::setWorkingWindow(std::function<QWidget*()> where) {
+    workingWindow_ = std::move(where);
+    for (auto& [name, w] : windows_) w->setWorkingWindow(workingWindow_);
 }
 
 QWidget* QtBrowserWindows::window(const std::string& windowName) const {

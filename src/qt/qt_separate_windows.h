@@ -6,6 +6,7 @@
 #include <QString>
 #include <QTextBrowser>
 #include <QWidget>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -20,8 +21,9 @@ namespace jd::qt {
 // made smaller to fit below the menu bar while the room there is tall enough
 // to read in, else at its usual size, over the frame, wholly on the screen.
 // Opened again while open it stays where it is, or is fitted where it lies.
-// Esc and Close close it and give the keys back to the window the user came
-// from, with or without a window manager.
+// Esc, Close and its window manager's close button close it and give the keys
+// back to the window the user came from, with or without a window manager;
+// where that window has gone or is hidden, to the window the user works in.
 class SeparateWindow {
 public:
     // What opening the window again while it is open does to its place.
@@ -33,6 +35,9 @@ public:
     SeparateWindow& operator=(const SeparateWindow&) = delete;
 
     void setMenuBar(QWidget* bar) { menuBar_ = bar; }
+    // Where the user works, asked as the window closes (the frame's working
+    // window, where a message box goes).
+    void setWorkingWindow(std::function<QWidget*()> where) { workingWindow_ = std::move(where); }
     // The page the window shows, made with the window as first asked for.
     QTextBrowser& page();
     // Shows the window, in front and with the keys.
@@ -40,7 +45,7 @@ public:
     QWidget* window() const { return window_.get(); }
 
 private:
-    void close();
+    void keysBack();
     void place(bool fromUsualPlace);
     void placeOnceFramed();
 
@@ -52,6 +57,7 @@ private:
     QTextBrowser* page_ = nullptr;  // owned by the window
     QPointer<QWidget> cameFrom_;    // the window that had the keys before
     QPointer<QWidget> menuBar_;
+    std::function<QWidget*()> workingWindow_;
 };
 
 // Separate browser windows, one per name, reused while open: a page loaded
@@ -61,12 +67,14 @@ public:
     ~QtBrowserWindows() override;
     void navigate(const std::string& url, const std::string& windowName) override;
     void setMenuBar(QWidget* bar);
+    void setWorkingWindow(std::function<QWidget*()> where);
     // The window of that name, or nullptr before it first opens.
     QWidget* window(const std::string& windowName) const;
 
 private:
     std::map<std::string, std::unique_ptr<SeparateWindow>> windows_;
     QPointer<QWidget> menuBar_;
+    std::function<QWidget*()> workingWindow_;
 };
 
 // The help window: the help document (an HTML file) at the anchor named by the
@@ -78,6 +86,7 @@ public:
     ~QtHelp() override;
     void showTopic(const std::string& helpFile, int topic) override;
     void setMenuBar(QWidget* bar) { window_.setMenuBar(bar); }
+    void setWorkingWindow(std::function<QWidget*()> where) { window_.setWorkingWindow(std::move(where)); }
     QWidget* window() const { return window_.window(); }
 
 private:

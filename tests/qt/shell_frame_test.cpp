@@ -34,6 +34,7 @@
 #include "ui/chart/frm_open_chart.h"
 #include "ui/chart/frm_retrive_birth_data.h"
 #include "ui/chart/frm_save_chart.h"
+#include "ui/places/frm_new_lat_lon.h"
 #include "ui/shell/main_horoscope.h"
 #include "ui/shell/mdi_quill.h"
 
@@ -486,6 +487,12 @@ TEST_F(Program, AWindowOfItsOwnHasItsFrameWhereItsLoadPutsIt) {
          }, false},
         {Frm_SaveChart::kWindowName, [this] { windows.get(Frm_SaveChart::kWindowName).show(); }, false},
         {frm_OpenChart::kWindowName, [this] { main().mnuBirthDetails.click(); }, true},
+        // Shown again by the Cancel of the master its picture button opened.
+        {frm_OpenChart::kWindowName, [&] {
+             main().mnuBirthDetails.click();
+             entry()->cmdadd.click();
+             windows.get<frm_New_LatLon>().cmdAddCLose1.click();
+         }, true},
     };
     for (const auto& [name, open, owned] : rows) {
         SCOPED_TRACE(name);
@@ -527,16 +534,30 @@ TEST_F(Program, TabbingThroughAWideMasterScrollsEachControlIntoSight) {
     }
 }
 
+// Exit ends the program's event loop, whatever windows of their own are open:
+// none, Enter Birth Details shown again by a place master's Cancel, Save Chart.
 TEST_F(Program, ExitFromTheMenuEndsTheProgram) {
-    start();
-    int ended = 0;
-    QObject::connect(frame.get(), &MainFrame::programEnded, [&] { ++ended; });
-    QAction* exit = frame->menuBar()->findChild<QAction*>("mnuExit");
-    ASSERT_NE(exit, nullptr);
-    exit->trigger();
-    EXPECT_EQ(ended, 1);
-    EXPECT_TRUE(windows.quitRequested());
-    EXPECT_FALSE(frame->isVisible());
+    const std::function<void()> opened[] = {[] {}, [this] {
+        main().mnuBirthDetails.click();
+        windows.get<frm_OpenChart>().cmdadd.click();
+        windows.get<frm_New_LatLon>().cmdAddCLose1.click();
+    }, [this] { windows.get<Frm_SaveChart>().show(); }};
+    for (const auto& open : opened) {
+        SCOPED_TRACE(&open - opened);
+        start();
+        open();
+        int ended = 0;
+        QObject::connect(frame.get(), &MainFrame::programEnded, [&] { ++ended; });
+        QAction* exit = frame->menuBar()->findChild<QAction*>("mnuExit");
+        ASSERT_NE(exit, nullptr);
+        QTimer::singleShot(0, exit, &QAction::trigger);
+        QTimer::singleShot(5000, frame.get(), [] { QCoreApplication::exit(1); });  // a bound, should it run on
+        EXPECT_EQ(QCoreApplication::exec(), 0) << "the program runs on";
+        EXPECT_EQ(ended, 1);
+        EXPECT_TRUE(windows.quitRequested());
+        EXPECT_FALSE(frame->isVisible());
+        for (Window* w : windows.loadedWindows()) windows.unload(*w);  // the next program starts afresh
+    }
 }
 
 TEST_F(Program, AdvertisementPanesShowTheShippedPagesOrNothing) {

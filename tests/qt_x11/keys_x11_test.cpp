@@ -315,6 +315,13 @@ TEST_F(KeysOnX11, EscClosesTheHelpWindowAndGivesTheKeysBack) {
     ASSERT_TRUE(waitUntil([&browser] { return QApplication::activeWindow() == browser.window("_blanck"); }));
     keys.tap(kEscape);
     EXPECT_TRUE(waitUntil([this] { return hasTheKeys("frm_OpenChart"); }));
+    // Where the window Help came from has gone meanwhile, the frame takes them.
+    help.setWorkingWindow([this] { return frame->workingWindow(); });
+    help.showTopic("no such help.html", 1000);
+    ASSERT_TRUE(waitUntil([&help] { return QApplication::activeWindow() == help.window(); }));
+    windows->unload(frm_OpenChart::kWindowName);
+    keys.tap(kEscape);
+    EXPECT_TRUE(waitUntil([this] { return QApplication::activeWindow() == frame.get(); }));
 }
 
 // Run on a screen smaller than the frame's own size (800 x 600, with no

@@ -78,7 +78,12 @@ void fillLetterCombo(ComboBox& combo, const char* first, const char* second) {
 
 void showBirthDetailsAgain(WindowRegistry& windows) {
     if (!state().gPlaceFormFromChart) return;
-    if (windows.isDefined(kBirthDetailsWindowName)) windows.get(kBirthDetailsWindowName).show();
+    // It comes back as the picture button hid it: with the owner it had,
+    // where it lay.
+    if (windows.isDefined(kBirthDetailsWindowName)) {
+        Window& entry = windows.get(kBirthDetailsWindowName);
+        entry.show(entry.owner());
+    }
     state().gPlaceFormFromChart = false;
 }
 

@@ -74,7 +74,8 @@ void fillCountryCombos(std::initializer_list<ComboBox*> combos);
 void fillLetterCombo(ComboBox& combo, const char* first, const char* second);
 
 // Cancel of the city and time-zone masters: when the birth-details window
-// opened the master, it is shown again and the flag is cleared.
+// opened the master, it is shown again, with the owner it had, and the flag
+// is cleared.
 void showBirthDetailsAgain(WindowRegistry& windows);
 
 }  // namespace jd
