@@ -24,7 +24,7 @@
 
 #include "platform/run_time_error.h"
 #include "qt/qt_controls.h"
-#include "qt/qt_services.h"
+#include "qt/qt_busy_cursor.h"
 
 namespace jd::qt {
 
