@@ -32,7 +32,8 @@ QtSettingsStore::QtSettingsStore()
     : path_(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
             QStringLiteral("/Jataka Desk/settings.ini")) {}
 
-QtSettingsStore::QtSettingsStore(const QString& iniPath) : path_(iniPath) {}
+QtSettingsStore::QtSettingsStore(const QString& iniPath, std::chrono::milliseconds longestWait)
+    : path_(iniPath), longestWait_(longestWait) {}
 
 namespace {
 QString settingsKey(const std::string& app, const std::string& section, const std::string& key) {
@@ -50,9 +51,6 @@ QString settingsKey(const std::string& app, const std::string& section, const st
 // writer killed in between. Qt cannot tell whose it is and would wait for its
 // stale age.
 constexpr qint64 kAbandonedLockAge = 1000;  // ms
-// The longest a write waits on a lock its writer holds: the age past which
-// QLockFile takes a lock for stale, as QSettings uses it.
-constexpr qint64 kLongestLockWait = 30000;  // ms
 // How long a second program removing a stale lock may take.
 constexpr int kRemovalGuardWait = 200;  // ms
 
@@ -182,7 +180,7 @@ void QtSettingsStore::SaveSetting(const std::string& appName, const std::string&
 
 void QtSettingsStore::SaveSection(const std::string& appName, const std::string& section,
                                   const std::vector<std::pair<std::string, std::string>>& values) {
-    const QDeadlineTimer deadline(kLongestLockWait);
+    const QDeadlineTimer deadline(longestWait_);
     const auto failed = [this] { return settingsFileError(nativePath(path_).toStdString()); };
     const BusyWhileWriting busy;
 

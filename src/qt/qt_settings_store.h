@@ -1,6 +1,7 @@
 #pragma once
 // Per-user settings as Qt keeps them: an INI file written whole under Qt's lock.
 #include <QString>
+#include <chrono>
 #include <string>
 #include <utility>
 #include <vector>
@@ -25,7 +26,9 @@ namespace jd::qt {
 class QtSettingsStore : public SettingsStore {
 public:
     QtSettingsStore();
-    explicit QtSettingsStore(const QString& iniPath);
+    // `longestWait` bounds a write's wait on a lock a writer holds.
+    explicit QtSettingsStore(const QString& iniPath,
+                             std::chrono::milliseconds longestWait = std::chrono::seconds(30));
     std::string GetSetting(const std::string& appName, const std::string& section, const std::string& key,
                            const std::string& defaultValue = {}) const override;
     void SaveSetting(const std::string& appName, const std::string& section, const std::string& key,
@@ -35,6 +38,7 @@ public:
 
 private:
     QString path_;
+    std::chrono::milliseconds longestWait_ = std::chrono::seconds(30);
 };
 
 }  // namespace jd::qt
