@@ -10,6 +10,7 @@
 #include <QLockFile>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QSysInfo>
@@ -142,22 +143,6 @@ void removeWhatKilledWritesLeft(const QString& iniPath) {
         if (leftover.match(name).hasMatch()) folder.remove(name);
 }
 
-// The wait shape while the settings file is written.
-class BusyWhileWriting {
-public:
-    BusyWhileWriting() : shown_(qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
-        if (shown_) cursor_.show();
-    }
-    ~BusyWhileWriting() {
-        if (shown_) cursor_.restore();
-    }
-    BusyWhileWriting(const BusyWhileWriting&) = delete;
-    BusyWhileWriting& operator=(const BusyWhileWriting&) = delete;
-
-private:
-    QtBusyCursor cursor_;
-    bool shown_;
-};
 }  // namespace
 
 std::string QtSettingsStore::GetSetting(const std::string& appName, const std::string& section,
@@ -176,7 +161,11 @@ void QtSettingsStore::SaveSection(const std::string& appName, const std::string&
                                   const std::vector<std::pair<std::string, std::string>>& values) {
     const QDeadlineTimer deadline(longestWait_);
     const auto failed = [this] { return settingsFileError(nativePath(path_).toStdString()); };
-    const BusyWhileWriting busy;
+    // The wait shape while the file is written, where there are windows.
+    const bool windows = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
+    QtBusyCursor busy;
+    if (windows) busy.show();
+    const auto restore = qScopeGuard([&] { if (windows) busy.restore(); });
 
     // The lock and the new file go beside the old one. In a folder that may
     // not be written a stale lock could never be removed: the write fails at
