@@ -106,28 +106,28 @@ bool staleWhereQtCannotTell(const QString& lockPath, QFile& lock) {
 // is in the way.
 void takeTheLock(QLockFile& own, const QString& iniPath, const QDeadlineTimer& deadline) {
     const QString lockPath = iniPath + QStringLiteral(".lock");
-    const auto failed = [&](const QString& reason, const QString& file) {
-        return settingsFileError(nativePath(iniPath).toStdString(), reason.arg(nativePath(file)).toStdString());
+    const auto failed = [&](const char* reason) {  // %1 the lock
+        return settingsFileError(nativePath(iniPath).toStdString(),
+                                 QString::fromLatin1(reason).arg(nativePath(lockPath)).toStdString());
     };
     for (qint64 pause = 0;; pause = std::clamp<qint64>(2 * pause, 10, 500)) {
         if (own.tryLock(static_cast<int>(std::min(pause, deadline.remainingTime())))) return;
         if (own.error() != QLockFile::LockFailedError) throw settingsFileError(nativePath(iniPath).toStdString());
         const QFileInfo lock(lockPath);
-        if (lock.isDir()) throw failed(QStringLiteral("its lock %1 is a folder"), lockPath);
-        if (lock.isSymLink() && !lock.exists()) throw failed(QStringLiteral("its lock %1 is a link to nothing"), lockPath);
+        if (lock.isDir()) throw failed("its lock %1 is a folder");
+        if (lock.isSymLink() && !lock.exists()) throw failed("its lock %1 is a link to nothing");
         if (QFile judged(lockPath); staleWhereQtCannotTell(lockPath, judged)) {
             judged.close();
             QLockFile guard(lockPath + QStringLiteral(".rmlock"));
-            if (!guard.tryLock(kRemovalGuardWait))
-                throw failed(QStringLiteral("the guard %1 of its lock stays taken"), guard.fileName());
+            if (!guard.tryLock(kRemovalGuardWait)) throw failed("the guard %1.rmlock of its lock stays taken");
             QFile again(lockPath);
             if (staleWhereQtCannotTell(lockPath, again) && ::unlink(QFile::encodeName(lockPath).constData()) != 0 &&
                 errno != ENOENT)
-                throw failed(QStringLiteral("its lock %1 cannot be removed"), lockPath);
+                throw failed("its lock %1 cannot be removed");
             continue;  // gone now, or a new writer's
         }
         if (deadline.hasExpired())
-            throw failed(QStringLiteral("another program is writing it (its lock %1 is held)"), lockPath);
+            throw failed("another program is writing it (its lock %1 is held)");
     }
 }
 
