@@ -103,21 +103,6 @@ int QtScreen::height() const {
     return static_cast<int>(pixelsToTwips(s ? s->size().height() : 768));
 }
 
-// ---------------------------------------------------------------- busy cursor
-
-void QtBusyCursor::show() {
-    // The window system takes the new shape as it is set. The caller holds
-    // the event loop (a statement waiting for the database file): the
-    // windows draw their pending repaints now, but no other event, timer or
-    // queued call runs here, so nothing the program does can reach the
-    // database from inside the wait, and the user's clicks and keys stay
-    // queued until it ends.
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
-}
-
-void QtBusyCursor::restore() { QGuiApplication::restoreOverrideCursor(); }
-
 // ---------------------------------------------------------------- save dialog
 
 QString QtSaveFileDialog::qtFilter(const std::string& filter) {

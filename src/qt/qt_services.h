@@ -1,6 +1,6 @@
 #pragma once
 // The services of the program as Qt provides them: message boxes, the clock,
-// the event loop, the screen, the busy cursor and the save dialog; with the
+// the event loop, the screen and the save dialog; with the busy cursor, the
 // settings store, the printer and the separate windows of their own files.
 #include <QPointer>
 #include <QString>
@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/services.h"
+#include "qt/qt_busy_cursor.h"
 #include "qt/qt_printer.h"
 #include "qt/qt_separate_windows.h"
 #include "qt/qt_settings_store.h"
@@ -53,15 +54,6 @@ class QtScreen : public Screen {
 public:
     int width() const override;
     int height() const override;
-};
-
-// The application's override cursor in the wait shape. Showing it runs
-// nothing of the program's own (no timer, no queued call): only the windows'
-// repaints.
-class QtBusyCursor : public BusyCursor {
-public:
-    void show() override;
-    void restore() override;
 };
 
 // The save form of the file dialog. Once a file has been chosen in it, it
