@@ -23,11 +23,16 @@ std::optional<DateTime> sunriseOf(const DateTime& date) {
 
 // The sunrise that begins the vedic day of `moment`: that date's sunrise, or
 // the previous date's when the moment is not at least one minute (boundary)
-// past it.
+// past it, or the next date's when that comes before midnight and the moment
+// is at least one minute past it.
 std::optional<DateTime> sunriseBeginningDayOf(const DateTime& moment) {
     const std::optional<DateTime> sameDay = sunriseOf(moment);
     if (!sameDay) return std::nullopt;
-    if (dateDiff(DateUnit::Minute, *sameDay, moment) >= 1) return sameDay;
+    if (dateDiff(DateUnit::Minute, *sameDay, moment) >= 1) {
+        const std::optional<DateTime> nextDay = sunriseOf(dateAdd(DateUnit::Day, 1, moment.datePart()));
+        if (nextDay && dateDiff(DateUnit::Minute, *nextDay, moment) >= 1) return nextDay;
+        return sameDay;
+    }
     return sunriseOf(dateAdd(DateUnit::Day, -1, moment.datePart()));
 }
 

@@ -43,7 +43,13 @@ MinutesSinceSunrise FnMinutesSinceSunrise(const DateTime& birth, const SunriseOf
     const std::optional<DateTime> sameDay = sunriseOf(birthDate);
     if (!sameDay) return {std::nullopt, birthDate};
     const long long sinceSameDay = minutesFrom(*sameDay);
-    if (sinceSameDay >= 1) return {sinceSameDay, birthDate};
+    if (sinceSameDay >= 1) {
+        // The next date's day can begin before midnight, far north in summer.
+        const DateTime dayAfter = dateAdd(DateUnit::Day, 1, birthDate);
+        const std::optional<DateTime> next = sunriseOf(dayAfter);
+        if (next && minutesFrom(*next) >= 1) return {minutesFrom(*next), dayAfter};
+        return {sinceSameDay, birthDate};
+    }
 
     const DateTime dayBefore = dateAdd(DateUnit::Day, -1, birthDate);
     const std::optional<DateTime> previous = sunriseOf(dayBefore);
