@@ -129,6 +129,29 @@ DateTime FnHoursToDate(const DateTime& date, double hours) {
     return DateTime::fromTotalSeconds(date.datePart().totalSeconds() + minutes * 60);
 }
 
+// The crossings of one step, in their order in time: the parabola through
+// the altitudes at hour - 1, hour and hour + 1 and its roots within them.
+struct Crossing {
+    double hour;
+    bool rise;
+};
+struct Step {
+    int n = 0;
+    Crossing first{}, second{};
+};
+Step crossings(double hour, double ym, const QuadFit& q) {
+    Step s;
+    s.n = q.n;
+    if (q.n == 1) {
+        s.first = {hour + q.z1, ym < 0};
+    } else if (q.n == 2) {
+        // A minimum between the roots is a set followed by a rise.
+        s.first = {hour + q.z1, q.ye > 0};
+        s.second = {hour + q.z2, q.ye < 0};
+    }
+    return s;
+}
+
 // Degrees and minutes with the sign on the degrees, as one angle.
 double combine(double degrees, double minutes) {
     return degrees < 0 ? degrees - minutes / 60 : degrees + minutes / 60;
@@ -149,29 +172,6 @@ void clsSunrise::FnCalculate() {
 
     m_dateSunrise.reset();
     m_dateSunset.reset();
-
-    // The crossings of one step, in their order in time: the parabola through
-    // the altitudes at hour - 1, hour and hour + 1 and its roots within them.
-    struct Crossing {
-        double hour;
-        bool rise;
-    };
-    struct Step {
-        int n = 0;
-        Crossing first{}, second{};
-    };
-    const auto crossings = [](double hour, double ym, const QuadFit& q) {
-        Step s;
-        s.n = q.n;
-        if (q.n == 1) {
-            s.first = {hour + q.z1, ym < 0};
-        } else if (q.n == 2) {
-            // A minimum between the roots is a set followed by a rise.
-            s.first = {hour + q.z1, q.ye > 0};
-            s.second = {hour + q.z2, q.ye < 0};
-        }
-        return s;
-    };
 
     // Twelve steps of two hours cover the local day, each sharing a sample
     // with the one before.
@@ -309,6 +309,40 @@ void clsSunrise::FnCalculate() {
     if (setFound) m_dateSunset = FnHoursToDate(BirthDateTime, setHour);
 }
 
+std::optional<DateTime> clsSunrise::FnRisingIntoMidnightSun() const {
+    const double latitude = combine(CL_LatitudeDeg, CL_LatitideMin);
+    const double longitude = combine(CL_LongitudeDeg, CL_LongitudeMin);
+    const double mjd = FnMjd(BirthDateTime.day(), BirthDateTime.month(), BirthDateTime.year(), 0);
+    const double sinLat = std::sin(latitude * kRad);
+    const double cosLat = std::cos(latitude * kRad);
+    const double dayStart = mjd - STZ / 24;
+    const auto altitude = [&](double h) {
+        return FnSinAlt(dayStart, h, longitude, cosLat, sinLat) - kSinRiseAltitude;
+    };
+    // A rising on the date after a setting, with no setting after it up to
+    // hour 26.
+    bool risen = false, setSeen = false;
+    double rising = 0;
+    double ym = altitude(0);
+    for (double hour = 1; hour < 27; hour += 2) {
+        const double yp = altitude(hour + 1);
+        const Step s = crossings(hour, ym, FnQuad(ym, altitude(hour), yp));
+        ym = yp;
+        for (int i = 0; i < s.n; ++i) {
+            const Crossing& c = i == 0 ? s.first : s.second;
+            if (!c.rise) {
+                setSeen = true;
+                risen = false;
+            } else if (setSeen && c.hour < 24) {
+                rising = c.hour;
+                risen = true;
+            }
+        }
+    }
+    if (!risen) return std::nullopt;
+    return FnHoursToDate(BirthDateTime, rising);
+}
+
 void FnSetUpSunrise(clsSunrise& calculator, const DateTime& m_Date, const std::string& m_LatNs, double m_LatDeg,
                     double m_LatMin, const std::string& m_LonEw, double m_LonDeg, double m_LonMin,
                     bool m_DaySavings, double TZVal, const std::string& TZEW) {
@@ -352,6 +386,18 @@ std::optional<DateTime> clsFindSunSet::FnFindSunset(const DateTime& m_Date, cons
                    TZVal, TZEW);
     calculator_.FnCalculate();
     return calculator_.m_dateSunset;
+}
+
+}  // namespace jd
+
+namespace jd {
+
+std::optional<DateTime> clsFindSunrise::FnFindRisingIntoMidnightSun(
+    const DateTime& m_Date, const std::string& m_LatNs, double m_LatDeg, double m_LatMin, const std::string& m_LonEw,
+    double m_LonDeg, double m_LonMin, bool m_DaySavings, double TZVal, const std::string& TZEW) {
+    FnSetUpSunrise(calculator_, m_Date, m_LatNs, m_LatDeg, m_LatMin, m_LonEw, m_LonDeg, m_LonMin, m_DaySavings,
+                   TZVal, TZEW);
+    return calculator_.FnRisingIntoMidnightSun();
 }
 
 }  // namespace jd

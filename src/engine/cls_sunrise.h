@@ -48,6 +48,11 @@ public:
 
     // Computes both outputs from the inputs.
     void FnCalculate();
+    // Where a date rises again after the setting that ends its day and the
+    // Sun then does not set within reach (the midnight sun begins), that
+    // rising; otherwise empty. Searches the whole date: call it only where
+    // it is needed.
+    std::optional<DateTime> FnRisingIntoMidnightSun() const;
 };
 
 // The facades the rest of the program uses: the place as entered (degrees and
@@ -59,6 +64,12 @@ public:
                                           double m_LatMin, const std::string& m_LonEw, double m_LonDeg,
                                           double m_LonMin, bool m_DaySavings, double TZVal,
                                           const std::string& TZEW);
+    // The rising into the midnight sun after the date's day, if any (see
+    // clsSunrise::FnRisingIntoMidnightSun).
+    std::optional<DateTime> FnFindRisingIntoMidnightSun(const DateTime& m_Date, const std::string& m_LatNs,
+                                                        double m_LatDeg, double m_LatMin, const std::string& m_LonEw,
+                                                        double m_LonDeg, double m_LonMin, bool m_DaySavings,
+                                                        double TZVal, const std::string& TZEW);
 
 private:
     clsSunrise calculator_;

@@ -233,6 +233,7 @@ TEST_F(BodyPositionsTest, GulikaAndMaandiAroundTheFirstDateOfMidnightSun) {
         {&tromso49, "26", "12", "0", 210.050717, 208.019270},
         {&tromso, "17", "0", "5", 216.509105, 216.385663},  // the night of the 16th, to 00:17
         {&tromso, "17", "23", "30", 0, 0},
+        {&tromso, "17", "23", "55", 0, 0, "12:17 AM", "Monday", "0:10:0"},  // risen at 23:51 into the midnight sun
         // A date's day is the daylight whose middle falls on it, whichever
         // dates its rising and setting fall on.
         {&boden, "12", "12", "0", 151.031387, 144.517809, "12:02 AM", "Wednesday", "29:55:0"},
