@@ -193,7 +193,7 @@ void clsSunrise::FnCalculate() {
     bool riseFound = false, setFound = false;
     bool setFirst = false, setInFirstStep = false;
     double riseHour = 0, setHour = 0, firstSetHour = 0;
-    double lastRiseHour = 0;  // the search as it was kept the last rising
+    double lastRiseHour = 0;  // the last rising met, kept where a setting opens the date
     const auto take = [&](const Crossing& c, bool firstStep) {
         if (c.rise) {
             if (!riseFound) riseHour = c.hour;
@@ -387,10 +387,6 @@ std::optional<DateTime> clsFindSunSet::FnFindSunset(const DateTime& m_Date, cons
     calculator_.FnCalculate();
     return calculator_.m_dateSunset;
 }
-
-}  // namespace jd
-
-namespace jd {
 
 std::optional<DateTime> clsFindSunrise::FnFindRisingIntoMidnightSun(
     const DateTime& m_Date, const std::string& m_LatNs, double m_LatDeg, double m_LatMin, const std::string& m_LonEw,
