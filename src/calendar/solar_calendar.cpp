@@ -121,7 +121,7 @@ NewYear newYearOf(int year) {
 // The month starts of the solar year that began at ny.
 std::array<DateTime, 12> monthStarts(const NewYear& ny) {
     SolarWorking& w = calendarObjects().solar;
-    calendar_detail::sunriseSunsetOfDay(ny.start);
+    calendar_detail::sunriseSunsetOfDay(calendar_detail::dateOfSunrise(ny.start));
     const DateTime yearStart = need(state().sunTimes.gDaySunrise);
     w.gSolarYearStart = yearStart;
 
@@ -160,7 +160,9 @@ int monthDay(const DateTime& N, int j, const std::array<DateTime, 12>& starts, c
     const std::optional<DateTime> upper =
         j == 12 ? std::nullopt : std::optional<DateTime>(starts[static_cast<std::size_t>(j)]);
     long long n = 0;
-    if (lower <= moment && (!upper || moment < *upper)) n = dateDiff(DateUnit::Day, lower, moment);
+    // Days are counted from the date whose day the month's sunrise begins.
+    if (lower <= moment && (!upper || moment < *upper))
+        n = dateDiff(DateUnit::Day, calendar_detail::dateOfSunrise(lower), moment);
 
     calendar_detail::sunriseSunsetOfDay(moment);
     const DateTime today = need(state().sunTimes.gDaySunrise);
@@ -174,6 +176,8 @@ int monthDay(const DateTime& N, int j, const std::array<DateTime, 12>& starts, c
         day = n + 1;
     } else if (yesterday < moment && moment < today) {
         day = n;  // the day has not yet begun at sunrise
+    } else if (tomorrow <= moment) {
+        day = n + 2;  // the next date's day began before midnight
     } else {
         throw CalendarGap{};
     }

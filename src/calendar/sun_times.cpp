@@ -29,6 +29,13 @@ void sunriseSunsetOfDay(const DateTime& d) {
     s.gNextDaySunrise = sunrise(dateAdd(DateUnit::Day, 1, d), p);
 }
 
+DateTime dateOfSunrise(const DateTime& sunrise) {
+    const DateTime d = sunrise.datePart();
+    if (sunrise.hour() < 12) return d;
+    const std::optional<DateTime> own = calendar_detail::sunrise(d, FnCalendarPlace());
+    return own && *own == sunrise ? d : dateAdd(DateUnit::Day, 1, d);
+}
+
 std::optional<DateTime> sunriseOfDay(const DateTime& d) {
     const CalendarPlace p = FnCalendarPlace();
     state().sunTimes.gDaySunrise = sunrise(d, p);

@@ -30,6 +30,10 @@ namespace calendar_detail {
 // The same without the trap: errors reach the caller.
 void sunriseSunsetOfDay(const DateTime& d);
 std::optional<DateTime> sunriseOfDay(const DateTime& d);
+// The date whose day a sunrise begins: its clock date, or the next date for a
+// rising before midnight that begins the next date's day (far north in
+// summer). Sets no SunTimes field.
+DateTime dateOfSunrise(const DateTime& sunrise);
 }  // namespace calendar_detail
 
 }  // namespace jd

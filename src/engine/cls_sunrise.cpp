@@ -121,12 +121,35 @@ QuadFit FnQuad(double ym, double y0, double yp) {
     return q;
 }
 
-// An hour of the local day, to the nearest whole minute, as a moment on the
-// calculator's date. An hour that rounds to 24:00 is midnight of the next
-// date.
+// An hour of the local day, to the nearest whole minute, as a moment counted
+// from the calculator's date: an hour that rounds to 24:00 is midnight of the
+// next date, a negative hour lies on the date before.
 DateTime FnHoursToDate(const DateTime& date, double hours) {
-    const auto minutes = static_cast<std::int64_t>(std::trunc(hours * 60 + 0.5));
+    const auto minutes = static_cast<std::int64_t>(std::floor(hours * 60 + 0.5));
     return DateTime::fromTotalSeconds(date.datePart().totalSeconds() + minutes * 60);
+}
+
+// The crossings of one step, in their order in time: the parabola through
+// the altitudes at hour - 1, hour and hour + 1 and its roots within them.
+struct Crossing {
+    double hour;
+    bool rise;
+};
+struct Step {
+    int n = 0;
+    Crossing first{}, second{};
+};
+Step crossings(double hour, double ym, const QuadFit& q) {
+    Step s;
+    s.n = q.n;
+    if (q.n == 1) {
+        s.first = {hour + q.z1, ym < 0};
+    } else if (q.n == 2) {
+        // A minimum between the roots is a set followed by a rise.
+        s.first = {hour + q.z1, q.ye > 0};
+        s.second = {hour + q.z2, q.ye < 0};
+    }
+    return s;
 }
 
 // Degrees and minutes with the sign on the degrees, as one angle.
@@ -145,70 +168,179 @@ void clsSunrise::FnCalculate() {
     const double cosLat = std::cos(latitude * kRad);
     const double dayStart = mjd - STZ / 24;  // local midnight in universal time
     const double h0 = kSinRiseAltitude;
+    const auto altitude = [&](double h) { return FnSinAlt(dayStart, h, longitude, cosLat, sinLat) - h0; };
 
     m_dateSunrise.reset();
     m_dateSunset.reset();
-    bool riseFound = false, setFound = false;
-    bool setInFirstStep = false;
-    double riseHour = 0, setHour = 0;
 
-    // Twelve steps of two hours cover the local day; each step fits a parabola
-    // through the altitudes at hour - 1, hour and hour + 1.
-    double ym = FnSinAlt(dayStart, 0, longitude, cosLat, sinLat) - h0;
+    // Twelve steps of two hours cover the local day, each sharing a sample
+    // with the one before.
+    double ym = altitude(0);
     double hour = 1;
-    auto fit = [&] {
-        const double y0 = FnSinAlt(dayStart, hour, longitude, cosLat, sinLat) - h0;
-        const double yp = FnSinAlt(dayStart, hour + 1, longitude, cosLat, sinLat) - h0;
-        const QuadFit q = FnQuad(ym, y0, yp);
-        const bool rising = ym < 0;
+    auto next = [&] {
+        const double y0 = altitude(hour);
+        const double yp = altitude(hour + 1);
+        const Step s = crossings(hour, ym, FnQuad(ym, y0, yp));
         ym = yp;
-        return std::pair{q, rising};
+        hour += 2;
+        return s;
     };
-    for (; hour < 25 && !(riseFound && setFound); hour += 2) {
-        const auto [q, rising] = fit();
-        if (q.n == 1) {
-            if (rising) {
-                riseHour = hour + q.z1;
-                riseFound = true;
-            } else {
-                setHour = hour + q.z1;
-                setFound = true;
-                setInFirstStep = hour == 1;
+
+    // The day of a date is the one stretch of daylight, a rising to the next
+    // setting, whose middle falls on the date. The search of the date finds its
+    // first rising and the first setting after it; a setting before any rising
+    // opens the date (the Sun rose on the date before).
+    bool riseFound = false, setFound = false;
+    bool setFirst = false, setInFirstStep = false;
+    double riseHour = 0, setHour = 0, firstSetHour = 0;
+    double lastRiseHour = 0;  // the last rising met, kept where a setting opens the date
+    const auto take = [&](const Crossing& c, bool firstStep) {
+        if (c.rise) {
+            if (!riseFound) riseHour = c.hour;
+            lastRiseHour = c.hour;
+            riseFound = true;
+        } else if (!setFound) {
+            setHour = c.hour;
+            setFound = true;
+            setInFirstStep = firstStep;
+            if (!riseFound) {
+                setFirst = true;
+                firstSetHour = c.hour;
             }
-        } else if (q.n == 2) {
-            if (q.ye < 0) {
-                riseHour = hour + q.z2;
-                setHour = hour + q.z1;
-            } else {
-                riseHour = hour + q.z1;
-                setHour = hour + q.z2;
+        } else if (!riseFound || setFirst) {
+            setHour = c.hour;
+            setInFirstStep = firstStep;
+        }
+    };
+    while (hour < 25 && !(riseFound && setFound)) {
+        const bool firstStep = hour == 1;
+        const Step s = next();
+        if (s.n >= 1) take(s.first, firstStep);
+        if (s.n == 2) take(s.second, firstStep);
+    }
+    if (!setFirst) {
+        // A rising opened the date (ordinary days): the day runs from it to
+        // the first setting after it, up to hour 26 when the Sun sets after
+        // midnight on the clock; none there is the midnight sun.
+        if (riseFound && !setFound) {
+            while (hour < 27 && !setFound) {
+                const Step s = next();
+                if (s.n == 1 && !s.first.rise) {
+                    setHour = s.first.hour;
+                    setFound = true;
+                } else if (s.n == 2) {
+                    setHour = s.first.rise ? s.second.hour : s.first.hour;
+                    setFound = true;
+                }
             }
-            riseFound = setFound = true;
-            setInFirstStep = hour == 1;
+        }
+        if (!riseFound) {
+            // Neither a rising nor a setting on the date (midnight sun, polar
+            // night). Where the midnight sun ends with a setting just after
+            // the midnight that ends the date, before the next date's first
+            // rising, that setting is this date's sunset: the next date leaves
+            // it to the evening before, and the night runs from it to that
+            // rising.
+            const Step s = next();
+            if (s.n >= 1 && !s.first.rise) {
+                const double candidate = s.first.hour;
+                bool riseAfter = s.n == 2;
+                while (!riseAfter && hour < 49) {
+                    const Step later = next();
+                    riseAfter = later.n == 2 || (later.n == 1 && later.first.rise);
+                }
+                if (riseAfter) {
+                    m_dateSunset = FnHoursToDate(BirthDateTime, candidate);
+                }
+            }
+            return;
+        }
+        m_dateSunrise = FnHoursToDate(BirthDateTime, riseHour);
+        if (setFound) m_dateSunset = FnHoursToDate(BirthDateTime, setHour);
+        return;
+    }
+
+    // The date opens with a setting: the daylight it ends began with the last
+    // rising before midnight. When the middle of that stretch falls on this
+    // date (the rising no earlier than as many hours before midnight as the
+    // setting comes after it) that rising is this date's sunrise, on the
+    // clock date before or at 00:00, and the setting its sunset.
+    {
+        double h = -1;
+        double upper = altitude(0);
+        bool decided = false;
+        while (!decided && h + 1 > -firstSetHour) {
+            const double y0 = altitude(h);
+            const double lower = altitude(h - 1);
+            const Step s = crossings(h, lower, FnQuad(lower, y0, upper));
+            upper = lower;
+            h -= 2;
+            if (s.n == 0) continue;
+            const Crossing& last = s.n == 2 ? s.second : s.first;
+            decided = true;
+            if (last.rise && last.hour >= -firstSetHour) {
+                m_dateSunrise = FnHoursToDate(BirthDateTime, last.hour);
+                m_dateSunset = FnHoursToDate(BirthDateTime, firstSetHour);
+                return;
+            }
         }
     }
 
-    // Far north, where the clock runs ahead of the Sun, the summer Sun sets
-    // after midnight: the day has no set of its own before hour 24, and a set
-    // just after midnight, before the sunrise, is the evening before's. The
-    // day's sunset is then the first set after its sunrise, up to hour 26;
-    // none there is midnight sun.
-    if (riseFound && (!setFound || (setInFirstStep && setHour < riseHour))) {
+    // Otherwise the setting belongs to a day that began before the date (the
+    // evening before's set after midnight, or the end of the midnight sun):
+    // the date keeps its last rising, and a setting found just after
+    // midnight before that rising is dropped for the first setting after
+    // it, up to hour 26.
+    riseHour = lastRiseHour;
+    if (riseFound && setInFirstStep && setHour < riseHour) {
         setFound = false;
-        for (; hour < 27 && !setFound; hour += 2) {
-            const auto [q, rising] = fit();
-            if (q.n == 1 && !rising) {
-                setHour = hour + q.z1;
+        while (hour < 27 && !setFound) {
+            const Step s = next();
+            if (s.n == 1 && !s.first.rise) {
+                setHour = s.first.hour;
                 setFound = true;
-            } else if (q.n == 2) {
-                setHour = hour + (q.ye < 0 ? q.z1 : q.z2);
+            } else if (s.n == 2) {
+                setHour = s.first.rise ? s.second.hour : s.first.hour;
                 setFound = true;
             }
         }
     }
-
     if (riseFound) m_dateSunrise = FnHoursToDate(BirthDateTime, riseHour);
     if (setFound) m_dateSunset = FnHoursToDate(BirthDateTime, setHour);
+}
+
+std::optional<DateTime> clsSunrise::FnRisingIntoMidnightSun() const {
+    const double latitude = combine(CL_LatitudeDeg, CL_LatitideMin);
+    const double longitude = combine(CL_LongitudeDeg, CL_LongitudeMin);
+    const double mjd = FnMjd(BirthDateTime.day(), BirthDateTime.month(), BirthDateTime.year(), 0);
+    const double sinLat = std::sin(latitude * kRad);
+    const double cosLat = std::cos(latitude * kRad);
+    const double dayStart = mjd - STZ / 24;
+    const auto altitude = [&](double h) {
+        return FnSinAlt(dayStart, h, longitude, cosLat, sinLat) - kSinRiseAltitude;
+    };
+    // A rising on the date after a setting, with no setting after it up to
+    // hour 26.
+    bool risen = false, setSeen = false;
+    double rising = 0;
+    double ym = altitude(0);
+    for (double hour = 1; hour < 27; hour += 2) {
+        const double yp = altitude(hour + 1);
+        const Step s = crossings(hour, ym, FnQuad(ym, altitude(hour), yp));
+        ym = yp;
+        for (int i = 0; i < s.n; ++i) {
+            const Crossing& c = i == 0 ? s.first : s.second;
+            if (!c.rise) {
+                setSeen = true;
+                risen = false;
+            } else if (setSeen && c.hour < 24) {
+                rising = c.hour;
+                risen = true;
+            }
+        }
+    }
+    if (!risen) return std::nullopt;
+    return FnHoursToDate(BirthDateTime, rising);
 }
 
 void FnSetUpSunrise(clsSunrise& calculator, const DateTime& m_Date, const std::string& m_LatNs, double m_LatDeg,
@@ -254,6 +386,14 @@ std::optional<DateTime> clsFindSunSet::FnFindSunset(const DateTime& m_Date, cons
                    TZVal, TZEW);
     calculator_.FnCalculate();
     return calculator_.m_dateSunset;
+}
+
+std::optional<DateTime> clsFindSunrise::FnFindRisingIntoMidnightSun(
+    const DateTime& m_Date, const std::string& m_LatNs, double m_LatDeg, double m_LatMin, const std::string& m_LonEw,
+    double m_LonDeg, double m_LonMin, bool m_DaySavings, double TZVal, const std::string& TZEW) {
+    FnSetUpSunrise(calculator_, m_Date, m_LatNs, m_LatDeg, m_LatMin, m_LonEw, m_LonDeg, m_LonMin, m_DaySavings,
+                   TZVal, TZEW);
+    return calculator_.FnRisingIntoMidnightSun();
 }
 
 }  // namespace jd

@@ -5,13 +5,20 @@
 // sidereal time give the Sun's altitude every hour of the local day; a
 // parabola through three samples finds each crossing.
 //
-// The given local day is searched (hour 0 to hour 24). Where the Sun sets
-// after midnight on the clock (far north in summer, where the clock runs
-// ahead of the Sun), the day's sunset is the first set after its sunrise,
-// up to hour 26, on the next date; a set before the sunrise just after
-// midnight is the evening before's and not the day's. An event that does
-// not happen (midnight sun, polar night) is reported as an empty value;
-// callers leave what depends on it empty.
+// A date's day is the one stretch of daylight, from a rising to the next
+// setting, whose middle falls on the date: its rising is the date's sunrise
+// and its setting the date's sunset, whichever clock dates their minutes fall
+// on. Far north in summer a rising just before midnight is thus the next
+// date's sunrise, and a setting just after midnight (where the clock runs
+// ahead of the Sun) the date before's sunset; a day that rises searches on to
+// hour 26 for its setting. A daylight with no end within reach (the first
+// date of the midnight sun) or no start (a date whose Sun sets and did not
+// rise) keeps the event of the date its minute falls on. A date with neither
+// event has none (midnight sun, polar night), except that where the midnight
+// sun ends with a setting just after the midnight that ends it, before the
+// next date's first rising, that setting is its sunset. An event that does
+// not happen is reported as an empty value; callers leave what depends on it
+// empty.
 #include <optional>
 #include <string>
 
@@ -30,8 +37,8 @@ public:
     double CL_LongitudeMin = 0;
     double CL_LatitudeDeg = 0;
     double CL_LatitideMin = 0;
-    // Outputs; empty when the event does not happen on the date (the sunset
-    // may lie just after midnight, on the next date).
+    // Outputs; empty when the date's day has no such event. Either may lie
+    // on the clock date before or after the date.
     std::optional<DateTime> m_dateSunrise;
     std::optional<DateTime> m_dateSunset;
     // Zone offset in hours, east positive: civil time = universal time + STZ.
@@ -41,6 +48,11 @@ public:
 
     // Computes both outputs from the inputs.
     void FnCalculate();
+    // Where a date rises again after the setting that ends its day and the
+    // Sun then does not set within reach (the midnight sun begins), that
+    // rising; otherwise empty. Searches the whole date: call it only where
+    // it is needed.
+    std::optional<DateTime> FnRisingIntoMidnightSun() const;
 };
 
 // The facades the rest of the program uses: the place as entered (degrees and
@@ -52,6 +64,12 @@ public:
                                           double m_LatMin, const std::string& m_LonEw, double m_LonDeg,
                                           double m_LonMin, bool m_DaySavings, double TZVal,
                                           const std::string& TZEW);
+    // The rising into the midnight sun after the date's day, if any (see
+    // clsSunrise::FnRisingIntoMidnightSun).
+    std::optional<DateTime> FnFindRisingIntoMidnightSun(const DateTime& m_Date, const std::string& m_LatNs,
+                                                        double m_LatDeg, double m_LatMin, const std::string& m_LonEw,
+                                                        double m_LonDeg, double m_LonMin, bool m_DaySavings,
+                                                        double TZVal, const std::string& TZEW);
 
 private:
     clsSunrise calculator_;

@@ -111,10 +111,17 @@ void FnFillPanchangaText() {
 
         u.txtGregorian.setCaption(weekdayName(weekday(s.gBirthClockTime)));
         // The vedic day begins at sunrise: before it, the birth belongs to
-        // the day before.
+        // the day before; after the sunset, from a next day's sunrise that
+        // comes before midnight, to the next day.
         if (sunrise) {
-            const DateTime vedicDay =
+            DateTime vedicDay =
                 s.gBirthClockTime >= *sunrise ? s.gBirthClockTime : dateAdd(DateUnit::Day, -1, s.gBirthClockTime);
+            if (sunset && s.gBirthClockTime > *sunset) {
+                const DateTime nextDate = dateAdd(DateUnit::Day, 1, s.gBirthClockTime.datePart());
+                const std::optional<DateTime> nextSunrise = calc.gObjSunrise.FnFindSunrise(
+                    nextDate, b.gLatNS, latDeg, latMin, b.gLonEW, lonDeg, lonMin, false, zoneHours, b.gZoneEW);
+                if (nextSunrise && s.gBirthClockTime >= *nextSunrise) vedicDay = nextDate;
+            }
             u.txtVedic.setCaption(weekdayName(weekday(vedicDay)));
         } else {
             u.txtVedic.setCaption("");

@@ -152,6 +152,16 @@ void FnCalcBodyPositions(double span) {
                 // Where the Sun sets after midnight on the clock, a birth after
                 // midnight and before that sunset is still in the day before.
                 byDay = periodSunrise && periodSunset && *periodSunrise < birth && birth < *periodSunset;
+                // Where the next day rises before midnight, a birth after that
+                // rising is in the next date's day.
+                if (!byDay && periodNextSunrise && periodNextSunrise->datePart() == periodDate.datePart() &&
+                    *periodNextSunrise < birth) {
+                    periodDate = dateAdd(DateUnit::Day, 1, periodDate);
+                    periodSunrise = periodNextSunrise;
+                    periodSunset = sunsetOf(periodDate, place);
+                    periodNextSunrise = sunriseOf(dateAdd(DateUnit::Day, 1, periodDate), place);
+                    byDay = periodSunset && birth < *periodSunset;
+                }
             }
         } else if (sun.gDaySunrise && *sun.gDaySunrise < birth) {
             // After the date's sunrise, a date whose Sun does not set has no
@@ -179,6 +189,9 @@ void FnCalcBodyPositions(double span) {
         // night needs only its sunset and the next sunrise, as the night after
         // the midnight sun follows a day whose Sun did not rise.
         if (!periodSunset || !periodNextSunrise) return;
+        // A night whose day had no sunrise begins at its sunset; before it the
+        // Sun has not set since the midnight sun.
+        if (!byDay && !periodSunrise && birth < *periodSunset) return;
 
         // 6. Divisions of the period's day and night. A day without a sunrise
         // is given no length: its night is divided all the same.
@@ -190,10 +203,12 @@ void FnCalcBodyPositions(double span) {
         times.findtimes();
 
         // 7. The Gulika and Maandi moments, to the minute, dated from the
-        // period's sunrise, or from the period date for a night whose day had
-        // none. A night time before noon lies after midnight, on the next day.
+        // period's sunrise, or from the period date for a day that rose
+        // before its date's midnight or a night whose day had none. A night
+        // time before noon lies after midnight, on the next day.
         DateTime gulikaMoment, maandiMoment;
-        const DateTime periodDay = periodSunrise ? *periodSunrise : periodDate;
+        const DateTime periodDay =
+            periodSunrise && !(periodSunrise->datePart() < periodDate.datePart()) ? *periodSunrise : periodDate;
         if (byDay) {
             gulikaMoment = atTimeOfDay(periodDay, times.GulikaRise_Day);
             maandiMoment = atTimeOfDay(periodDay, times.MandiRise_Day);

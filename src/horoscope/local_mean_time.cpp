@@ -21,13 +21,29 @@ std::optional<DateTime> sunriseOf(const DateTime& date) {
                                                     toDouble(b.gZoneHours), b.gZoneEW);
 }
 
+// The rising into the midnight sun after the date's day, if any.
+std::optional<DateTime> risingIntoMidnightSunOf(const DateTime& date) {
+    const BirthDetails& b = state().birth;
+    return chartObjects().gObjSunrise.FnFindRisingIntoMidnightSun(
+        date, b.gLatNS, toDouble(b.gLatDeg), toDouble(b.gLatMin), b.gLonEW, toDouble(b.gLonDeg),
+        toDouble(b.gLonMin), false, toDouble(b.gZoneHours), b.gZoneEW);
+}
+
 // The sunrise that begins the vedic day of `moment`: that date's sunrise, or
 // the previous date's when the moment is not at least one minute (boundary)
-// past it.
+// past it, or the next date's when that comes before midnight and the moment
+// is at least one minute past it. Where the next date has no sunrise, a
+// rising after the date's day into the midnight sun begins the count of a
+// moment at least a minute past it.
 std::optional<DateTime> sunriseBeginningDayOf(const DateTime& moment) {
     const std::optional<DateTime> sameDay = sunriseOf(moment);
     if (!sameDay) return std::nullopt;
-    if (dateDiff(DateUnit::Minute, *sameDay, moment) >= 1) return sameDay;
+    if (dateDiff(DateUnit::Minute, *sameDay, moment) >= 1) {
+        const std::optional<DateTime> nextDay = sunriseOf(dateAdd(DateUnit::Day, 1, moment.datePart()));
+        const std::optional<DateTime> later = nextDay ? nextDay : risingIntoMidnightSunOf(moment.datePart());
+        if (later && dateDiff(DateUnit::Minute, *later, moment) >= 1) return later;
+        return sameDay;
+    }
     return sunriseOf(dateAdd(DateUnit::Day, -1, moment.datePart()));
 }
 

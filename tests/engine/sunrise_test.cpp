@@ -26,6 +26,9 @@ const Place kNewDelhi{"N", 28, 37, "E", 77, 13, 5.5, "E"};
 const Place kSamplePlace{"N", 17, 20, "E", 78, 30, 5.5, "E"};
 const Place kTromso{"N", 69, 39, "E", 18, 57, 1, "E"};
 const Place kLulea{"N", 65, 35, "E", 22, 9, 1, "E"};
+const Place kBoden{"N", 65, 50, "E", 21, 41, 1, "E"};
+const Place kMurmansk{"N", 68, 59, "E", 33, 6, 3, "E"};
+const Place kTornio{"N", 65, 51, "E", 24, 9, 2, "E"};
 
 std::optional<DateTime> sunrise(const Place& p, const DateTime& date) {
     clsFindSunrise f;
@@ -54,12 +57,21 @@ TEST(Sunrise, KnownPlacesToTheMinute) {
         // The time of day of the date given plays no part.
         {"sample place, evening", kSamplePlace, DateTime::of(1965, 7, 14, 21, 37, 12),
          DateTime::of(1965, 7, 14, 5, 50), DateTime::of(1965, 7, 14, 18, 54)},
-        // Far north the day keeps the set found before its sunrise when that
-        // comes late in the day (the rise here rounds to midnight), and a day
-        // without sunrise keeps its sunset.
-        {"Luleå", kLulea, DateTime::of(2049, 6, 19), DateTime::of(2049, 6, 20, 0, 0),
-         DateTime::of(2049, 6, 19, 23, 6)},
+        // Far north a date's day is the daylight whose middle falls on it:
+        // a date that rises twice keeps the first rising (Boden rises again at
+        // 23:57, Luleå at 23:59:46), a date whose Sun sets before it rises has
+        // the rising before midnight (Luleå's rounds to 00:00 of the 20th),
+        // and a day without sunrise keeps its sunset.
+        {"Boden", kBoden, DateTime::of(2041, 6, 12), DateTime::of(2041, 6, 12, 0, 2), DateTime::of(2041, 6, 12, 23, 10)},
+        {"Boden", kBoden, DateTime::of(2041, 6, 13), DateTime::of(2041, 6, 12, 23, 57),
+         DateTime::of(2041, 6, 13, 23, 16)},
+        {"Luleå", kLulea, DateTime::of(2049, 6, 19), DateTime::of(2049, 6, 19, 0, 0), DateTime::of(2049, 6, 19, 23, 6)},
+        {"Luleå", kLulea, DateTime::of(2049, 6, 20), DateTime::of(2049, 6, 20, 0, 0), DateTime::of(2049, 6, 20, 23, 7)},
         {"Tromsø", kTromso, DateTime::of(2049, 7, 25), std::nullopt, DateTime::of(2049, 7, 25, 23, 25)},
+        // The midnight sun ending with a setting just after midnight: the
+        // date before, which neither rises nor sets, has it.
+        {"Murmansk", kMurmansk, DateTime::of(2049, 7, 22), std::nullopt, DateTime::of(2049, 7, 23, 0, 26)},
+        {"Tornio", kTornio, DateTime::of(2049, 6, 26), std::nullopt, DateTime::of(2049, 6, 27, 0, 26)},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(sunrise(c.place, c.date), c.rise) << c.what;

@@ -7,6 +7,9 @@
 
 #include "engine/cls_find_planet_position.h"
 #include "engine/cls_sunrise.h"
+#include "horoscope/birth_texts.h"
+#include "platform/database.h"
+#include "state/result_windows.h"
 #include "platform/vb_date.h"
 #include "sample_birth.h"
 
@@ -200,10 +203,17 @@ TEST_F(BodyPositionsTest, GulikaAndMaandiAroundTheFirstDateOfMidnightSun) {
     tromso.day = "17";
     Birth tromso49 = tromsoNoon("Jul");
     tromso49.year = "2049";
+    Birth boden = tornio, lulea = tornio, murmansk = tornio, nadym = tornio;
+    nadym.latMin = "32", nadym.lonDeg = "72", nadym.lonMin = "31", nadym.zoneHours = "3", nadym.year = "1868";
+    boden.latMin = "50", boden.lonDeg = "21", boden.lonMin = "41", boden.zoneHours = "1", boden.year = "2041";
+    lulea.latMin = "35", lulea.lonDeg = "22", lulea.lonMin = "9", lulea.zoneHours = "1";
+    murmansk.latDeg = "68", murmansk.latMin = "59", murmansk.lonDeg = "33", murmansk.lonMin = "6";
+    murmansk.zoneHours = "3", murmansk.month = "Jul";
     struct Case {
         const Birth* place;
         const char *day, *hour, *minute;
         double gulika, maandi;  // 0: left out
+        const char *sunrise = nullptr, *vedic = nullptr, *ishta = nullptr, *solar = nullptr;  // the birth texts
     };
     const Case cases[] = {
         {&tornio, "13", "23", "50", 221.650467, 220.118053},
@@ -221,9 +231,26 @@ TEST_F(BodyPositionsTest, GulikaAndMaandiAroundTheFirstDateOfMidnightSun) {
         {&tromso49, "25", "23", "30", 94.568015, 94.535442},
         {&tromso49, "26", "0", "10", 94.568015, 94.535442},
         {&tromso49, "26", "12", "0", 210.050717, 208.019270},
-        {&tromso, "17", "0", "5", 115.043441, 108.528317},
+        {&tromso, "17", "0", "5", 216.509105, 216.385663},  // the night of the 16th, to 00:17
         {&tromso, "17", "23", "30", 0, 0},
+        {&tromso, "17", "23", "55", 0, 0, "12:17 AM", "Monday", "0:10:0"},  // risen at 23:51 into the midnight sun
+        // A date's day is the daylight whose middle falls on it, whichever
+        // dates its rising and setting fall on.
+        {&boden, "12", "12", "0", 151.031387, 144.517809, "12:02 AM", "Wednesday", "29:55:0"},
+        {&boden, "13", "12", "0", 127.564460, 119.819188, "11:57 PM", "Thursday", "30:7:30"},  // rose at 23:57 on the 12th
+        {&boden, "12", "23", "58", 127.564460, 119.819188, "12:02 AM", "Thursday", "0:2:30"},  // that day
+        // Nadym counted 3 hours east: every June day rises before its date.
+        {&nadym, "3", "23", "28", 126.274951, 119.188678, "11:28 PM", "Thursday", "0:7:30", "24  /  Vaisakha  /  Vibhava"},
+        {&lulea, "19", "12", "0", 84.943218, 73.324328, "12:00 AM", "Saturday", "30:0:0"},
+        {&lulea, "20", "12", "0", 224.871835, 223.416848, "12:00 AM", "Sunday", "30:0:0", "6  /  Jyeshtha  /  Shukla"},  // rose 23:59:46 on the 19th
+        // The night of Thursday 22 Jul, from its setting at 00:26 on the 23rd
+        // to the rising at 01:23; Tornio's night of the 26th, 00:26 to 00:27.
+        {&murmansk, "23", "0", "30", 91.960031, 91.913185},
+        {&murmansk, "23", "1", "22", 91.960031, 91.913185},
+        {&murmansk, "23", "1", "23", 91.960031, 91.913185},
+        {&tornio, "27", "0", "26", 52.093871, 52.093871},
     };
+    state().gDbConnection = std::make_shared<Database>(std::string(JD_BINARY_DIR) + "/bin/DBTessel.db");
     for (const Case& c : cases) {
         Birth b = *c.place;
         b.day = c.day;
@@ -236,9 +263,16 @@ TEST_F(BodyPositionsTest, GulikaAndMaandiAroundTheFirstDateOfMidnightSun) {
         EXPECT_EQ(p.gGulikaMaandiKnown, c.gulika != 0) << at;
         EXPECT_NEAR(p.gGulikaLongitude, c.gulika, 1e-6) << at;
         EXPECT_NEAR(p.gMaandiLongitude, c.maandi, 1e-6) << at;
+        if (!c.sunrise) continue;
+        FnFillPanchangaText();
+        const UserDetailsContents& u = resultWindows().frm_UserDetails;
+        EXPECT_EQ(u.txtSunRise.caption(), c.sunrise) << at;
+        EXPECT_EQ(u.txtVedic.caption(), c.vedic) << at;
+        EXPECT_EQ(u.txtIshtaGhati.caption(), c.ishta) << at;
+        if (c.solar) {
+            EXPECT_EQ(u.txtSolarDate.caption(), c.solar) << at;
+        }
     }
-    // The sun times shown are still those of the birth date.
-    EXPECT_EQ(state().sunTimes.gDaySunrise, DateTime::of(1993, 5, 17, 23, 51, 0));
     EXPECT_TRUE(boxes.shown().empty());
     setBirth(tornio);
     EXPECT_NEAR(ascendantAt(DateTime::of(2049, 6, 14, 0, 19, 0)), 253.461418, 1e-6);

@@ -48,17 +48,19 @@ struct FakeSunrises {
         return [this](const DateTime& d) -> std::optional<DateTime> {
             if (d.datePart() == darkDay) return std::nullopt;
             const int minute = d.datePart() == shiftedDay ? shiftedMinute : 12;
-            return DateTime::of(d.year(), d.month(), d.day(), 6, minute, 0);
+            return DateTime::fromTotalSeconds(DateTime::of(d.year(), d.month(), d.day(), 6, 0, 0).totalSeconds() +
+                                              minute * 60LL);
         };
     }
 };
 
 TEST(IshtaGhatikaArithmetic, BirthCountsFromTheSunriseThatPrecedesIt) {
-    const DateTime day = DateTime::of(2001, 5, 10), before = DateTime::of(2001, 5, 9);
+    const DateTime day = DateTime::of(2001, 5, 10), before = DateTime::of(2001, 5, 9), after = DateTime::of(2001, 5, 11);
     struct Case {
         int hour, minute, shiftedMinute;  // the day before's sunrise minute
         long long minutes;
         DateTime from;
+        DateTime shifted = DateTime::of(2001, 5, 9);  // the day whose sunrise is shifted
     };
     const std::vector<Case> cases = {
         {6, 13, 12, 1, day},        // a minute after sunrise: the same day
@@ -68,10 +70,11 @@ TEST(IshtaGhatikaArithmetic, BirthCountsFromTheSunriseThatPrecedesIt) {
         {0, 0, 12, 1068, before},
         {6, 12, 11, 1441, before},  // the two sunrises a minute apart
         {6, 12, 13, 1439, before},
+        {23, 55, -370, 5, after, after},  // the next day rose at 23:50, before midnight
     };
     for (const Case& c : cases) {
         FakeSunrises sun;
-        sun.shiftedDay = before;
+        sun.shiftedDay = c.shifted;
         sun.shiftedMinute = c.shiftedMinute;
         const MinutesSinceSunrise got =
             FnMinutesSinceSunrise(DateTime::of(2001, 5, 10, c.hour, c.minute, 0), sun.provider());

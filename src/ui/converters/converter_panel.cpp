@@ -382,6 +382,13 @@ std::optional<DateTime> ConverterPanel::sunriseOn(const DateTime& date) {
                                    Txt_BI_LonDegree, Txt_BI_LonMinute, false, Txt_BI_TimeDiff, Txt_BI_TimeDiffEW);
 }
 
+std::optional<DateTime> ConverterPanel::risingIntoMidnightSunOn(const DateTime& date) {
+    if (!sunrise_) sunrise_ = std::make_unique<clsFindSunrise>();
+    return sunrise_->FnFindRisingIntoMidnightSun(date, CB_BI_Lat_NS, Txt_BI_LatDegree, Txt_BI_LatMinute,
+                                                 CB_BI_Lon_EW, Txt_BI_LonDegree, Txt_BI_LonMinute, false,
+                                                 Txt_BI_TimeDiff, Txt_BI_TimeDiffEW);
+}
+
 void ConverterPanel::reportNoSunrise(const DateTime& date) {
     FnHideResult();
     if (MessageBox* box = services().messageBox)

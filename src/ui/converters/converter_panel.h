@@ -107,6 +107,7 @@ protected:
     // The sunrise of a date at the chosen place and zone, from the window's
     // own sunrise calculator; nothing when the Sun does not rise that day.
     std::optional<DateTime> sunriseOn(const DateTime& date);
+    std::optional<DateTime> risingIntoMidnightSunOn(const DateTime& date);
     // Tells the user that the Sun does not rise on that date at the chosen
     // place, and takes the result away: there is no time to show.
     void reportNoSunrise(const DateTime& date);

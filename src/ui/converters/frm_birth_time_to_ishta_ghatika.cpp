@@ -29,7 +29,8 @@ frm_BirthTimetoIshtaGhatika::frm_BirthTimetoIshtaGhatika() : ConverterPanel(kDes
 void frm_BirthTimetoIshtaGhatika::compute() {
     birthMoment_ = parseDate(dateText() + " " + cbHour.text() + ":" + cbMins.text() + ": 00");
     const MinutesSinceSunrise elapsed =
-        FnMinutesSinceSunrise(birthMoment_, [this](const DateTime& date) { return sunriseOn(date); });
+        FnMinutesSinceSunrise(birthMoment_, [this](const DateTime& date) { return sunriseOn(date); },
+                              [this](const DateTime& date) { return risingIntoMidnightSunOn(date); });
     if (!elapsed.minutes) {
         reportNoSunrise(elapsed.sunriseDate);
         return;

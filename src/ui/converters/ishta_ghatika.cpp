@@ -35,7 +35,8 @@ std::string FnGhatikaText(const IshtaGhatika& g) {
     return std::to_string(g.ghatikas) + ":" + std::to_string(g.vighatikas) + ":" + std::to_string(g.sixtieths);
 }
 
-MinutesSinceSunrise FnMinutesSinceSunrise(const DateTime& birth, const SunriseOf& sunriseOf) {
+MinutesSinceSunrise FnMinutesSinceSunrise(const DateTime& birth, const SunriseOf& sunriseOf,
+                                          const SunriseOf& risingIntoMidnightSunOf) {
     const auto minutesFrom = [&](const DateTime& sunrise) {
         return floorDiv(birth.totalSeconds() - sunrise.totalSeconds(), 60);
     };
@@ -43,7 +44,17 @@ MinutesSinceSunrise FnMinutesSinceSunrise(const DateTime& birth, const SunriseOf
     const std::optional<DateTime> sameDay = sunriseOf(birthDate);
     if (!sameDay) return {std::nullopt, birthDate};
     const long long sinceSameDay = minutesFrom(*sameDay);
-    if (sinceSameDay >= 1) return {sinceSameDay, birthDate};
+    if (sinceSameDay >= 1) {
+        // The next date's day can begin before midnight, far north in summer.
+        const DateTime dayAfter = dateAdd(DateUnit::Day, 1, birthDate);
+        const std::optional<DateTime> next = sunriseOf(dayAfter);
+        if (next && minutesFrom(*next) >= 1) return {minutesFrom(*next), dayAfter};
+        if (!next && risingIntoMidnightSunOf) {
+            const std::optional<DateTime> later = risingIntoMidnightSunOf(birthDate);
+            if (later && minutesFrom(*later) >= 1) return {minutesFrom(*later), birthDate};
+        }
+        return {sinceSameDay, birthDate};
+    }
 
     const DateTime dayBefore = dateAdd(DateUnit::Day, -1, birthDate);
     const std::optional<DateTime> previous = sunriseOf(dayBefore);

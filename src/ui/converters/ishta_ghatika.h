@@ -40,7 +40,11 @@ struct MinutesSinceSunrise {
     std::optional<long long> minutes;
     DateTime sunriseDate;
 };
-MinutesSinceSunrise FnMinutesSinceSunrise(const DateTime& birth, const SunriseOf& sunriseOf);
+// A birth after the next date's sunrise, where that comes before midnight,
+// counts from it; where the next date has none, from the date's rising into
+// the midnight sun that `risingIntoMidnightSunOf` gives, if the birth is past it.
+MinutesSinceSunrise FnMinutesSinceSunrise(const DateTime& birth, const SunriseOf& sunriseOf,
+                                          const SunriseOf& risingIntoMidnightSunOf = {});
 
 // The moment `ghatikas` and `vighatikas` after the sunrise: 1440 seconds a
 // ghatika and 24 seconds a vighatika, the sum taken to the nearest second
