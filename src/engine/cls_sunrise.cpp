@@ -157,18 +157,28 @@ double combine(double degrees, double minutes) {
     return degrees < 0 ? degrees - minutes / 60 : degrees + minutes / 60;
 }
 
+// The sine of the Sun's altitude less that of rising and setting, at an hour
+// of the calculator's local day: negative while the Sun is down.
+class SunAltitude {
+public:
+    explicit SunAltitude(const clsSunrise& c)
+        : longitude_(combine(c.CL_LongitudeDeg, c.CL_LongitudeMin)),
+          sinLat_(std::sin(combine(c.CL_LatitudeDeg, c.CL_LatitideMin) * kRad)),
+          cosLat_(std::cos(combine(c.CL_LatitudeDeg, c.CL_LatitideMin) * kRad)),
+          // local midnight in universal time
+          dayStart_(FnMjd(c.BirthDateTime.day(), c.BirthDateTime.month(), c.BirthDateTime.year(), 0) - c.STZ / 24) {}
+    double operator()(double hour) const {
+        return FnSinAlt(dayStart_, hour, longitude_, cosLat_, sinLat_) - kSinRiseAltitude;
+    }
+
+private:
+    double longitude_, sinLat_, cosLat_, dayStart_;
+};
+
 }  // namespace
 
 void clsSunrise::FnCalculate() {
-    const double latitude = combine(CL_LatitudeDeg, CL_LatitideMin);
-    const double longitude = combine(CL_LongitudeDeg, CL_LongitudeMin);
-    const double mjd = FnMjd(BirthDateTime.day(), BirthDateTime.month(), BirthDateTime.year(), 0);
-
-    const double sinLat = std::sin(latitude * kRad);
-    const double cosLat = std::cos(latitude * kRad);
-    const double dayStart = mjd - STZ / 24;  // local midnight in universal time
-    const double h0 = kSinRiseAltitude;
-    const auto altitude = [&](double h) { return FnSinAlt(dayStart, h, longitude, cosLat, sinLat) - h0; };
+    const SunAltitude altitude(*this);
 
     m_dateSunrise.reset();
     m_dateSunset.reset();
@@ -212,6 +222,20 @@ void clsSunrise::FnCalculate() {
             setInFirstStep = firstStep;
         }
     };
+    // The search goes on from the step reached to the first setting, up to
+    // hour 26: the day's sunset where the Sun sets after midnight on the clock.
+    const auto setAfterMidnight = [&] {
+        while (hour < 27 && !setFound) {
+            const Step s = next();
+            if (s.n == 1 && !s.first.rise) {
+                setHour = s.first.hour;
+                setFound = true;
+            } else if (s.n == 2) {
+                setHour = s.first.rise ? s.second.hour : s.first.hour;
+                setFound = true;
+            }
+        }
+    };
     while (hour < 25 && !(riseFound && setFound)) {
         const bool firstStep = hour == 1;
         const Step s = next();
@@ -222,18 +246,7 @@ void clsSunrise::FnCalculate() {
         // A rising opened the date (ordinary days): the day runs from it to
         // the first setting after it, up to hour 26 when the Sun sets after
         // midnight on the clock; none there is the midnight sun.
-        if (riseFound && !setFound) {
-            while (hour < 27 && !setFound) {
-                const Step s = next();
-                if (s.n == 1 && !s.first.rise) {
-                    setHour = s.first.hour;
-                    setFound = true;
-                } else if (s.n == 2) {
-                    setHour = s.first.rise ? s.second.hour : s.first.hour;
-                    setFound = true;
-                }
-            }
-        }
+        if (riseFound && !setFound) setAfterMidnight();
         if (!riseFound) {
             // Neither a rising nor a setting on the date (midnight sun, polar
             // night). Where the midnight sun ends with a setting just after
@@ -294,31 +307,14 @@ void clsSunrise::FnCalculate() {
     riseHour = lastRiseHour;
     if (riseFound && setInFirstStep && setHour < riseHour) {
         setFound = false;
-        while (hour < 27 && !setFound) {
-            const Step s = next();
-            if (s.n == 1 && !s.first.rise) {
-                setHour = s.first.hour;
-                setFound = true;
-            } else if (s.n == 2) {
-                setHour = s.first.rise ? s.second.hour : s.first.hour;
-                setFound = true;
-            }
-        }
+        setAfterMidnight();
     }
     if (riseFound) m_dateSunrise = FnHoursToDate(BirthDateTime, riseHour);
     if (setFound) m_dateSunset = FnHoursToDate(BirthDateTime, setHour);
 }
 
 std::optional<DateTime> clsSunrise::FnRisingIntoMidnightSun() const {
-    const double latitude = combine(CL_LatitudeDeg, CL_LatitideMin);
-    const double longitude = combine(CL_LongitudeDeg, CL_LongitudeMin);
-    const double mjd = FnMjd(BirthDateTime.day(), BirthDateTime.month(), BirthDateTime.year(), 0);
-    const double sinLat = std::sin(latitude * kRad);
-    const double cosLat = std::cos(latitude * kRad);
-    const double dayStart = mjd - STZ / 24;
-    const auto altitude = [&](double h) {
-        return FnSinAlt(dayStart, h, longitude, cosLat, sinLat) - kSinRiseAltitude;
-    };
+    const SunAltitude altitude(*this);
     // A rising on the date after a setting, with no setting after it up to
     // hour 26.
     bool risen = false, setSeen = false;
